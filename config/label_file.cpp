@@ -1,0 +1,109 @@
+#include "config/label_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "config/ini_file.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kSkins = "Skins";
+constexpr std::string_view kPoint = "Point";
+constexpr std::string_view kProfile = "Profile";
+
+std::string ItemKey(std::size_t n) { return "Item" + std::to_string(n); }
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+         });
+}
+
+}  // namespace
+
+std::string LabelSectionName(std::string_view languageCode) {
+  if (languageCode == "CHS") return "Setting-CHS";
+  if (languageCode == "CHT") return "Setting-CHT";
+  return "Setting-EN";
+}
+
+std::string ReadLanguageCode(const std::filesystem::path& labelPath) {
+  return IniFile(labelPath).Read(kSkins, "Lan");
+}
+
+LabelSettings ReadLabels(const std::filesystem::path& labelPath, std::string_view languageCode) {
+  const IniDocument document = IniFile(labelPath).Load();
+  const std::string section = LabelSectionName(languageCode);
+  LabelSettings settings;
+  for (std::size_t i = 0; i < kButtonCount; ++i) settings.buttonLabel[i] = document.Get(section, ItemKey(i + 1));
+  settings.rColor = document.Get(kSkins, "RColor");
+  settings.gColor = document.Get(kSkins, "GColor");
+  settings.bColor = document.Get(kSkins, "BColor");
+  settings.skinPath = document.Get(kSkins, "Path");
+  settings.sensitivityXY = document.Get(kPoint, "SensitivityX_Y");
+  settings.sensitivityYY = document.Get(kPoint, "SensitivityY_Y");
+  settings.sensitivityY = document.Get(kPoint, "Sensitivity_Y");
+  settings.mouseSpeedY = document.Get(kPoint, "MouseSpeed_Y");
+  return settings;
+}
+
+Status WriteLabels(const std::filesystem::path& labelPath, std::string_view languageCode,
+                   const ButtonLabels& labels) {
+  const std::string section = LabelSectionName(languageCode);
+  return IniFile(labelPath).Update([&](IniDocument& document) {
+    for (std::size_t i = 0; i < kButtonCount; ++i) document.Set(section, ItemKey(i + 1), labels[i]);
+  });
+}
+
+int ReadProfileCount(const std::filesystem::path& profileListPath) {
+  return std::atoi(IniFile(profileListPath).Read(kProfile, "ItemCount").c_str());
+}
+
+bool ProfileCountAccepted(int count) { return count != 0 && count <= kMaxProfiles; }
+
+ProfileList ReadProfileList(const std::filesystem::path& profileListPath) {
+  ProfileList list;
+  const IniFile file(profileListPath);
+  if (!file.Exists()) return list;
+  const IniDocument document = file.Load();
+  const int count = std::atoi(document.Get(kProfile, "ItemCount").c_str());
+  if (!ProfileCountAccepted(count)) return list;
+  for (int i = 0; i < count; ++i) list.names.push_back(document.Get(kProfile, "Item" + std::to_string(i)));
+  list.currentName = document.Get(kProfile, "CurProfileName");
+  const auto found = std::find_if(list.names.begin(), list.names.end(), [&](const std::string& name) {
+    return StartsWithIgnoringCase(name, list.currentName);
+  });
+  if (found != list.names.end()) list.selected = static_cast<int>(found - list.names.begin());
+  return list;
+}
+
+Status WriteProfileList(const std::filesystem::path& profileListPath, const std::vector<std::string>& names,
+                        int selected, int* currentIndex) {
+  const IniFile file(profileListPath);
+  if (!file.Exists()) return Status::Failure(profileListPath.string() + " does not exist");
+  const int current = selected >= 0 && selected < static_cast<int>(names.size()) ? selected : 0;
+  Status status = file.Update([&](IniDocument& document) {
+    document.DeleteSection(kProfile);
+    document.Set(kProfile, "CurProfileName", names.empty() ? std::string() : names[current]);
+    if (names.empty()) return;
+    document.Set(kProfile, "ItemCount", std::to_string(names.size()));
+    for (std::size_t i = 0; i < names.size(); ++i) document.Set(kProfile, "Item" + std::to_string(i), names[i]);
+  });
+  if (status && currentIndex != nullptr) *currentIndex = current;
+  return status;
+}
+
+}  // namespace korvane
+
+namespace korvane {
+
+ButtonLabels DefaultLabels(std::string_view /*languageCode*/) {
+  return {"Click",           "Menu",     "Mouse M Button", "Mouse Scroll Up", "Mouse Scroll Down",
+          "CPI loop",        "IE Forward", "IE Backward"};
+}
+
+}  // namespace korvane
