@@ -77,28 +77,44 @@ bool ConfigFiles::LoadConfiguration(MouseConfig& config) {
     messages_.ShowMessage(kConfigMissingMessage, "");
     return false;
   }
-  return ReadConfigFile(configPath_, config, loadDefaultsMode_);
+  return ReadInto(configPath_, config, loadDefaultsMode_);
 }
 
-bool ConfigFiles::ReadConfigFile(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly) {
+Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& content) {
+  if (!FileExists(path)) return Status::Failure(path.string() + " does not exist");
   const std::optional<std::string> bytes = ReadWholeFile(path, kConfigFileSize);
-  if (!bytes || bytes->size() != kConfigFileSize) return false;
-  firstRunFlag_ = static_cast<Byte>((*bytes)[0]);
+  if (!bytes) return Status::Failure(path.string() + " cannot be read or is not a profile file");
+  if (bytes->size() != kConfigFileSize) {
+    return Status::Failure(path.string() + " is not a profile file (it must be exactly 1757 bytes)");
+  }
   MouseConfigImage image;
   std::copy(bytes->begin() + 1, bytes->end(), image.begin());
+  content.firstRunFlag = static_cast<Byte>((*bytes)[0]);
+  content.config = MouseConfig::FromBytes(image);
+  return Status::Ok();
+}
+
+Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config) {
+  const MouseConfigImage image = config.ToBytes();
+  std::string bytes(1, '\x01');
+  bytes.append(image.begin(), image.end());
+  return WriteFileReplacing(path, bytes);
+}
+
+bool ConfigFiles::ReadInto(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly) {
+  ConfigFileContent content;
+  if (!ReadConfigFile(path, content)) return false;
+  firstRunFlag_ = content.firstRunFlag;
   if (settingsOnly) {
-    config.ReplaceSettingsAndButtons(image);
+    config.ReplaceSettingsAndButtons(content.config.ToBytes());
   } else {
-    config = MouseConfig::FromBytes(image);
+    config = content.config;
   }
   return true;
 }
 
-Status ConfigFiles::WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config) {
-  const MouseConfigImage image = config.ToBytes();
-  std::string bytes(1, '\x01');
-  bytes.append(image.begin(), image.end());
-  Status status = WriteFileReplacing(path, bytes);
+Status ConfigFiles::WriteReporting(const std::filesystem::path& path, const MouseConfig& config) {
+  Status status = WriteConfigFile(path, config);
   if (!status) messages_.ShowMessage(WriteFailedMessage(status.errorCode()), kWriteFailedCaption);
   return status;
 }
@@ -113,7 +129,7 @@ Status ConfigFiles::SaveConfiguration(const MouseConfig& config) {
     messages_.ShowMessage(kConfigMissingMessage, "");
     return Status::Failure(configPath_.string() + " does not exist");
   }
-  return WriteConfigFile(configPath_, config);
+  return WriteReporting(configPath_, config);
 }
 
 void ConfigFiles::LoadDefaults(MouseConfig& config, LabelSettings& labels) {
@@ -133,7 +149,7 @@ Status ConfigFiles::ImportConfiguration(const std::filesystem::path& chosen, Mou
   if (!FileExists(chosen)) {
     messages_.ShowMessage(kConfigMissingMessage, "");
     status = Status::Failure(path + " does not exist");
-  } else if (!ReadConfigFile(chosen, config, false)) {
+  } else if (!ReadInto(chosen, config, false)) {
     status = Status::Failure(path + " is not a profile file (it must be exactly 1757 bytes)");
   } else {
     labels = korvane::ReadLabels(ReplaceAll(path, ".bin", ".ini"), languageCode_);
@@ -152,7 +168,7 @@ Status ConfigFiles::ExportConfiguration(const std::filesystem::path& chosen, con
   labelPath_ = ReplaceAll(path, ".bin", ".ini");
   Status status = WriteLabels(labels);
   configPath_ = path;
-  if (Status written = WriteConfigFile(configPath_, config); !written) status = written;
+  if (Status written = WriteReporting(configPath_, config); !written) status = written;
 
   // The second copy beside the program never replaces the factory pair or the macro file.
   const std::string labelName = ReplaceAll(name, ".bin", ".ini");
@@ -160,7 +176,7 @@ Status ConfigFiles::ExportConfiguration(const std::filesystem::path& chosen, con
   labelPath_ = folder_.File(labelName);
   if (Status written = WriteLabels(labels); !written && status) status = written;
   configPath_ = folder_.File(name);
-  if (Status written = WriteConfigFile(configPath_, config); !written && status) status = written;
+  if (Status written = WriteReporting(configPath_, config); !written && status) status = written;
   return status;
 }
 

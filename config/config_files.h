@@ -27,6 +27,16 @@ class MessageSink {
 // "Error Code is: %d \n" with the error code.
 std::string WriteFailedMessage(int errorCode);
 
+// One 1757-byte configuration file: the first-run flag, then the record.
+struct ConfigFileContent {
+  Byte firstRunFlag = 0;
+  MouseConfig config;
+};
+// Fails, saying why, when the file is missing, unreadable or not exactly 1757 bytes.
+Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& content);
+// Writes flag 1 and the record through a temporary file.
+Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config);
+
 // The profile files of the program folder: which profile is current, loading, saving, defaults, import
 // and export of 1757-byte configuration files and their label files.
 class ConfigFiles {
@@ -73,8 +83,8 @@ class ConfigFiles {
 
  private:
   void FormProfilePaths();
-  bool ReadConfigFile(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly);
-  Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config);
+  bool ReadInto(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly);
+  Status WriteReporting(const std::filesystem::path& path, const MouseConfig& config);
 
   ProgramFolder folder_;
   MessageSink& messages_;

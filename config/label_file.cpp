@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "config/ini_file.h"
+#include "ui/strings.h"
 
 namespace korvane {
 
@@ -26,9 +27,8 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 }  // namespace
 
 std::string LabelSectionName(std::string_view languageCode) {
-  if (languageCode == "CHS") return "Setting-CHS";
-  if (languageCode == "CHT") return "Setting-CHT";
-  return "Setting-EN";
+  static constexpr PerLanguage<std::string_view> kSections = {"Setting-EN", "Setting-CHS", "Setting-CHT"};
+  return std::string(ForLanguage(kSections, LanguageFromCode(languageCode)));
 }
 
 std::string ReadLanguageCode(const std::filesystem::path& labelPath) {
@@ -63,6 +63,13 @@ int ReadProfileCount(const std::filesystem::path& profileListPath) {
   return std::atoi(IniFile(profileListPath).Read(kProfile, "ItemCount").c_str());
 }
 
+ButtonLabels DefaultLabels(std::string_view languageCode) {
+  const DefaultLabelTexts texts = DefaultButtonLabels(LanguageFromCode(languageCode));
+  ButtonLabels labels;
+  std::copy(texts.begin(), texts.end(), labels.begin());
+  return labels;
+}
+
 bool ProfileCountAccepted(int count) { return count != 0 && count <= kMaxProfiles; }
 
 ProfileList ReadProfileList(const std::filesystem::path& profileListPath) {
@@ -95,15 +102,6 @@ Status WriteProfileList(const std::filesystem::path& profileListPath, const std:
   });
   if (status && currentIndex != nullptr) *currentIndex = current;
   return status;
-}
-
-}  // namespace korvane
-
-namespace korvane {
-
-ButtonLabels DefaultLabels(std::string_view /*languageCode*/) {
-  return {"Click",           "Menu",     "Mouse M Button", "Mouse Scroll Up", "Mouse Scroll Down",
-          "CPI loop",        "IE Forward", "IE Backward"};
 }
 
 }  // namespace korvane

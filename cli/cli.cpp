@@ -1,0 +1,161 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "cli/commands.h"
+
+namespace korvane::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: korvanectl [--home DIR] [--emulate] COMMAND [ARGS]\n"
+    "\n"
+    "Configures the gaming mouse (USB 04D9:A0F4) from a terminal.\n"
+    "\n"
+    "  --home DIR   program folder with the profiles (default: the folder of korvanectl)\n"
+    "  --emulate    use the emulated mouse instead of the real one\n"
+    "\n"
+    "commands:\n"
+    "  show      every setting of a profile\n"
+    "  set       change one setting of a profile file (nothing is sent to the mouse)\n"
+    "  pages     the pages an upload would send\n"
+    "  macros    the macros of record.ini\n"
+    "  upload    send a profile to the mouse and save it\n"
+    "  devices   the HID interfaces of this machine\n"
+    "  events    print what the mouse reports (stage and macro switches)\n"
+    "  export    write the current profile to a file\n"
+    "  import    replace the current profile with a file\n"
+    "  reset     restore the factory settings (the macros stay)\n"
+    "\n"
+    "'korvanectl COMMAND --help' describes a command.\n";
+
+constexpr std::string_view kTargetHelp =
+    "  --profile N   profile N (0-5) of the program folder\n"
+    "  --file FILE   a profile file (FILE.bin, with its labels in FILE.ini)\n"
+    "                (default: the current profile of the profile list)\n";
+
+struct CommandEntry {
+  std::string_view name;
+  Status (*run)(const Context&, ArgReader&);
+  std::string_view usage;
+  bool takesTarget;
+};
+
+const std::array<CommandEntry, 10> kCommands = {{
+    {"show", ShowCommand, "show [--profile N | --file FILE] [--json]\n  --json        print JSON with the record's field names\n", true},
+    {"set", SetCommand,
+     "set [--profile N | --file FILE] SETTING VALUE...\n"
+     "settings:\n"
+     "  cpi STAGE CPI                 stage 1-4, 100-5000 CPI in steps of 50\n"
+     "  color STAGE #rrggbb           colour of stage 1-4\n"
+     "  report-rate HZ                125, 250, 500 or 1000\n"
+     "  lighting MODE [LEVEL]         single, pulsating or cycle; level 1-5 (brightness or period)\n"
+     "  angle-snap N                  1-11 (1 and 11: off)\n"
+     "  sensitivity-x N, sensitivity-y N   1-11\n"
+     "  pointer-speed N               1-11\n"
+     "  double-click N                1-11\n"
+     "  scroll lines N | scroll screen    lines per notch (1-100) or one screen\n"
+     "  pointer-precision on|off\n"
+     "  button N KIND [PARAMETERS]    button 1-8, e.g. 'button 4 single-key A',\n"
+     "                                'button 2 combo-key \"Left Ctrl\" A B', 'button 6 cpi loop',\n"
+     "                                'button 7 macro 0 2'\n",
+     true},
+    {"pages", PagesCommand, "pages [--profile N | --file FILE]\n  prints the settings, key and twelve macro pages as hex bytes\n", true},
+    {"macros", MacrosCommand, "macros [--record FILE] [--encode]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n", false},
+    {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
+    {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
+    {"events", EventsCommand, "events [--count N] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n", false},
+    {"export", ExportCommand, "export FILE\n  writes the current profile to FILE.bin and FILE.ini, and a copy beside the program\n", false},
+    {"import", ImportCommand, "import FILE\n  replaces the current profile's files with FILE.bin and FILE.ini\n", false},
+    {"reset", ResetCommand, "reset\n  restores the factory settings of the current profile (macros stay) and uploads them when\n  the mouse is connected\n", false},
+}};
+
+}  // namespace
+
+Status ArgReader::TakeOption(std::string_view name, std::string& value) {
+  const auto it = std::find(args_.begin(), args_.end(), name);
+  if (it == args_.end()) return Status::Ok();
+  if (it + 1 == args_.end()) return Status::Failure(std::string(name) + " needs a value");
+  value = *(it + 1);
+  args_.erase(it, it + 2);
+  return Status::Ok();
+}
+
+bool ArgReader::TakeFlag(std::string_view name) {
+  const auto it = std::find(args_.begin(), args_.end(), name);
+  if (it == args_.end()) return false;
+  args_.erase(it);
+  return true;
+}
+
+Status ArgReader::RejectUnknownOptions() const {
+  for (const std::string& word : args_) {
+    if (word.starts_with("--")) return Status::Failure("unknown option " + word);
+  }
+  return Status::Ok();
+}
+
+Status ParseNumber(std::string_view text, long low, long high, std::string_view what, long& value) {
+  long parsed = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (error != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
+    return Status::Failure(std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
+                           std::to_string(high) + ", not '" + std::string(text) + "'");
+  }
+  value = parsed;
+  return Status::Ok();
+}
+
+int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err) {
+  std::string home;
+  // Global options stand before the command.
+  Args args(words.begin(), words.end());
+  bool emulate = false;
+  std::size_t at = 0;
+  for (; at < args.size() && args[at].starts_with("--"); ++at) {
+    if (args[at] == "--help") {
+      out << kUsage;
+      return 0;
+    }
+    if (args[at] == "--emulate") {
+      emulate = true;
+    } else if (args[at] == "--home" && at + 1 < args.size()) {
+      home = args[++at];
+    } else {
+      err << "korvanectl: unknown option " << args[at] << " (see korvanectl --help)\n";
+      return 2;
+    }
+  }
+  if (at == args.size()) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string name = args[at];
+  const auto command = std::find_if(kCommands.begin(), kCommands.end(), [&](const CommandEntry& c) { return c.name == name; });
+  if (command == kCommands.end()) {
+    err << "korvanectl: unknown command '" << name << "' (see korvanectl --help)\n";
+    return 2;
+  }
+  ArgReader commandArgs(Args(args.begin() + static_cast<long>(at) + 1, args.end()));
+  if (commandArgs.TakeFlag("--help")) {
+    out << "usage: korvanectl [--home DIR] [--emulate] " << command->usage;
+    if (command->takesTarget) out << kTargetHelp;
+    return 0;
+  }
+  if (!home.empty() && !std::filesystem::is_directory(home)) {
+    err << "korvanectl: " << home << " is not a folder\n";
+    return 1;
+  }
+  const Context context{home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home), emulate, out};
+  const Status status = command->run(context, commandArgs);
+  if (!status) {
+    err << "korvanectl: " << status.message() << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace korvane::cli

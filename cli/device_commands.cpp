@@ -1,0 +1,246 @@
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <iomanip>
+#include <memory>
+#include <mutex>
+
+#include "app/main_controller.h"
+#include "cli/commands.h"
+#include "cli/profile_target.h"
+#include "device/device_link.h"
+#include "device/emulated_mouse.h"
+#include "device/hidraw_backend.h"
+#include "device/upload.h"
+
+namespace korvane::cli {
+
+namespace {
+
+// The emulated mouse or the hidraw nodes of this machine.
+class MouseBackend {
+ public:
+  explicit MouseBackend(bool emulate) {
+    if (emulate) {
+      emulated_ = std::make_unique<EmulatedMouse>();
+    } else {
+      hidraw_ = MakeHidrawBackend();
+    }
+  }
+  HidBackend& get() { return emulated_ ? emulated_->backend() : *hidraw_; }
+  EmulatedMouse* emulated() { return emulated_.get(); }
+
+ private:
+  std::unique_ptr<EmulatedMouse> emulated_;
+  std::unique_ptr<HidBackend> hidraw_;
+};
+
+Status NoMouse(const DeviceLink& link) {
+  return Status::Failure("no mouse found: " + (link.scanStatus().ok() ? std::string("is it plugged in?")
+                                                                      : link.scanStatus().message()));
+}
+
+Status ReportUpload(const UploadOutcome& outcome) {
+  if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
+    return Status::Failure("upload step " + failed->name + " failed: " + failed->status.message());
+  }
+  return Status::Ok();
+}
+
+// Runs the controller's window-thread work on the command's own thread, and prints balloons as lines.
+class ConsoleView : public MainView {
+ public:
+  explicit ConsoleView(std::ostream& out) : out_(out) {}
+
+  void ShowMessage(std::string_view text, std::string_view caption) override {
+    out_ << (caption.empty() ? "Message" : caption) << ": " << text << std::endl;
+  }
+  void ShowBalloon(std::string_view text, std::string_view title, int /*timeoutMs*/) override {
+    out_ << title << ": " << text << std::endl;
+    ++balloons_;
+  }
+  void HideWindow() override {}
+  void ShowWindow() override {}
+  void SetUpWindow() override {}
+  void RepaintMainWindow() override {}
+  void AddTrayIcon(std::string_view /*tooltip*/) override {}
+  void SetWaitCursor(bool /*wait*/) override {}
+  void StartTimer(MainTimer /*timer*/, int /*milliseconds*/) override {}
+  void StopTimer(MainTimer /*timer*/) override {}
+  void Quit() override {}
+
+  void RunOnWindowThread(std::function<void()> work, bool wait) override {
+    std::unique_lock lock(mutex_);
+    if (closed_) return;
+    const std::uint64_t ticket = ++queued_;
+    work_.push_back(std::move(work));
+    changed_.notify_all();
+    if (wait) changed_.wait(lock, [&] { return closed_ || done_ >= ticket; });
+  }
+
+  // Runs queued work until the given number of balloons has been printed (forever when 0).
+  void RunUntil(int balloons) {
+    std::unique_lock lock(mutex_);
+    while (balloons == 0 || balloons_ < balloons) {
+      changed_.wait(lock, [&] { return !work_.empty(); });
+      std::function<void()> work = std::move(work_.front());
+      work_.pop_front();
+      lock.unlock();
+      work();
+      lock.lock();
+      ++done_;
+      changed_.notify_all();
+    }
+  }
+
+  // Releases every thread that waits for its work to run.
+  void Close() {
+    std::lock_guard lock(mutex_);
+    closed_ = true;
+    changed_.notify_all();
+  }
+
+ private:
+  std::ostream& out_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::function<void()>> work_;
+  std::uint64_t queued_ = 0;
+  std::uint64_t done_ = 0;
+  int balloons_ = 0;
+  bool closed_ = false;
+};
+
+}  // namespace
+
+Status UploadCommand(const Context& context, ArgReader& args) {
+  std::string profile;
+  if (Status s = args.TakeOption("--profile", profile); !s) return s;
+  const bool trace = args.TakeFlag("--trace");
+  if (Status s = args.RejectUnknownOptions(); !s) return s;
+  if (!args.rest().empty()) return Status::Failure("upload takes no further arguments");
+
+  SilentMessages messages;
+  ConfigFiles files(context.folder, messages);
+  MouseConfig config;
+  MouseBackend backend(context.emulate);
+  DeviceLink link(backend.get());
+  if (trace) link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
+  if (!link.Connect(config)) return NoMouse(link);
+
+  if (profile.empty()) {
+    if (!files.LoadConfiguration(config)) return Status::Failure("the current profile could not be loaded");
+  } else {
+    long index = 0;
+    if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
+    files.setCurrentProfileIndex(static_cast<int>(index));
+    ConfigFileContent content;
+    if (Status s = ReadConfigFile(files.configPath(), content); !s) return s;
+    config = content.config;
+  }
+  files.setLanguageCode(ReadLanguageCode(files.labelPath()));
+  const LabelSettings labels = files.ReadLabels();
+  return ReportUpload(UploadConfiguration(link.protocol(), config, files, labels.buttonLabel));
+}
+
+Status ResetCommand(const Context& context, ArgReader& args) {
+  if (Status s = args.RejectUnknownOptions(); !s) return s;
+  if (!args.rest().empty()) return Status::Failure("reset takes no arguments");
+  SilentMessages messages;
+  ConfigFiles files(context.folder, messages);
+  MouseConfig config;
+  MouseBackend backend(context.emulate);
+  DeviceLink link(backend.get());
+  const bool connected = link.Connect(config);
+  if (!files.LoadConfiguration(config)) return Status::Failure("the current profile could not be loaded");
+  files.setLanguageCode(ReadLanguageCode(files.labelPath()));
+  LabelSettings labels;
+  files.LoadDefaults(config, labels);
+  if (connected) return ReportUpload(UploadConfiguration(link.protocol(), config, files, labels.buttonLabel));
+  // Without the mouse the factory settings are kept for the next upload.
+  if (Status s = files.SaveConfiguration(config); !s) return s;
+  if (Status s = files.WriteLabels(labels.buttonLabel); !s) return s;
+  context.out << "No mouse found: the factory settings are saved and go to the mouse with the next upload.\n";
+  return Status::Ok();
+}
+
+Status DevicesCommand(const Context& context, ArgReader& args) {
+  if (Status s = args.RejectUnknownOptions(); !s) return s;
+  if (!args.rest().empty()) return Status::Failure("devices takes no arguments");
+  MouseBackend backend(context.emulate);
+  std::vector<HidInterface> interfaces;
+  if (Status s = backend.get().Enumerate(interfaces); !s) return s;
+  std::ostream& out = context.out;
+  const auto hex4 = [&](unsigned value) -> std::ostream& {
+    return out << std::hex << std::setw(4) << std::setfill('0') << value << std::dec << std::setfill(' ');
+  };
+  for (const HidInterface& interface : interfaces) {
+    out << interface.path << "  ";
+    if (interface.attributes) {
+      hex4(interface.attributes->vendorId) << ':';
+      hex4(interface.attributes->productId);
+    } else {
+      out << "????:????";
+    }
+    if (!interface.caps) {
+      out << "  (report descriptor unreadable)\n";
+      continue;
+    }
+    const HidCaps& caps = *interface.caps;
+    out << "  usage ";
+    hex4(caps.usagePage) << ':';
+    hex4(caps.usage) << "  input " << caps.inputReportLength << " output " << caps.outputReportLength << " feature "
+                     << caps.featureReportLength;
+    const bool mouse = interface.attributes && interface.attributes->vendorId == MOUSE_VENDOR_ID &&
+                       interface.attributes->productId == MOUSE_PRODUCT_ID;
+    if (mouse && caps.usagePage == COMMAND_USAGE_PAGE && caps.usage == COMMAND_USAGE) {
+      out << "  <- mouse command interface";
+      std::shared_ptr<HidDevice> device;
+      if (Status s = backend.get().Open(interface, OpenMode::Commands, device); !s) out << " (" << s.message() << ")";
+    } else if (mouse && caps.usagePage == EVENT_USAGE_PAGE && caps.usage == EVENT_USAGE) {
+      out << "  <- mouse event interface";
+    }
+    out << '\n';
+  }
+  if (interfaces.empty()) out << "no HID interfaces found\n";
+  return Status::Ok();
+}
+
+Status EventsCommand(const Context& context, ArgReader& args) {
+  std::string count, presses, macro;
+  if (Status s = args.TakeOption("--count", count); !s) return s;
+  if (Status s = args.TakeOption("--press-cpi", presses); !s) return s;
+  if (Status s = args.TakeOption("--macro", macro); !s) return s;
+  if (Status s = args.RejectUnknownOptions(); !s) return s;
+  if (!args.rest().empty()) return Status::Failure("events takes no further arguments");
+  long wanted = 0, cpiPresses = 0, macroNumber = 0;
+  if (!count.empty()) {
+    if (Status s = ParseNumber(count, 1, 1000000, "count", wanted); !s) return s;
+  }
+  if (!presses.empty()) {
+    if (Status s = ParseNumber(presses, 0, 1000, "--press-cpi", cpiPresses); !s) return s;
+  }
+  if (!macro.empty()) {
+    if (Status s = ParseNumber(macro, 1, 255, "--macro", macroNumber); !s) return s;
+  }
+  if ((cpiPresses != 0 || macroNumber != 0) && !context.emulate) {
+    return Status::Failure("--press-cpi and --macro act on the emulated mouse: add --emulate");
+  }
+  if (count.empty()) wanted = cpiPresses + (macroNumber != 0 ? 1 : 0);
+
+  MouseBackend backend(context.emulate);
+  ConsoleView view(context.out);
+  MainController controller(context.folder, backend.get(), view);
+  controller.Start();
+  if (!controller.connected()) return NoMouse(controller.link());
+  if (EmulatedMouse* mouse = backend.emulated()) {
+    for (long i = 0; i < cpiPresses; ++i) mouse->PressCpiButton();
+    if (macroNumber != 0) mouse->SwitchMacro(static_cast<Byte>(macroNumber));
+  }
+  view.RunUntil(static_cast<int>(wanted));
+  view.Close();
+  controller.Shutdown();
+  return Status::Ok();
+}
+
+}  // namespace korvane::cli

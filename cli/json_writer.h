@@ -1,0 +1,33 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane::cli {
+
+// A small streaming JSON writer: objects, arrays, strings and integers, indented two spaces.
+class JsonWriter {
+ public:
+  explicit JsonWriter(std::ostream& out) : out_(out) {}
+
+  void BeginObject(std::string_view key = {});
+  void EndObject();
+  void BeginArray(std::string_view key = {});
+  void EndArray();
+  void Value(std::string_view key, std::string_view text);
+  void Value(std::string_view key, long number);
+  void Value(long number);  // an array element
+
+ private:
+  void Open(std::string_view key, char bracket);
+  void Close(char bracket);
+  void Key(std::string_view key);
+  void Quoted(std::string_view text);
+
+  std::ostream& out_;
+  std::vector<bool> first_;  // per open container: nothing written into it yet
+};
+
+}  // namespace korvane::cli

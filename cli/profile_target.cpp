@@ -1,0 +1,62 @@
+#include "cli/profile_target.h"
+
+#include "config/config_files.h"
+
+namespace korvane::cli {
+
+namespace {
+
+std::string CompanionLabelPath(const std::filesystem::path& configPath) {
+  std::filesystem::path label = configPath;
+  return label.replace_extension(".ini").string();
+}
+
+}  // namespace
+
+Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget& target) {
+  std::string profile, file;
+  if (Status s = args.TakeOption("--profile", profile); !s) return s;
+  if (Status s = args.TakeOption("--file", file); !s) return s;
+  if (!profile.empty() && !file.empty()) return Status::Failure("use either --profile or --file, not both");
+
+  if (!file.empty()) {
+    if (std::filesystem::path(file).extension() != ".bin") {
+      return Status::Failure(file + ": a profile file name ends in .bin");
+    }
+    target.configPath = file;
+    target.labelPath = CompanionLabelPath(file);
+  } else if (!profile.empty()) {
+    long index = 0;
+    if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
+    target.configPath = context.folder.File("config" + std::to_string(index) + ".bin");
+    target.labelPath = context.folder.File("str" + std::to_string(index) + ".ini");
+  } else {
+    SilentMessages messages;
+    ConfigFiles files(context.folder, messages);
+    MouseConfig ignored;
+    files.LoadConfiguration(ignored);
+    if (files.configPath().empty()) {
+      return Status::Failure(files.profileListPath().string() +
+                             " has no usable profile list (ItemCount must be 1 to 6); use --profile N");
+    }
+    target.configPath = files.configPath();
+    target.labelPath = files.labelPath();
+  }
+  target.languageCode = ReadLanguageCode(target.labelPath);
+  return Status::Ok();
+}
+
+Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile) {
+  ConfigFileContent content;
+  if (Status s = ReadConfigFile(target.configPath, content); !s) return s;
+  profile.config = content.config;
+  profile.labels = ReadLabels(target.labelPath, target.languageCode);
+  return Status::Ok();
+}
+
+Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile) {
+  if (Status s = WriteConfigFile(target.configPath, profile.config); !s) return s;
+  return WriteLabels(target.labelPath, target.languageCode, profile.labels.buttonLabel);
+}
+
+}  // namespace korvane::cli

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "cli/cli.h"
+#include "config/config_files.h"
+#include "config/label_file.h"
+#include "config/mouse_config.h"
+
+namespace korvane::cli {
+
+// The profile a command reads or edits: --profile N (0-5), --file FILE.bin, or the current profile of
+// the program folder's profile list.
+struct ProfileTarget {
+  std::filesystem::path configPath;
+  std::filesystem::path labelPath;
+  std::string languageCode;
+};
+
+Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget& target);
+
+// The file operations' message boxes have no place in a terminal: every command reports its failure
+// through its own Status, which says more.
+class SilentMessages : public MessageSink {
+ public:
+  void ShowMessage(std::string_view /*text*/, std::string_view /*caption*/) override {}
+};
+
+struct LoadedProfile {
+  MouseConfig config;
+  LabelSettings labels;
+};
+
+Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile);
+// Writes the record (flag 1) and the button labels.
+Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile);
+
+}  // namespace korvane::cli

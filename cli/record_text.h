@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "config/mouse_config.h"
+
+namespace korvane::cli {
+
+// Report rate in Hz for an interval code; 0 for a code the mouse does not know.
+int ReportRateHz(Byte code);
+// Interval code for a rate in Hz; 0 when the rate is not 125, 250, 500 or 1000.
+Byte ReportRateCode(long hz);
+
+// "single", "pulsating", "cycle", or "unknown (N)".
+std::string LightModeName(Byte mode);
+// The level of the current mode as its mark: "100%", "6S", "9S"; "" for an unknown mode.
+std::string LightLevelText(const MouseConfig& config);
+
+// The stored colour of stage 0-3 as "#rrggbb".
+std::string StageColorText(const MouseConfig& config, int stage);
+
+// A button's function as the words `set button` takes: "cpi loop", "single-key A", "macro 0 2".
+std::string ButtonFunctionText(const MouseConfig& config, int button);
+
+}  // namespace korvane::cli

@@ -1,0 +1,254 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <map>
+
+#include "common/file_io.h"
+#include "config/config_files.h"
+#include "config/factory_profile.h"
+#include "config/settings_page.h"
+#include "device/transport.h"
+#include "keys/key_page.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+struct Result {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& word) {
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+std::string LowerHex(const DevicePage& page) {
+  std::string text = HexBytes(page);
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Runs korvanectl as a process on a program folder of the factory files.
+class KorvanectlTest : public ::testing::Test {
+ protected:
+  Result Run(const std::vector<std::string>& args) {
+    std::string command = Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " --home " + Quote(folder.path());
+    for (const std::string& arg : args) command += " " + Quote(arg);
+    const auto out = output.File("out"), err = output.File("err");
+    command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+    const int status = std::system(command.c_str());
+    Result result;
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = output.ReadText("out");
+    result.err = output.ReadText("err");
+    return result;
+  }
+
+  // Every file of the program folder with its bytes.
+  std::map<std::string, std::string> Snapshot() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+      files[entry.path().filename()] = ReadWholeFile(entry.path()).value_or("<unreadable>");
+    }
+    return files;
+  }
+
+  MouseConfig Profile(int index) const {
+    ConfigFileContent content;
+    EXPECT_TRUE(ReadConfigFile(folder.File("config" + std::to_string(index) + ".bin"), content));
+    return content.config;
+  }
+
+  testing::FactoryFolder folder;
+  testing::TempFolder output;
+};
+
+TEST_F(KorvanectlTest, PagesPrintsWhatAnUploadSends) {
+  const Result result = Run({"pages"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  ASSERT_EQ(lines.size(), 14u);
+  EXPECT_EQ(lines[0], "settings: " + LowerHex(BuildSettingsPage(FactoryConfig())));
+  EXPECT_EQ(lines[1], "keys: " + LowerHex(BuildKeyPage(FactoryConfig())));
+  EXPECT_EQ(lines[13], "macro 12: " + LowerHex(DevicePage{}));
+}
+
+TEST_F(KorvanectlTest, SetThenShow) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"set", "cpi", "2", "1650"},
+           {"set", "color", "1", "#00ff80"},
+           {"set", "report-rate", "250"},
+           {"set", "lighting", "pulsating", "2"},
+           {"set", "scroll", "screen"},
+           {"set", "--profile", "3", "button", "4", "single-key", "A"},
+       }) {
+    const Result result = Run(args);
+    ASSERT_EQ(result.exitCode, 0) << args[1] << ": " << result.err;
+  }
+  const MouseConfig current = Profile(0);
+  EXPECT_EQ(current.dpiStage[1], 33);
+  EXPECT_EQ(current.stageColor[0], 0x00);  // red, blue, green
+  EXPECT_EQ(current.stageColor[1], 0x80);
+  EXPECT_EQ(current.stageColor[2], 0xFF);
+  EXPECT_EQ(current.reportRate, 4);
+  EXPECT_EQ(current.lightMode, 2);
+  EXPECT_EQ(current.pulseSpeed, 2);
+  EXPECT_EQ(current.scrollOneScreen, 1);
+  EXPECT_EQ(current.buttonKind, FactoryConfig().buttonKind) << "--profile 3 edits profile 3 only";
+
+  const Result text = Run({"show"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_THAT(text.out, HasSubstr("CPI stage 1:        800 CPI, colour #00ff80"));
+  EXPECT_THAT(text.out, HasSubstr("CPI stage 2:        1650 CPI, colour #00ff00"));
+  EXPECT_THAT(text.out, HasSubstr("250 Hz"));
+  EXPECT_THAT(text.out, HasSubstr("one screen per notch"));
+
+  const Result json = Run({"show", "--profile", "3", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_THAT(json.out, HasSubstr("\"reportRate\": 1,"));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonKind\": 10,"));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"Single Key-A\""));
+}
+
+TEST_F(KorvanectlTest, BadArgumentsFailWithOneLineAndChangeNothing) {
+  const auto before = Snapshot();
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"set", "cpi", "2", "1625"},
+           {"set", "cpi", "5", "800"},
+           {"set", "color", "1", "red"},
+           {"set", "report-rate", "300"},
+           {"set", "angle-snap", "12"},
+           {"set", "button", "1", "single-key", "A"},  // the only left click
+           {"set", "button", "3", "macro", "0", "0"},  // no record.ini
+           {"set", "button", "9", "cpi", "loop"},
+           {"set", "nonsense", "1"},
+           {"show", "--profile", "6"},
+           {"show", "--bogus"},
+           {"frobnicate"},
+       }) {
+    const Result result = Run(args);
+    EXPECT_NE(result.exitCode, 0) << args[0] << " " << args[1];
+    EXPECT_THAT(result.err, StartsWith("korvanectl: "));
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+  }
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(KorvanectlTest, BadFilesFailAndChangeNothing) {
+  output.WriteText("short.bin", std::string(1756, '\0'));
+  output.WriteText("long.bin", std::string(1758, '\0'));
+  std::filesystem::create_directory(output.File("folder.bin"));
+  const auto before = Snapshot();
+  for (const std::string file : {"short.bin", "long.bin", "missing.bin", "folder.bin"}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"show", "--file", output.File(file)},
+             {"set", "--file", output.File(file), "angle-snap", "3"},
+             {"import", output.File(file)},
+         }) {
+      const Result result = Run(args);
+      EXPECT_NE(result.exitCode, 0) << args[0] << " " << file;
+      EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    }
+  }
+  std::filesystem::remove(folder.File("config0.bin"));
+  EXPECT_NE(Run({"show"}).exitCode, 0);
+  EXPECT_NE(Run({"--emulate", "upload"}).exitCode, 0);
+  std::filesystem::remove(folder.File("str.ini"));
+  EXPECT_THAT(Run({"show"}).err, HasSubstr("profile list"));
+  EXPECT_EQ(Snapshot().size(), before.size() - 2);
+}
+
+TEST_F(KorvanectlTest, UploadTraceIsTheWholeExchange) {
+  const Result result = Run({"--emulate", "upload", "--trace"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines[0], "set-feature 00 82 00 00 00 00 00 00 7d");
+  EXPECT_THAT(lines[1], StartsWith("get-feature 00 82"));
+  EXPECT_EQ(lines[2], "set-feature 00 01 fc 00 00 00 00 00 02");
+  std::map<std::string, int> counts;
+  int sleptMs = 0;
+  for (std::size_t i = 3; i < lines.size(); ++i) {
+    const std::string kind = lines[i].substr(0, lines[i].find(' '));
+    ++counts[kind];
+    if (kind == "sleep") sleptMs += std::stoi(lines[i].substr(6));
+  }
+  EXPECT_EQ(counts["set-feature"], 16);
+  EXPECT_EQ(counts["write"], 28);
+  EXPECT_EQ(counts["get-feature"], 0);
+  EXPECT_EQ(sleptMs, 832);
+  EXPECT_EQ(lines[3], "set-feature 00 02 00 00 00 00 00 00 fd");
+  const std::string settingsChunk = "write 00 " + LowerHex(BuildSettingsPage(FactoryConfig())).substr(0, 64 * 3 - 1);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), settingsChunk), lines.end());
+
+  // The profile is saved: written by the program, on-board profile 0.
+  ConfigFileContent content;
+  ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), content));
+  EXPECT_EQ(content.firstRunFlag, 1);
+  EXPECT_EQ(content.config, FactoryConfig());
+}
+
+TEST_F(KorvanectlTest, EventsPrintTheBalloons) {
+  const Result result = Run({"--emulate", "events", "--press-cpi", "2", "--macro", "3"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "Info: Switch CPI into the second stage 800\n"
+            "Info: Switch CPI into the third stage 1000\n"
+            "Info: Switch to macro key3\n");
+}
+
+TEST_F(KorvanectlTest, DevicesMarksTheMouseInterfaces) {
+  const Result result = Run({"--emulate", "devices"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_THAT(result.out, HasSubstr("04d9:a0f4  usage ff00:ff00  input 65 output 65 feature 9  <- mouse command interface"));
+  EXPECT_THAT(result.out, HasSubstr("usage ff01:0001"));
+  EXPECT_THAT(result.out, HasSubstr("<- mouse event interface"));
+}
+
+TEST_F(KorvanectlTest, ExportImportAndReset) {
+  ASSERT_EQ(Run({"set", "angle-snap", "5"}).exitCode, 0);
+  ASSERT_EQ(Run({"export", output.File("backup")}).exitCode, 0);
+  EXPECT_TRUE(std::filesystem::exists(output.File("backup.bin")));
+  EXPECT_TRUE(std::filesystem::exists(output.File("backup.ini")));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("backup.bin")));
+
+  const Result reset = Run({"reset"});
+  ASSERT_EQ(reset.exitCode, 0) << reset.err;
+  EXPECT_EQ(Profile(0).angleSnap, 1);
+
+  ASSERT_EQ(Run({"import", output.File("backup.bin")}).exitCode, 0);
+  EXPECT_EQ(Profile(0).angleSnap, 5);
+
+  ASSERT_EQ(Run({"--emulate", "reset"}).exitCode, 0);
+  EXPECT_EQ(Profile(0).angleSnap, 1);
+}
+
+TEST_F(KorvanectlTest, HelpForTheToolAndEachCommand) {
+  const Result tool = Run({"--help"});
+  EXPECT_EQ(tool.exitCode, 0);
+  EXPECT_THAT(tool.out, HasSubstr("commands:"));
+  const Result set = Run({"set", "--help"});
+  EXPECT_EQ(set.exitCode, 0);
+  EXPECT_THAT(set.out, HasSubstr("report-rate HZ"));
+}
+
+}  // namespace
+}  // namespace korvane
