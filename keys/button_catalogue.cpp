@@ -1,0 +1,274 @@
+#include "keys/button_catalogue.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "keys/key_tables.h"
+#include "keys/name_text.h"
+
+namespace korvane {
+namespace {
+
+constexpr CatalogueText Same(std::string_view text) { return {text, text, text}; }
+
+std::optional<int> ParseNumber(std::string_view text) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::string Joined(std::string_view head, std::string_view tail) {
+  std::string text(head);
+  text += '-';
+  text += tail;
+  return text;
+}
+
+}  // namespace
+
+std::string_view CatalogueText::In(std::string_view languageCode) const {
+  if (languageCode == "CHS") return simplifiedChinese;
+  if (languageCode == "CHT") return traditionalChinese;
+  return english;
+}
+
+const std::array<SubListItem, 3> SCROLL_SELECT_ITEMS = {{
+    {"middle", {"Mouse M Button", "滚轮", "滾輪"}, 1},
+    {"up", {"Mouse Scroll Up", "上滚轮", "上滾輪"}, 2},
+    {"down", {"Mouse Scroll Down", "下滚轮", "下滾輪"}, 3},
+}};
+
+// Shown in English in every language.
+const std::array<SubListItem, 3> CPI_CYCLE_ITEMS = {{
+    {"up", Same("CPI +"), 1},
+    {"down", Same("CPI -"), 2},
+    {"loop", Same("CPI Loop"), 3},
+}};
+
+// The multimedia, hot-key and Windows sub-lists have no translated texts; they read the same everywhere.
+const std::array<SubListItem, 8> MULTIMEDIA_USAGES = {{
+    {"player", Same("Media player"), 0x83},
+    {"next", Same("Next Track"), 0xB5},
+    {"previous", Same("Pre Track"), 0xB6},
+    {"stop", Same("Stop"), 0xB7},
+    {"play-pause", Same("Play/Pause"), 0xCD},
+    {"mute", Same("Mute"), 0xE2},
+    {"volume-up", Same("Volume Up"), 0xE9},
+    {"volume-down", Same("Volume Down"), 0xEA},
+}};
+
+const std::array<SubListItem, 10> HOTKEY_LETTERS = {{
+    {"new", Same("New"), 0x11},      // N
+    {"cut", Same("Cut"), 0x1B},      // X
+    {"copy", Same("Copy"), 0x06},    // C
+    {"paste", Same("Paste"), 0x19},  // V
+    {"save", Same("Save"), 0x16},    // S
+    {"print", Same("Print"), 0x13},  // P
+    {"find", Same("Find"), 0x09},    // F
+    {"redo", Same("Redo"), 0x1C},    // Y
+    {"undo", Same("Undo"), 0x1D},    // Z
+    {"select-all", Same("Select All"), 0x04},  // A
+}};
+
+const std::array<SubListItem, 7> WINDOWS_COMMANDS = {{
+    {"computer", Same("My computer"), 0},
+    {"home", Same("Browser-Home"), 1},
+    {"search", Same("Search"), 2},
+    {"maximize", Same("Maximum"), 3},
+    {"minimize", Same("Minimum"), 4},
+    {"desktop", Same("Show desktop"), 5},
+    {"run", Same("Run"), 6},
+}};
+
+const std::array<ButtonKindInfo, kButtonKindCount> BUTTON_KINDS = {{
+    {ButtonKind::Click, "click", {"Click", "左键", "左鍵"}, {}},
+    {ButtonKind::Menu, "menu", {"Menu", "右键", "右鍵"}, {}},
+    {ButtonKind::ScrollSelect, "scroll", {"Scroll Select", "滚轮选择", "滾輪選擇"}, SCROLL_SELECT_ITEMS,
+     kScrollSelectArg},
+    {ButtonKind::IeForward, "forward", {"IE Forward", "前进方向键", "前進方向鍵"}, {}},
+    {ButtonKind::IeBackward, "backward", {"IE Backward", "后退方向键", "後退方向鍵"}, {}},
+    // The traditional set uses the simplified characters here.
+    {ButtonKind::DoubleClick, "double-click", {"Double Click", "双击", "双击"}, {}},
+    {ButtonKind::CpiCycle, "cpi", {"CPI Cycle", "CPI切换", "CPI切換"}, CPI_CYCLE_ITEMS, kCpiCycleArg},
+    {ButtonKind::Multimedia, "multimedia", {"Multimedia", "多媒体", "多媒體"}, MULTIMEDIA_USAGES, kMultimediaArg},
+    {ButtonKind::HotKey, "hotkey", {"HotKey", "快捷键", "快速鍵"}, HOTKEY_LETTERS, kHotKeyArg},
+    {ButtonKind::Windows, "windows", Same("Windows"), WINDOWS_COMMANDS, kWindowsArg},
+    {ButtonKind::SingleKey, "single-key", {"Single Key", "单键", "單鍵"}, {}},
+    {ButtonKind::ComboKey, "combo-key", {"Combo Key", "组合键", "複合鍵"}, {}},
+    {ButtonKind::MacroKey, "macro", {"Macro Key", "宏", "巨集"}, {}},
+    {ButtonKind::ButtonOff, "off", {"Button Off", "按键关闭", "按鍵關閉"}, {}},
+}};
+
+const ButtonKindInfo& KindInfo(ButtonKind kind) { return BUTTON_KINDS[static_cast<std::size_t>(kind)]; }
+
+const ButtonKindInfo* FindKindByToken(std::string_view token) {
+  for (const ButtonKindInfo& info : BUTTON_KINDS) {
+    if (SameNameIgnoringCase(info.token, token)) return &info;
+  }
+  return nullptr;
+}
+
+Status CheckButtonChoice(const ButtonChoice& choice) {
+  if (static_cast<int>(choice.kind) >= kButtonKindCount) return Status::Failure("Unknown button function.");
+  const ButtonKindInfo& info = KindInfo(choice.kind);
+  if (!info.subList.empty() && (choice.position < 0 || choice.position >= int(info.subList.size()))) {
+    return Status::Failure("\"" + std::string(info.text.english) + "\" has " +
+                           std::to_string(info.subList.size()) + " choices; " +
+                           std::to_string(choice.position) + " is not one of them.");
+  }
+  if (choice.kind == ButtonKind::MacroKey) {
+    if (choice.macroNumber < 0 || choice.macroNumber >= int(kMacroCount)) {
+      return Status::Failure("The macro number must be 0 to 11.");
+    }
+    if (choice.repeatMode >= kRepeatModeCount) return Status::Failure("The repeat mode must be 0, 1 or 2.");
+  }
+  return Status::Ok();
+}
+
+std::string SingleKeyLabel(std::string_view keyName, std::string_view languageCode) {
+  return Joined(KindInfo(ButtonKind::SingleKey).text.In(languageCode), keyName);
+}
+
+std::string ComboKeyLabel(std::string_view modifierName, std::string_view firstKeyName,
+                          std::string_view secondKeyName, std::string_view languageCode) {
+  std::string parts;
+  auto add = [&](std::string_view name, Byte code) {
+    if (code == 0) return;
+    if (!parts.empty()) parts += '+';
+    parts += name;
+  };
+  add(modifierName, ModifierNameToBit(modifierName));
+  add(firstKeyName, KeyNameToUsage(firstKeyName));
+  add(secondKeyName, KeyNameToUsage(secondKeyName));
+  return Joined(KindInfo(ButtonKind::ComboKey).text.In(languageCode), parts);
+}
+
+std::string MacroKeyLabel(std::string_view macroName, std::string_view languageCode) {
+  return Joined(KindInfo(ButtonKind::MacroKey).text.In(languageCode), macroName);
+}
+
+std::optional<std::string> ApplyButtonChoice(MouseConfig& config, int button, const ButtonChoice& choice,
+                                             std::string_view languageCode) {
+  if (button < 0 || button >= int(kButtonCount) || !CheckButtonChoice(choice)) return std::nullopt;
+  const ButtonKindInfo& info = KindInfo(choice.kind);
+  std::string label;
+  switch (choice.kind) {
+    case ButtonKind::ScrollSelect:
+    case ButtonKind::CpiCycle:
+    case ButtonKind::Multimedia:
+    case ButtonKind::HotKey:
+    case ButtonKind::Windows: {
+      const SubListItem& item = info.subList[choice.position];
+      config.Arg(info.subListArg, button) = item.stored;
+      label = item.text.In(languageCode);
+      break;
+    }
+    case ButtonKind::SingleKey:
+      config.Arg(kSingleKeyArg, button) = KeyNameToUsage(choice.keyName);
+      label = SingleKeyLabel(choice.keyName, languageCode);
+      break;
+    case ButtonKind::ComboKey:
+      config.Arg(kComboModifierArg, button) = ModifierNameToBit(choice.modifierName);
+      config.Arg(kComboFirstKeyArg, button) = KeyNameToUsage(choice.keyName);
+      config.Arg(kComboSecondKeyArg, button) = KeyNameToUsage(choice.secondKeyName);
+      label = ComboKeyLabel(choice.modifierName, choice.keyName, choice.secondKeyName, languageCode);
+      break;
+    case ButtonKind::MacroKey:
+      config.Arg(kMacroNumberArg, button) = Byte(choice.macroNumber);
+      config.Arg(kMacroRepeatArg, button) = choice.repeatMode;
+      label = MacroKeyLabel(choice.macroName, languageCode);
+      break;
+    default:
+      label = info.text.In(languageCode);
+      break;
+  }
+  config.buttonKind[button] = static_cast<Byte>(choice.kind);
+  return label;
+}
+
+bool LeftButtonLocked(const MouseConfig& config, int button) {
+  if (config.buttonKind[button] != static_cast<Byte>(ButtonKind::Click)) return false;
+  for (int other = 0; other < int(kButtonCount); ++other) {
+    if (other != button && config.buttonKind[other] == static_cast<Byte>(ButtonKind::Click)) return false;
+  }
+  return true;
+}
+
+std::string_view LeftButtonWarningText(std::string_view languageCode) {
+  static constexpr CatalogueText kWarning = {"Left key must be selected!", "左键功能必须选择！",
+                                             "左鍵功能必須選擇！"};
+  return kWarning.In(languageCode);
+}
+
+Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choice) {
+  if (words.empty()) return Status::Failure("No button function given.");
+  const ButtonKindInfo* info = FindKindByToken(words[0]);
+  if (info == nullptr) {
+    std::string known;
+    for (const ButtonKindInfo& kind : BUTTON_KINDS) {
+      known += (known.empty() ? "" : ", ") + std::string(kind.token);
+    }
+    return Status::Failure("Unknown button function \"" + words[0] + "\"; use one of: " + known + ".");
+  }
+  ButtonChoice parsed;
+  parsed.kind = info->kind;
+  const std::span<const std::string> rest = words.subspan(1);
+  auto tooMany = [&](std::size_t allowed) {
+    return Status::Failure("Too many words after \"" + std::string(info->token) + "\" (at most " +
+                           std::to_string(allowed) + ").");
+  };
+  auto knownKey = [](const std::string& name) {
+    if (KeyNameToUsage(name) != 0) return Status::Ok();
+    return Status::Failure("Unknown key name \"" + name +
+                           "\" (names are case-sensitive, e.g. \"A\", \"Num 1\", \"Right Ctrl\").");
+  };
+
+  if (!info->subList.empty()) {
+    if (rest.size() != 1) {
+      std::string tokens;
+      for (const SubListItem& item : info->subList) {
+        tokens += (tokens.empty() ? "" : ", ") + std::string(item.token);
+      }
+      return Status::Failure("\"" + std::string(info->token) + "\" needs one of: " + tokens + ".");
+    }
+    const auto item = std::ranges::find_if(info->subList, [&](const SubListItem& candidate) {
+      return SameNameIgnoringCase(candidate.token, rest[0]) ||
+             SameNameIgnoringCase(candidate.text.english, rest[0]);
+    });
+    if (item == info->subList.end()) {
+      return Status::Failure("\"" + rest[0] + "\" is not a choice of \"" + std::string(info->token) + "\".");
+    }
+    parsed.position = int(item - info->subList.begin());
+  } else if (info->kind == ButtonKind::SingleKey) {
+    if (rest.size() != 1) return Status::Failure("\"single-key\" needs exactly one key name.");
+    if (Status status = knownKey(rest[0]); !status) return status;
+    parsed.keyName = rest[0];
+  } else if (info->kind == ButtonKind::ComboKey) {
+    std::size_t next = 0;
+    if (next < rest.size() && ModifierNameToBit(rest[next]) != 0) parsed.modifierName = rest[next++];
+    if (rest.empty()) return Status::Failure("\"combo-key\" needs a modifier name, key names or both.");
+    if (rest.size() - next > 2) return tooMany(3);
+    for (std::string* key : {&parsed.keyName, &parsed.secondKeyName}) {
+      if (next == rest.size()) break;
+      if (Status status = knownKey(rest[next]); !status) return status;
+      *key = rest[next++];
+    }
+  } else if (info->kind == ButtonKind::MacroKey) {
+    const Status usage = Status::Failure("\"macro\" needs a macro number 0-11 and a repeat mode 0-2.");
+    if (rest.empty() || rest.size() > 2) return usage;
+    const std::optional<int> number = ParseNumber(rest[0]);
+    const std::optional<int> mode = rest.size() == 2 ? ParseNumber(rest[1]) : std::optional<int>(0);
+    if (!number || !mode) return usage;
+    if (*mode < 0 || *mode >= kRepeatModeCount) return Status::Failure("The repeat mode must be 0, 1 or 2.");
+    parsed.macroNumber = *number;
+    parsed.repeatMode = Byte(*mode);
+  } else if (!rest.empty()) {
+    return tooMany(0);
+  }
+  if (Status status = CheckButtonChoice(parsed); !status) return status;
+  choice = std::move(parsed);
+  return Status::Ok();
+}
+
+}  // namespace korvane

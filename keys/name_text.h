@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// Key names and macro names live in 32-character buffers on the other platform the files are shared
+// with: at most 31 UTF-16 units.
+inline constexpr std::size_t kMaxNameLength = 31;
+
+// Length of UTF-8 text in UTF-16 units (a character outside the BMP counts two). Invalid bytes count one
+// each.
+std::size_t NameLength(std::string_view utf8);
+// The longest prefix of whole characters that is at most maxUnits UTF-16 units long.
+std::string CutName(std::string_view utf8, std::size_t maxUnits = kMaxNameLength);
+
+// Whether two names are equal without regard to ASCII case, as INI section names and command tokens
+// match.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace korvane
