@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/status.h"
+#include "config/config_files.h"
+#include "config/label_file.h"
+#include "config/mouse_config.h"
+#include "device/protocol.h"
+
+namespace korvane {
+
+// The outcome of every step of one upload, in the order the steps ran.
+struct UploadOutcome {
+  struct Step {
+    std::string name;  // "upload-begin", "set-report-rate", "write-settings", "write-keys",
+                       // "write-macro 1" … "write-macro 12", "save-configuration", "write-labels"
+    Status status;
+  };
+  std::vector<Step> steps;
+
+  bool ok() const;
+  // The first failed step, or nullptr.
+  const Step* firstFailure() const;
+};
+
+// Programs the whole mouse from the record and then saves the record and the labels of the current
+// profile. Sets profileSlot and the mirror's active profile to 0 first; every step runs whatever the
+// outcome of the earlier ones, as the mouse expects the full sequence. The caller checks that the
+// link is connected.
+UploadOutcome UploadConfiguration(FeatureProtocol& protocol, MouseConfig& config, ConfigFiles& files,
+                                  const ButtonLabels& labels);
+
+}  // namespace korvane
