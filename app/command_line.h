@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// korvane [--emulate] [--home DIR] [--screenshot FILE [--open SECTION...]]
+struct CommandLine {
+  bool emulate = false;         // talk to the in-process emulated mouse instead of hidraw
+  std::string home;             // program folder; empty: the executable's folder
+  std::string screenshot;       // write the main window's canvas to this PNG after start-up and exit
+  std::vector<std::string> open;  // section keys toggled before the screenshot, in order
+};
+
+inline constexpr std::string_view kUsage =
+    "usage: korvane [--emulate] [--home DIR] [--screenshot FILE [--open SECTION...]]\n"
+    "SECTION: button-assignment xy-sensitivity cpi lighting report-rate mouse-speed double-click\n"
+    "         scroll-speed angle-snap, or top (top view) or page2 (thumb to the bottom)\n";
+
+// The parsed line, or the reason it was refused.
+struct CommandLineResult {
+  std::optional<CommandLine> line;
+  std::string error;
+};
+CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments);
+
+}  // namespace korvane

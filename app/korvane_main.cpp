@@ -1,0 +1,3 @@
+#include "app/tavik_app.h"
+
+int main(int argc, char** argv) { return korvane::CTavikApp::Run(argc, argv); }

@@ -1,0 +1,129 @@
+#include "app/main_controller.h"
+
+#include <string>
+
+namespace korvane {
+
+MainController::MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep)
+    : view_(view),
+      files_(std::move(folder), view),
+      link_(backend, std::move(sleep)),
+      strings_(&LoadMainStrings("")) {}
+
+MainController::~MainController() { Shutdown(); }
+
+void MainController::Start() {
+  // No balloon at start-up, and nothing is written to the mouse beyond the attach.
+  if (link_.Connect(config_)) StartReader();
+  const Status watching = link_.WatchDevices([this](const DeviceNotice& notice) {
+    view_.RunOnWindowThread([this, notice] { OnDeviceNotice(notice); }, false);
+  });
+  if (!watching) {
+    view_.ShowMessage("Plugging the mouse in or out will not be noticed: " + watching.message(),
+                      strings_->productTitle);
+  }
+
+  files_.LoadConfiguration(config_);
+  savedConfig_ = config_;
+  files_.setLanguageCode(ReadLanguageCode(files_.labelPath()));
+  strings_ = &LoadMainStrings(files_.languageCode());
+  labels_ = files_.ReadLabels();
+  skin_ = SkinSettingsFrom(files_.folder(), labels_);
+
+  view_.SetUpWindow();
+  Repaint();
+  view_.AddTrayIcon(strings_->productTitle);
+}
+
+void MainController::Repaint() {
+  // Until a profile file written by the program has been loaded, the buttons show (and the label file
+  // gets) the default labels of the language.
+  if (files_.firstRunFlag() == 0) {
+    labels_.buttonLabel = DefaultLabels(files_.languageCode());
+    const Status written = files_.WriteLabels(labels_.buttonLabel);
+    if (!written) view_.ShowMessage(written.message(), strings_->productTitle);
+  }
+  view_.RepaintMainWindow();
+}
+
+void MainController::StartReader() {
+  link_.StartReader([this](const DeviceEvent& event) {
+    view_.RunOnWindowThread([this, event] { OnDeviceEvent(event); }, true);
+  });
+}
+
+void MainController::Shutdown() {
+  link_.StopWatching();
+  link_.StopReader();
+}
+
+void MainController::ShowStageBalloon(int stage) {
+  link_.ReadStageSettings();
+  // The mouse keeps each stage's CPI in units of 50 from offset 0x54 of its settings page.
+  const int cpi = 50 * link_.mirror().settingsPage[0x54 + stage - 1];
+  view_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
+                    kInfoBalloonTimeoutMs);
+}
+
+void MainController::OnDeviceEvent(const DeviceEvent& event) {
+  if (event.type >= EVENT_STAGE_FIRST && event.type <= EVENT_STAGE_LAST) {
+    if (event.value >= 1 && event.value <= kStageSentenceCount) ShowStageBalloon(event.value);
+  } else if (event.type == EVENT_MACRO_SWITCH) {
+    if (event.value != 0) {
+      view_.ShowBalloon(std::string(strings_->switchToMacroKey) + std::to_string(event.value),
+                        strings_->infoTitle, kInfoBalloonTimeoutMs);
+    }
+  } else if (event.type == EVENT_MOUSE_FOUND) {
+    view_.ShowBalloon(strings_->mouseDetected, strings_->infoTitle, kConnectionBalloonTimeoutMs);
+  } else if (event.type == EVENT_MOUSE_LOST) {
+    view_.ShowBalloon(strings_->mouseNotDetected, strings_->warningTitle, kConnectionBalloonTimeoutMs);
+  }
+}
+
+void MainController::OnDeviceNotice(const DeviceNotice& notice) {
+  switch (link_.OnDeviceChange(notice)) {
+    case DeviceChange::MouseFound:
+      OnDeviceEvent({EVENT_MOUSE_FOUND, 0});
+      link_.Handshake(config_);
+      files_.LoadConfiguration(config_);
+      labels_ = files_.ReadLabels();
+      StartReader();
+      break;
+    case DeviceChange::MouseLost:
+      OnDeviceEvent({EVENT_MOUSE_LOST, 0});
+      if (notice.type == DeviceNotice::kArrival) view_.HideWindow();
+      break;
+    case DeviceChange::StillConnected:
+    case DeviceChange::Ignored:
+      break;
+  }
+}
+
+void MainController::OnTrayRestore() {
+  if (reloadOnRestore_) {
+    reloadOnRestore_ = false;
+    labels_ = files_.ReadLabels();
+    files_.LoadConfiguration(config_);
+    Repaint();
+  }
+  view_.ShowWindow();
+  if (!link_.connected()) OnDeviceEvent({EVENT_MOUSE_LOST, 0});
+}
+
+void MainController::OnTimer(MainTimer timer) {
+  view_.StopTimer(timer);
+  if (timer == MainTimer::kSaveGuard) {
+    saveGuard_ = false;
+  } else {
+    view_.SetWaitCursor(false);
+  }
+}
+
+void MainController::Exit() {
+  // The view stops taking work from the reader first, so that stopping the reader cannot wait on it.
+  view_.Quit();
+  Shutdown();
+  link_.Close();
+}
+
+}  // namespace korvane

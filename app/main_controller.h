@@ -1,0 +1,80 @@
+#pragma once
+
+#include <string>
+
+#include "app/main_view.h"
+#include "config/config_files.h"
+#include "config/label_file.h"
+#include "config/mouse_config.h"
+#include "config/program_folder.h"
+#include "device/device_link.h"
+#include "device/hid_backend.h"
+#include "ui/skin_settings.h"
+#include "ui/strings.h"
+
+namespace korvane {
+
+inline constexpr int kInfoBalloonTimeoutMs = 5000;
+inline constexpr int kConnectionBalloonTimeoutMs = 100;
+inline constexpr int kSaveGuardMs = 2000;
+inline constexpr int kWaitCursorMs = 6000;
+
+// The main window's behaviour without the window: start-up, device arrival and removal, device events,
+// restore from the tray, timers and exit. Owns the record, its backup, the labels, the profile files and
+// the device link; talks to the screen through MainView.
+class MainController {
+ public:
+  MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep = RealSleep);
+  ~MainController();
+  MainController(const MainController&) = delete;
+  MainController& operator=(const MainController&) = delete;
+
+  // The start-up road: connect and attach, reader, device notices, profile, language, strings, labels,
+  // skin, window, first paint, tray icon. The mouse is not programmed.
+  void Start();
+
+  // On the window thread.
+  void OnDeviceEvent(const DeviceEvent& event);
+  void OnDeviceNotice(const DeviceNotice& notice);
+  // Left click on the tray icon.
+  void OnTrayRestore();
+  void OnTimer(MainTimer timer);
+  // Close button and the tray's Exit.
+  void Exit();
+  // Stops the reader and the device watch; called before the view goes away.
+  void Shutdown();
+
+  MouseConfig& config() { return config_; }
+  const MouseConfig& savedConfig() const { return savedConfig_; }
+  const ButtonLabels& labels() const { return labels_.buttonLabel; }
+  const SkinSettings& skin() const { return skin_; }
+  const MainStrings& strings() const { return *strings_; }
+  Language language() const { return LanguageFromCode(files_.languageCode()); }
+  ConfigFiles& files() { return files_; }
+  DeviceLink& link() { return link_; }
+  bool connected() const { return link_.connected(); }
+  // Cancel asks for a reload from disk at the next restore.
+  void setReloadOnRestore(bool reload) { reloadOnRestore_ = reload; }
+  // Set by Save while its guard timer runs.
+  bool saveGuard() const { return saveGuard_; }
+  void setSaveGuard(bool guard) { saveGuard_ = guard; }
+
+ private:
+  // The full repaint, with the first-run labels.
+  void Repaint();
+  void StartReader();
+  void ShowStageBalloon(int stage);
+
+  MainView& view_;
+  ConfigFiles files_;
+  DeviceLink link_;
+  MouseConfig config_;
+  MouseConfig savedConfig_;
+  LabelSettings labels_;
+  SkinSettings skin_;
+  const MainStrings* strings_;
+  bool reloadOnRestore_ = false;
+  bool saveGuard_ = false;
+};
+
+}  // namespace korvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "config/config_files.h"
+
+namespace korvane {
+
+// The main window's timers.
+enum class MainTimer {
+  kSaveGuard = 1,    // 2000 ms after Save: Save accepts presses again
+  kResetCursor = 2,  // 6000 ms after Reset: the arrow cursor returns
+  kSaveCursor = 3,   // 6000 ms after Save: as for kResetCursor
+};
+
+// What the controller needs from the screen. CTavikDlg implements it with Qt; tests record the calls.
+// Message boxes come through MessageSink::ShowMessage.
+class MainView : public MessageSink {
+ public:
+  // Balloon on the tray icon; title "Info" or "Warning".
+  virtual void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) = 0;
+  virtual void HideWindow() = 0;
+  // Brings the window to the front and shows it.
+  virtual void ShowWindow() = 0;
+  // Sizes the window from the skin's "/main.png" and creates the fonts; after the strings and skin are
+  // known.
+  virtual void SetUpWindow() = 0;
+  // The full repaint of the main window.
+  virtual void RepaintMainWindow() = 0;
+  virtual void AddTrayIcon(std::string_view tooltip) = 0;
+  virtual void SetWaitCursor(bool wait) = 0;
+  virtual void StartTimer(MainTimer timer, int milliseconds) = 0;
+  virtual void StopTimer(MainTimer timer) = 0;
+  // Ends the program with exit code 0.
+  virtual void Quit() = 0;
+  // Runs work on the window's thread. With wait, returns once it has run (or once the view shuts down);
+  // used by the reader thread and the hotplug watcher.
+  virtual void RunOnWindowThread(std::function<void()> work, bool wait) = 0;
+};
+
+}  // namespace korvane

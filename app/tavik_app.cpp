@@ -1,0 +1,103 @@
+#include "app/tavik_app.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/single_instance.h"
+#include "app/tavik_dlg.h"
+#include "device/emulated_mouse.h"
+#include "device/hidraw_backend.h"
+#include "ui/main_page_layout.h"
+
+namespace korvane {
+
+namespace {
+
+bool HasDisplay() {
+  const char* x11 = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
+}
+
+// The --open steps of a screenshot: section toggles, "top" for the top view, "page2" for the thumb at the
+// bottom of its track.
+void ApplyOpenSteps(CTavikDlg& window, const std::vector<std::string>& steps) {
+  MainPages* pages = window.pages();
+  if (pages == nullptr) return;
+  for (const std::string& step : steps) {
+    if (step == "top") {
+      pages->SwitchView(kTopView);
+    } else if (step == "page2") {
+      const int bottom = kTrackBottom - kThumbHeight;
+      window.MoveThumb(bottom);
+      window.OnThumbMoved(bottom);
+    } else if (const auto section = SectionByKey(step)) {
+      pages->ToggleSection(*section);
+    }
+  }
+}
+
+}  // namespace
+
+int CTavikApp::Run(int argc, char** argv) {
+  const CommandLineResult parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.line) {
+    std::fprintf(stderr, "korvane: %s\n%s", parsed.error.c_str(), std::string(kUsage).c_str());
+    return 2;
+  }
+  const CommandLine& line = *parsed.line;
+  const bool screenshot = !line.screenshot.empty();
+
+  // A screenshot shows nothing on the screen, so it neither needs a display nor counts as an instance.
+  SingleInstanceLock instance;
+  if (!screenshot) {
+    const auto outcome = instance.Acquire(SingleInstanceLock::DefaultFolder());
+    if (outcome == SingleInstanceLock::Outcome::kAlreadyRunning) return 0;
+    if (outcome == SingleInstanceLock::Outcome::kFailed) {
+      std::fprintf(stderr, "korvane: %s; starting anyway\n", instance.status().message().c_str());
+    }
+  }
+  if (!HasDisplay() && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    if (!screenshot) {
+      std::fprintf(stderr,
+                   "korvane: no display (DISPLAY and WAYLAND_DISPLAY are empty). Start it in a desktop session, "
+                   "or render the window with --screenshot FILE.\n");
+      return 1;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  }
+
+  QApplication application(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
+  std::unique_ptr<EmulatedMouse> emulated;
+  std::unique_ptr<HidBackend> hidraw;
+  if (line.emulate) {
+    emulated = std::make_unique<EmulatedMouse>();
+  } else {
+    hidraw = MakeHidrawBackend();
+  }
+  HidBackend& backend = line.emulate ? emulated->backend() : *hidraw;
+
+  CTavikDlg window(std::move(folder), backend);
+  window.controller().Start();
+
+  if (screenshot) {
+    ApplyOpenSteps(window, line.open);
+    if (!window.grab().save(QString::fromStdString(line.screenshot), "PNG")) {
+      std::fprintf(stderr, "korvane: cannot write the screenshot %s\n", line.screenshot.c_str());
+      return 1;
+    }
+    return 0;
+  }
+  window.show();
+  return QApplication::exec();
+}
+
+}  // namespace korvane

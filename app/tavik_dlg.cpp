@@ -1,0 +1,249 @@
+#include "app/tavik_dlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+#include <chrono>
+#include <future>
+
+#include "ui/main_window_geometry.h"
+#include "ui/scroll_thumb.h"
+#include "ui/skin_painter.h"
+
+namespace korvane {
+
+namespace {
+
+// The program's icon for the window and the tray: a rounded dark tile with a cyan "K".
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tile;
+    tile.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size * 0.22, size * 0.22);
+    painter.fillPath(tile, QColor(28, 32, 40));
+    painter.setPen(QPen(QColor(0, 200, 230), size / 12.0 + 0.5));
+    painter.drawPath(tile);
+    QFont font;
+    font.setPixelSize(size * 2 / 3);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("K"));
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace
+
+CTavikDlg::CTavikDlg(ProgramFolder folder, HidBackend& backend)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      controller_(std::make_unique<MainController>(std::move(folder), backend, *this)) {
+  setAttribute(Qt::WA_StaticContents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setWindowIcon(ProgramIcon());
+}
+
+CTavikDlg::~CTavikDlg() {
+  closing_ = true;
+  controller_.reset();
+}
+
+void CTavikDlg::SetUpWindow() {
+  const MainController& controller = *controller_;
+  setWindowTitle(ToQString(controller.strings().productTitle));
+  canvas_ = MakeCanvas(controller.skin(), kMainBackground);
+  if (canvas_.isNull()) {
+    ShowMessage("The skin image " + controller.skin().ImagePath(kMainBackground).string() +
+                    " is missing or unreadable, so the window cannot be drawn. Check \"Path\" in section "
+                    "\"Skins\" of the label file.",
+                controller.strings().productTitle);
+    return;
+  }
+  setFixedSize(canvas_.size());
+  const Language language = controller.language();
+  pages_ = std::make_unique<MainPages>(MainPages::Context{
+      &canvas_, &controller.skin(), &controller.strings(), &controller.labels(),
+      MakeFont(FontsFor(language).mainText, language), [this](int top) { MoveThumb(top); }});
+  thumb_ = new CGdipButton(this, canvas_, [this](int top) { OnThumbMoved(top); });
+}
+
+void CTavikDlg::RepaintMainWindow() {
+  if (!pages_) return;
+  pages_->Repaint();
+  update();
+}
+
+void CTavikDlg::MoveThumb(int top) {
+  if (thumb_ != nullptr) thumb_->MoveToTop(top);
+}
+
+void CTavikDlg::OnThumbMoved(int top) {
+  if (!pages_) return;
+  pages_->ScrollTo(top);
+  update();
+}
+
+void CTavikDlg::paintEvent(QPaintEvent* event) {
+  if (canvas_.isNull()) return;
+  QPainter painter(this);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CTavikDlg::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pages_) return;
+  const QPoint at = event->position().toPoint();
+  const MainClick click = ClassifyMainClick(pages_->state(), at.x(), at.y());
+  switch (click.kind) {
+    case MainClick::Kind::kButton:
+      if (click.button == MainButton::kMinimise) HideWindow();
+      if (click.button == MainButton::kClose) controller_->Exit();
+      break;
+    case MainClick::Kind::kViewSwitch:
+      pages_->SwitchView(click.view);
+      break;
+    case MainClick::Kind::kHeader:
+      pages_->ToggleSection(click.section);
+      break;
+    case MainClick::Kind::kWebLink:
+    case MainClick::Kind::kButtonRow:
+    case MainClick::Kind::kDrag:
+      break;
+  }
+  update();
+  if (click.drags() && windowHandle() != nullptr) windowHandle()->startSystemMove();
+}
+
+void CTavikDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (!pages_) return;
+  const QPoint at = event->position().toPoint();
+  pages_->PointerMoved(at.x(), at.y());
+  update();
+}
+
+void CTavikDlg::leaveEvent(QEvent*) {
+  if (!pages_) return;
+  pages_->PointerMoved(-1, -1);
+  update();
+}
+
+void CTavikDlg::keyPressEvent(QKeyEvent* event) {
+  // Neither key may end or change the main window.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void CTavikDlg::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  HideWindow();
+}
+
+void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
+  QMessageBox::information(isVisible() ? this : nullptr, ToQString(caption), ToQString(text));
+}
+
+void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) {
+  if (tray_ == nullptr) return;
+  tray_->showMessage(ToQString(title), ToQString(text), QSystemTrayIcon::Information, timeoutMs);
+}
+
+void CTavikDlg::HideWindow() {
+  // Without a tray icon a hidden window could not be brought back.
+  if (tray_ != nullptr) {
+    hide();
+  } else {
+    showMinimized();
+  }
+}
+
+void CTavikDlg::ShowWindow() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  // While the tray holds the program, the window keeps out of the taskbar.
+  setWindowFlag(Qt::Tool, true);
+  tray_ = new QSystemTrayIcon(windowIcon(), this);
+  tray_->setToolTip(ToQString(tooltip));
+  auto* menu = new QMenu(this);
+  menu->addAction(ToQString(controller_->strings().exit), this, [this] { controller_->Exit(); });
+  tray_->setContextMenu(menu);
+  connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+      controller_->OnTrayRestore();
+    }
+  });
+  tray_->show();
+}
+
+void CTavikDlg::SetWaitCursor(bool wait) {
+  if (wait == waitCursor_) return;
+  waitCursor_ = wait;
+  if (wait) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+QTimer* CTavikDlg::TimerFor(MainTimer timer) {
+  QTimer*& slot = timers_[timer];
+  if (slot == nullptr) {
+    slot = new QTimer(this);
+    connect(slot, &QTimer::timeout, this, [this, timer] { controller_->OnTimer(timer); });
+  }
+  return slot;
+}
+
+void CTavikDlg::StartTimer(MainTimer timer, int milliseconds) { TimerFor(timer)->start(milliseconds); }
+
+void CTavikDlg::StopTimer(MainTimer timer) { TimerFor(timer)->stop(); }
+
+void CTavikDlg::Quit() {
+  closing_ = true;
+  if (tray_ != nullptr) tray_->hide();
+  QCoreApplication::exit(0);
+}
+
+void CTavikDlg::RunOnWindowThread(std::function<void()> work, bool wait) {
+  if (!wait) {
+    QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+    return;
+  }
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  QMetaObject::invokeMethod(
+      this,
+      [work = std::move(work), done] {
+        work();
+        done->set_value();
+      },
+      Qt::QueuedConnection);
+  // A window that is going away no longer runs queued work; the caller must not wait for it then.
+  while (finished.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    if (closing_) return;
+  }
+}
+
+}  // namespace korvane

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <atomic>
+#include <map>
+#include <memory>
+
+#include "app/main_controller.h"
+#include "app/main_view.h"
+#include "ui/main_pages.h"
+
+class QSystemTrayIcon;
+class QTimer;
+
+namespace korvane {
+
+class CGdipButton;
+
+// The main window: a frameless, fixed-size skinned surface whose face is one persistent canvas. It
+// paints and hit-tests; what a press means lives in MainController and the page rules.
+class CTavikDlg : public QWidget, public MainView {
+ public:
+  CTavikDlg(ProgramFolder folder, HidBackend& backend);
+  ~CTavikDlg() override;
+
+  MainController& controller() { return *controller_; }
+  // Null until the skin is set up.
+  MainPages* pages() { return pages_.get(); }
+  const QImage& canvas() const { return canvas_; }
+  // Shows the canvas changes on the screen.
+  void Refresh() { update(); }
+  // The scroll thumb moved to top (posted by the thumb, or set by the caller).
+  void OnThumbMoved(int top);
+  void MoveThumb(int top);
+
+  // MainView
+  void ShowMessage(std::string_view text, std::string_view caption) override;
+  void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) override;
+  void HideWindow() override;
+  void ShowWindow() override;
+  void SetUpWindow() override;
+  void RepaintMainWindow() override;
+  void AddTrayIcon(std::string_view tooltip) override;
+  void SetWaitCursor(bool wait) override;
+  void StartTimer(MainTimer timer, int milliseconds) override;
+  void StopTimer(MainTimer timer) override;
+  void Quit() override;
+  void RunOnWindowThread(std::function<void()> work, bool wait) override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QTimer* TimerFor(MainTimer timer);
+
+  QImage canvas_;
+  std::unique_ptr<MainPages> pages_;
+  CGdipButton* thumb_ = nullptr;
+  QSystemTrayIcon* tray_ = nullptr;
+  std::map<MainTimer, QTimer*> timers_;
+  bool waitCursor_ = false;
+  std::atomic<bool> closing_{false};
+  // Last, so that it goes first: its reader may still call into the window while it stops.
+  std::unique_ptr<MainController> controller_;
+};
+
+}  // namespace korvane

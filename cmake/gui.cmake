@@ -1,0 +1,30 @@
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
+
+# The windows as a library, so that the GUI tests run the same code as the executable.
+add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
+target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets)
+
+add_executable(korvane app/korvane_main.cpp)
+target_link_libraries(korvane PRIVATE korvane_gui)
+add_dependencies(korvane korvane_factory_data)
+if(TARGET korvane_skin)
+  add_dependencies(korvane korvane_skin)
+endif()
+
+if(KORVANE_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  file(GLOB KORVANE_GUI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
+  if(KORVANE_GUI_TESTS)
+    add_executable(korvane_gui_tests ${KORVANE_GUI_TESTS} ${CMAKE_SOURCE_DIR}/tests/support/test_folder.cpp)
+    target_include_directories(korvane_gui_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(korvane_gui_tests PRIVATE korvane_gui GTest::gtest GTest::gmock)
+    target_compile_definitions(korvane_gui_tests PRIVATE
+      KORVANE_PROGRAM_DIR="${KORVANE_PROGRAM_DIR}" KORVANE_EXECUTABLE="$<TARGET_FILE:korvane>")
+    add_dependencies(korvane_gui_tests korvane)
+    set_target_properties(korvane_gui_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(korvane_gui_tests
+      DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+  endif()
+endif()

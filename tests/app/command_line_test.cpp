@@ -1,0 +1,43 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+TEST(CommandLineTest, ReadsEveryOption) {
+  const auto parsed =
+      ParseCommandLine({"--emulate", "--home", "/tmp/k", "--screenshot", "a.png", "--open", "cpi", "page2", "top"});
+  ASSERT_TRUE(parsed.line) << parsed.error;
+  EXPECT_TRUE(parsed.line->emulate);
+  EXPECT_EQ(parsed.line->home, "/tmp/k");
+  EXPECT_EQ(parsed.line->screenshot, "a.png");
+  EXPECT_EQ(parsed.line->open, (std::vector<std::string>{"cpi", "page2", "top"}));
+}
+
+TEST(CommandLineTest, NothingMeansTheRealMouseAndTheExecutablesFolder) {
+  const auto parsed = ParseCommandLine({});
+  ASSERT_TRUE(parsed.line);
+  EXPECT_FALSE(parsed.line->emulate);
+  EXPECT_TRUE(parsed.line->home.empty());
+  EXPECT_TRUE(parsed.line->screenshot.empty());
+}
+
+TEST(CommandLineTest, RefusesWhatItCannotCarryOut) {
+  const std::vector<std::vector<std::string>> refused = {
+      {"--home"},
+      {"--screenshot"},
+      {"--frobnicate"},
+      {"--open", "cpi"},
+      {"--screenshot", "a.png", "--open", "macro-manager"},
+      {"--screenshot", "a.png", "--open", "nonsense"},
+  };
+  for (const auto& arguments : refused) {
+    const auto parsed = ParseCommandLine(arguments);
+    EXPECT_FALSE(parsed.line) << arguments.front();
+    EXPECT_FALSE(parsed.error.empty());
+  }
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,252 @@
+#include "app/main_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "config/ini_file.h"
+#include "device/emulated_mouse.h"
+#include "device/protocol.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+struct Balloon {
+  std::string text;
+  std::string title;
+  int timeoutMs;
+  bool operator==(const Balloon&) const = default;
+};
+
+// Records what the controller asks of the screen. Work handed over from other threads waits in a queue
+// until the test runs it on its own thread, as the window's event loop would.
+class RecordingView : public MainView {
+ public:
+  void ShowMessage(std::string_view text, std::string_view) override { calls.push_back("message " + std::string(text)); }
+  void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) override {
+    balloons.push_back({std::string(text), std::string(title), timeoutMs});
+  }
+  void HideWindow() override { calls.push_back("hide"); }
+  void ShowWindow() override { calls.push_back("show"); }
+  void SetUpWindow() override { calls.push_back("set-up"); }
+  void RepaintMainWindow() override { calls.push_back("repaint"); }
+  void AddTrayIcon(std::string_view tooltip) override { calls.push_back("tray " + std::string(tooltip)); }
+  void SetWaitCursor(bool wait) override { calls.push_back(wait ? "wait-cursor" : "arrow-cursor"); }
+  void StartTimer(MainTimer timer, int) override { calls.push_back("start-timer " + std::to_string(int(timer))); }
+  void StopTimer(MainTimer timer) override { calls.push_back("stop-timer " + std::to_string(int(timer))); }
+  void Quit() override { calls.push_back("quit"); }
+
+  void RunOnWindowThread(std::function<void()> work, bool wait) override {
+    std::unique_lock lock(mutex_);
+    const long ticket = ++queued_;
+    pending_.push_back(std::move(work));
+    changed_.notify_all();
+    if (wait) changed_.wait(lock, [&] { return ran_ >= ticket || closing_; });
+  }
+
+  // Runs handed-over work until there has been none for a short while.
+  void RunPending() {
+    std::unique_lock lock(mutex_);
+    while (changed_.wait_for(lock, std::chrono::milliseconds(200), [&] { return !pending_.empty(); })) {
+      auto work = std::move(pending_.front());
+      pending_.pop_front();
+      lock.unlock();
+      work();
+      lock.lock();
+      ++ran_;
+      changed_.notify_all();
+    }
+  }
+
+  void Close() {
+    std::lock_guard lock(mutex_);
+    closing_ = true;
+    changed_.notify_all();
+  }
+
+  std::vector<std::string> calls;
+  std::vector<Balloon> balloons;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<std::function<void()>> pending_;
+  long queued_ = 0;
+  long ran_ = 0;
+  bool closing_ = false;
+};
+
+class MainControllerTest : public ::testing::Test {
+ protected:
+  ~MainControllerTest() override { view.Close(); }
+
+  MainController& Make() {
+    controller = std::make_unique<MainController>(ProgramFolder(folder.path()), mouse.backend(), view,
+                                                  [](std::chrono::milliseconds) {});
+    controller->link().SetTrace([this](const TransportOp& op) {
+      if (op.kind == TransportOp::Kind::SetFeature || op.kind == TransportOp::Kind::Write) sent.push_back(op.bytes);
+    });
+    return *controller;
+  }
+
+  testing::FactoryFolder folder;
+  EmulatedMouse mouse;
+  RecordingView view;
+  std::vector<std::vector<Byte>> sent;  // feature reports and output reports, as sent
+  std::unique_ptr<MainController> controller;  // last: it stops its reader before the view goes
+};
+
+TEST_F(MainControllerTest, StartUpSendsOnlyReadProfileThenAttach) {
+  Make().Start();
+  EXPECT_TRUE(controller->connected());
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0][1], CMD_READ_PROFILE);
+  EXPECT_EQ(sent[1][1], CMD_ATTACH);
+  EXPECT_EQ(sent[1][2], ATTACH_BYTE);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"set-up", "repaint", "tray Tellurix Korvane"}));
+  EXPECT_TRUE(view.balloons.empty());
+  EXPECT_EQ(controller->savedConfig(), controller->config());
+  EXPECT_EQ(controller->skin().folder, folder.path() / "Skins" / "Default");
+}
+
+TEST_F(MainControllerTest, StartWithoutTheMouseSendsNothingAndStillShowsTheWindow) {
+  mouse.Unplug();
+  Make().Start();
+  EXPECT_FALSE(controller->connected());
+  EXPECT_TRUE(sent.empty());
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"set-up", "repaint", "tray Tellurix Korvane"}));
+  EXPECT_TRUE(view.balloons.empty());
+}
+
+TEST_F(MainControllerTest, LanguageComesFromLanOfTheLabelFile) {
+  for (const char* name : {"str.ini", "str0.ini", "str1.ini", "str2.ini", "str3.ini", "str4.ini", "str5.ini"}) {
+    ASSERT_TRUE(IniFile(folder.File(name)).Write("Skins", "Lan", "CHT"));
+  }
+  Make().Start();
+  EXPECT_EQ(controller->language(), Language::TraditionalChinese);
+  EXPECT_EQ(controller->strings().reset, "\xE6\x81\xA2\xE5\xBE\xA9");  // 恢復
+}
+
+TEST_F(MainControllerTest, FirstRunGivesTheButtonsTheDefaultLabelsOfTheLanguage) {
+  for (const char* name : {"str.ini", "str0.ini", "str1.ini", "str2.ini", "str3.ini", "str4.ini", "str5.ini"}) {
+    ASSERT_TRUE(IniFile(folder.File(name)).Write("Skins", "Lan", "CHS"));
+  }
+  Make().Start();
+  ASSERT_EQ(controller->files().firstRunFlag(), 0);
+  EXPECT_EQ(controller->labels(), DefaultLabels("CHS"));
+  EXPECT_EQ(IniFile(controller->files().labelPath()).Read("Setting-CHS", "Item1"), DefaultLabels("CHS")[0]);
+}
+
+TEST_F(MainControllerTest, DeviceEventsBecomeBalloons) {
+  Make().Start();
+  const DevicePage page = mouse.memory().settingsPage;
+  const auto stageText = [&](int stage, const char* sentence) {
+    return std::string(sentence) + std::to_string(50 * page[0x54 + stage - 1]);
+  };
+  struct Row {
+    DeviceEvent event;
+    std::vector<Balloon> balloons;
+  };
+  const Row rows[] = {
+      {{1, 2}, {{stageText(2, "Switch CPI into the second stage "), "Info", 5000}}},
+      {{2, 1}, {{stageText(1, "Switch CPI into the first stage "), "Info", 5000}}},
+      {{3, 1}, {{stageText(1, "Switch CPI into the first stage "), "Info", 5000}}},
+      {{3, 6}, {{stageText(6, "Switch CPI into the sixth stage "), "Info", 5000}}},
+      {{9, 3}, {{"Switch to macro key3", "Info", 5000}}},
+      {{1, 7}, {}},
+      {{1, 0}, {}},
+      {{9, 0}, {}},
+      {{4, 1}, {}},
+      {{EVENT_MOUSE_FOUND, 0}, {{"The system detect the gaming mouse.", "Info", 100}}},
+      {{EVENT_MOUSE_LOST, 0}, {{"The system did not detect the gaming mouse!", "Warning", 100}}},
+  };
+  for (const Row& row : rows) {
+    view.balloons.clear();
+    sent.clear();
+    controller->OnDeviceEvent(row.event);
+    EXPECT_EQ(view.balloons, row.balloons) << int(row.event.type) << "," << int(row.event.value);
+    const bool stage = row.event.type <= 3 && !row.balloons.empty();
+    EXPECT_EQ(sent.empty(), !stage) << int(row.event.type) << "," << int(row.event.value);
+  }
+}
+
+TEST_F(MainControllerTest, StageChangeOnTheMouseReachesTheTray) {
+  Make().Start();
+  mouse.PressCpiButton();
+  view.RunPending();
+  ASSERT_EQ(view.balloons.size(), 1u);
+  EXPECT_EQ(view.balloons[0].text.rfind("Switch CPI into the second stage ", 0), 0u);
+}
+
+TEST_F(MainControllerTest, UnplugAndPlugFollowTheMouse) {
+  Make().Start();
+  mouse.Unplug();
+  view.RunPending();
+  EXPECT_FALSE(controller->connected());
+  ASSERT_FALSE(view.balloons.empty());
+  EXPECT_EQ(view.balloons.back(), (Balloon{"The system did not detect the gaming mouse!", "Warning", 100}));
+
+  view.balloons.clear();
+  view.calls.clear();
+  sent.clear();
+  mouse.Plug();
+  view.RunPending();
+  EXPECT_TRUE(controller->connected());
+  ASSERT_FALSE(view.balloons.empty());
+  EXPECT_EQ(view.balloons.front(), (Balloon{"The system detect the gaming mouse.", "Info", 100}));
+  ASSERT_GE(sent.size(), 2u);
+  EXPECT_EQ(sent[sent.size() - 1][1], CMD_ATTACH);
+  EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "hide"), 0);
+}
+
+TEST_F(MainControllerTest, RestoreWithoutTheMouseWarnsEveryTime) {
+  mouse.Unplug();
+  Make().Start();
+  controller->OnTrayRestore();
+  controller->OnTrayRestore();
+  EXPECT_EQ(view.balloons.size(), 2u);
+  EXPECT_EQ(view.balloons[1].title, "Warning");
+  EXPECT_EQ(view.calls.back(), "show");
+}
+
+TEST_F(MainControllerTest, RestoreAfterCancelReloadsTheProfileFromDisk) {
+  Make().Start();
+  const MouseConfig stored = controller->config();
+  controller->config().dpiStage[0] ^= 0x55;
+  controller->OnTrayRestore();
+  EXPECT_NE(controller->config(), stored);
+
+  controller->setReloadOnRestore(true);
+  view.calls.clear();
+  controller->OnTrayRestore();
+  EXPECT_EQ(controller->config(), stored);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"repaint", "show"}));
+}
+
+TEST_F(MainControllerTest, TimersEndTheSaveGuardAndTheWaitCursor) {
+  Make().Start();
+  view.calls.clear();
+  controller->setSaveGuard(true);
+  controller->OnTimer(MainTimer::kSaveGuard);
+  EXPECT_FALSE(controller->saveGuard());
+  controller->OnTimer(MainTimer::kSaveCursor);
+  controller->OnTimer(MainTimer::kResetCursor);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"stop-timer 1", "stop-timer 3", "arrow-cursor", "stop-timer 2",
+                                                  "arrow-cursor"}));
+}
+
+TEST_F(MainControllerTest, ExitLeavesTheViewFirstAndClosesTheLink) {
+  Make().Start();
+  controller->Exit();
+  EXPECT_EQ(view.calls.back(), "quit");
+  EXPECT_FALSE(controller->connected());
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,217 @@
+#include <QCoreApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "app/single_instance.h"
+#include "app/tavik_dlg.h"
+#include "config/ini_file.h"
+#include "device/emulated_mouse.h"
+#include "device/protocol.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder made from the build's: the factory profiles, the label files and the skin.
+void CopyProgramFolder(const fs::path& to) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(KORVANE_PROGRAM_DIR)) {
+    const std::string name = entry.path().filename().string();
+    const bool wanted = name == "Skins" || (name.rfind("config", 0) == 0 && entry.path().extension() == ".bin") ||
+                        (name.rfind("str", 0) == 0 && entry.path().extension() == ".ini");
+    if (wanted) fs::copy(entry.path(), to / name, fs::copy_options::recursive);
+  }
+}
+
+QString SkinFile(const fs::path& folder, const char* name) {
+  return QString::fromStdString((folder / "Skins" / "Default" / name).string());
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() { CopyProgramFolder(folder.path()); }
+
+  CTavikDlg& Start() {
+    window = std::make_unique<CTavikDlg>(ProgramFolder(folder.path()), mouse.backend());
+    window->controller().link().SetTrace([this](const TransportOp& op) {
+      if (op.kind != TransportOp::Kind::GetFeature && op.kind != TransportOp::Kind::Read &&
+          op.kind != TransportOp::Kind::Sleep) {
+        sent.push_back(op.bytes);
+      }
+    });
+    window->controller().Start();
+    window->show();
+    return *window;
+  }
+
+  void SetLanguage(const char* code) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder.path())) {
+      if (entry.path().extension() == ".ini") {
+        ASSERT_TRUE(IniFile(entry.path()).Write("Skins", "Lan", code));
+      }
+    }
+  }
+
+  // Runs the built program on the temporary folder.
+  int RunProgram(const QStringList& arguments, const fs::path& runtimeFolder) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_RUNTIME_DIR", QString::fromStdString(runtimeFolder.string()));
+    process.setProcessEnvironment(environment);
+    process.start(KORVANE_EXECUTABLE,
+                  QStringList{"--emulate", "--home", QString::fromStdString(folder.path().string())} + arguments);
+    if (!process.waitForFinished(20000)) {
+      process.kill();
+      process.waitForFinished();
+      return -1;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+  }
+
+  testing::TempFolder folder;
+  EmulatedMouse mouse;
+  std::vector<std::vector<Byte>> sent;
+  std::unique_ptr<CTavikDlg> window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheSizeOfMainPngAndOnlyAttachesToTheMouse) {
+  CTavikDlg& dlg = Start();
+  const QImage background(SkinFile(folder.path(), "main.png"));
+  ASSERT_FALSE(background.isNull());
+  EXPECT_EQ(dlg.size(), background.size());
+  EXPECT_EQ(dlg.canvas().size(), background.size());
+
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0][1], CMD_READ_PROFILE);
+  EXPECT_EQ(sent[1][1], CMD_ATTACH);
+  EXPECT_EQ(sent[1][2], ATTACH_BYTE);
+}
+
+TEST_F(MainWindowTest, HeadersMoveWithTheSkinsContentHeights) {
+  CTavikDlg& dlg = Start();
+  ASSERT_NE(dlg.pages(), nullptr);
+  const int assignment = QImage(SkinFile(folder.path(), "ButtonAssignment/BK_ButtonAssignment.png")).height();
+  ASSERT_GT(assignment, 0);
+  MainPageState& state = dlg.pages()->state();
+  dlg.pages()->ToggleSection(MainSection::kButtonAssignment);
+  EXPECT_EQ(state.LeftColumn().sections[1].headerTop, 127 + assignment + 5);
+  EXPECT_EQ(state.LeftColumn().sections[2].headerTop, 127 + assignment + 5 + 38 + 5);
+
+  dlg.pages()->ToggleSection(MainSection::kCpiSetting);
+  dlg.pages()->ToggleSection(MainSection::kUsbReportRate);
+  EXPECT_EQ(state.rightColumn().sections.size(), 3u);
+  EXPECT_TRUE(state.rightColumn().stoppedEarly);
+
+  dlg.MoveThumb(kTrackBottom - kThumbHeight);
+  dlg.OnThumbMoved(kTrackBottom - kThumbHeight);
+  EXPECT_EQ(state.rightColumnPage(), 2);
+  EXPECT_EQ(state.HeaderAt(kRightColumnLeft, kRightColumnTop), MainSection::kMouseSpeed);
+}
+
+TEST_F(MainWindowTest, ClosingWhatWasOpenedDrawsTheStartPageAgain) {
+  CTavikDlg& dlg = Start();
+  const QImage start = dlg.canvas().copy();
+  for (MainSection section : {MainSection::kButtonAssignment, MainSection::kXYSensitivity,
+                              MainSection::kLighting}) {
+    dlg.pages()->ToggleSection(section);
+    dlg.pages()->ToggleSection(section);
+  }
+  dlg.pages()->SwitchView(kTopView);
+  dlg.pages()->SwitchView(kSideView);
+  EXPECT_TRUE(dlg.canvas() == start);
+}
+
+TEST_F(MainWindowTest, HoverLooksComeAndGoWithThePointer) {
+  CTavikDlg& dlg = Start();
+  const QImage start = dlg.canvas().copy();
+  const QRect save(923, 604, 57, 30);
+  const auto moveTo = [&dlg](QPointF at) {
+    QMouseEvent move(QEvent::MouseMove, at, dlg.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dlg, &move);
+  };
+  moveTo(QPointF(950, 615));
+  EXPECT_FALSE(dlg.canvas().copy(save) == start.copy(save));
+  EXPECT_TRUE(dlg.canvas().copy(0, 0, 900, 600) == start.copy(0, 0, 900, 600));
+  moveTo(QPointF(600, 500));
+  EXPECT_TRUE(dlg.canvas() == start);
+}
+
+TEST_F(MainWindowTest, DraggingTheThumbPagesTheRightColumn) {
+  CTavikDlg& dlg = Start();
+  dlg.pages()->ToggleSection(MainSection::kCpiSetting);
+  dlg.pages()->ToggleSection(MainSection::kLighting);
+  QWidget* thumb = dlg.childAt(kThumbLeft + 1, kTrackTop + 1);
+  ASSERT_NE(thumb, nullptr);
+  const auto send = [thumb](QEvent::Type type, int y) {
+    const QPointF at(3, y);
+    QMouseEvent event(type, at, thumb->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(thumb, &event);
+  };
+  send(QEvent::MouseButtonPress, 10);
+  send(QEvent::MouseMove, 10 + 500);  // would end below the track: ignored as a whole
+  EXPECT_EQ(thumb->y(), kTrackTop);
+  send(QEvent::MouseMove, 10 + 400);
+  EXPECT_EQ(thumb->y(), kTrackTop + 400);
+  send(QEvent::MouseButtonRelease, 10);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dlg.pages()->state().rightColumnPage(), 2);
+}
+
+TEST_F(MainWindowTest, HighlightShowsTheButtonAndItsBackPartInTheSideView) {
+  CTavikDlg& dlg = Start();
+  const QImage start = dlg.canvas().copy();
+  dlg.pages()->HighlightButton(4);
+  const auto changed = [&](const Rect& r) {
+    const QRect rect(r.left, r.top, r.width(), r.height());
+    return !(dlg.canvas().copy(rect) == start.copy(rect));
+  };
+  EXPECT_TRUE(changed(MouseHotSpot(kSideView, 4).rect));
+  EXPECT_TRUE(changed(SideBackHotSpots()[0].rect));
+  EXPECT_FALSE(changed(SideBackHotSpots()[1].rect));
+}
+
+TEST_F(MainWindowTest, ChineseTextsAreChosenByLan) {
+  SetLanguage("CHS");
+  CTavikDlg& dlg = Start();
+  EXPECT_EQ(dlg.controller().language(), Language::SimplifiedChinese);
+  EXPECT_EQ(dlg.controller().strings().side, "\xE4\xBE\xA7\xE9\x9D\xA2");  // 侧面
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeLeaveTheWindowAlone) {
+  CTavikDlg& dlg = Start();
+  for (int key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dlg, &press);
+  }
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {
+  testing::TempFolder runtime;
+  SingleInstanceLock first;
+  ASSERT_EQ(first.Acquire(runtime.path()), SingleInstanceLock::Outcome::kAcquired);
+  EXPECT_EQ(RunProgram({}, runtime.path()), 0);
+}
+
+TEST_F(MainWindowTest, ScreenshotWritesTheWindowAsPng) {
+  testing::TempFolder runtime;
+  const fs::path shot = runtime.File("shot.png");
+  EXPECT_EQ(RunProgram({"--screenshot", QString::fromStdString(shot.string()), "--open", "cpi", "button-assignment"},
+                       runtime.path()),
+            0);
+  const QImage image(QString::fromStdString(shot.string()));
+  EXPECT_EQ(image.size(), QImage(SkinFile(folder.path(), "main.png")).size());
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <functional>
+#include <optional>
+
+#include "config/label_file.h"
+#include "ui/main_page_layout.h"
+#include "ui/main_window_geometry.h"
+#include "ui/skin_settings.h"
+#include "ui/strings.h"
+
+namespace korvane {
+
+// Draws the main window's pages onto its canvas: the full repaint, the two columns with their sections,
+// the view switch, the mouse hot spots and the hover looks. Every method only draws; the window copies
+// the canvas to the screen afterwards.
+class MainPages {
+ public:
+  struct Context {
+    QImage* canvas;
+    const SkinSettings* skin;
+    const MainStrings* strings;
+    const ButtonLabels* labels;
+    QFont textFont;
+    std::function<void(int top)> moveThumb;  // put the scroll thumb at this top
+  };
+  explicit MainPages(Context context);
+
+  MainPageState& state() { return state_; }
+  const MainPageState& state() const { return state_; }
+
+  // Collapses everything and draws the whole window.
+  void Repaint();
+  void ToggleSection(MainSection section);
+  void SwitchView(int view);
+  void ScrollTo(int thumbTop);
+  // Button n (1-8) "-over" on the mouse picture of the current view, the others "-normal".
+  void HighlightButton(int button);
+  // The pointer moved to (x, y): hover looks of the buttons and drop-down boxes.
+  void PointerMoved(int x, int y);
+
+ private:
+  bool Draw(std::string_view name, int x, int y);
+  void Text(const Rect& rect, std::string_view text, int flags);
+  void DrawButton(MainButton button, bool over);
+  void DrawViewSwitch();
+  void DrawMousePicture();
+  void DrawHeader(const SectionPlacement& placement);
+  void DrawLeftColumn();
+  void DrawRightColumn();
+  void DrawButtonAssignment(int headerBottom);
+  void DrawDropdown(int row, std::string_view image);
+  void DrawHotSpot(int button, bool over);
+  std::string_view Title(MainSection section) const;
+  int ButtonAssignmentBottom() const;
+
+  Context context_;
+  MainPageState state_;
+  std::optional<MainButton> hotButton_;
+  std::optional<int> hotDropdown_;
+};
+
+}  // namespace korvane

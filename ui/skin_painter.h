@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <string_view>
+
+#include "ui/rect.h"
+#include "ui/skin_pixels.h"
+#include "ui/skin_settings.h"
+#include "ui/strings.h"
+
+class QWidget;
+
+namespace korvane {
+
+QString ToQString(std::string_view text);
+
+// The pixels of a 32-bit image (ARGB32 or its premultiplied form) for the core drawing functions.
+PixelView PixelsOf(QImage& image);
+ConstPixelView PixelsOf(const QImage& image);
+
+// A window's canvas: premultiplied ARGB, the window's face; paintEvent only copies it to the screen.
+QImage MakeCanvas(const SkinSettings& skin, std::string_view backgroundName);
+
+// Draws one skin image at its natural size with its top-left corner at (x, y): premultiplied and blended
+// source-over when the PNG has alpha, copied opaque otherwise. False when the image is missing or
+// cannot be decoded; nothing is drawn then.
+bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view name, int x, int y);
+// The same, and a failure also shows "LoadPng---Load image failed." in a message box owned by owner.
+bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& skin, std::string_view name,
+                            int x, int y);
+
+// The size of a skin image read from its header; an empty size when it is missing.
+QSize SkinImageSize(const SkinSettings& skin, std::string_view name);
+
+// One line of text in the skin's text colour on a transparent background; flags are Qt::Alignment.
+void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
+                  const QFont& font, int flags);
+
+// A font of the table with the language's fallback faces behind the named one.
+QFont MakeFont(const FontSpec& wanted, Language language);
+
+}  // namespace korvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "config/label_file.h"
+#include "config/program_folder.h"
+
+namespace korvane {
+
+// Where the images come from and the colour texts are drawn in; fixed at start-up.
+struct SkinSettings {
+  std::filesystem::path folder;  // program folder + "/Skins/" + "Path"
+  int red = 0, green = 0, blue = 0;
+
+  // Skin image names begin with "/", as "/main.png".
+  std::filesystem::path ImagePath(std::string_view name) const { return folder.string() + std::string(name); }
+};
+
+inline constexpr std::string_view kDefaultSkinName = "Default";
+
+// A colour key as the profile functions read numbers: leading digits, anything else 0; clamped to 255.
+int ColorChannelFromText(std::string_view text);
+
+// An empty "Path" names the default skin.
+SkinSettings SkinSettingsFrom(const ProgramFolder& folder, const LabelSettings& labels);
+
+}  // namespace korvane
