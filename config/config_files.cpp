@@ -69,7 +69,7 @@ bool ConfigFiles::LoadConfiguration(MouseConfig& config) {
       return false;
     }
     for (int i = 0; i < count; ++i) {
-      if (list.Get("Profile", "Item" + std::to_string(i)) == currentName) currentProfileIndex_ = i;
+      if (list.Get("Profile", ItemKey(i)) == currentName) currentProfileIndex_ = i;
     }
     FormProfilePaths();
   }

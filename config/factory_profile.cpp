@@ -74,7 +74,7 @@ Status WriteFactoryFiles(const ProgramFolder& folder) {
   labels.Set("Skins", "BColor", kFactoryTextGrey);
   const ButtonLabels defaults = DefaultLabels("");
   for (std::size_t i = 0; i < kButtonCount; ++i) {
-    labels.Set(LabelSectionName(""), "Item" + std::to_string(i + 1), defaults[i]);
+    labels.Set(LabelSectionName(""), ItemKey(i + 1), defaults[i]);
   }
   IniDocument list;
   list.Set("Profile", "ItemCount", "1");

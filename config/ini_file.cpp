@@ -1,19 +1,13 @@
 #include "config/ini_file.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/file_io.h"
+#include "common/text.h"
 
 namespace korvane {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
@@ -158,6 +152,8 @@ std::vector<IniDocument::Entry> IniDocument::Entries(std::string_view section) c
   const Section* s = Find(section);
   return s == nullptr ? std::vector<Entry>{} : s->entries;
 }
+
+std::string ItemKey(std::size_t index) { return "Item" + std::to_string(index); }
 
 bool IniFile::Exists() const {
   std::error_code error;

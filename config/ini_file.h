@@ -42,6 +42,9 @@ class IniDocument {
   std::vector<Section> sections_;
 };
 
+// "Item%d": the numbered keys of the label, profile-list and macro sections.
+std::string ItemKey(std::size_t index);
+
 // One INI file on disk. Every call reads the file afresh and every write rewrites it whole (through a
 // temporary file), as the profile functions do; a missing file reads as empty and is created by a write.
 class IniFile {

@@ -1,9 +1,9 @@
 #include "config/label_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
+#include "common/text.h"
 #include "config/ini_file.h"
 #include "ui/strings.h"
 
@@ -14,15 +14,6 @@ namespace {
 constexpr std::string_view kSkins = "Skins";
 constexpr std::string_view kPoint = "Point";
 constexpr std::string_view kProfile = "Profile";
-
-std::string ItemKey(std::size_t n) { return "Item" + std::to_string(n); }
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-         });
-}
 
 }  // namespace
 
@@ -79,7 +70,7 @@ ProfileList ReadProfileList(const std::filesystem::path& profileListPath) {
   const IniDocument document = file.Load();
   const int count = std::atoi(document.Get(kProfile, "ItemCount").c_str());
   if (!ProfileCountAccepted(count)) return list;
-  for (int i = 0; i < count; ++i) list.names.push_back(document.Get(kProfile, "Item" + std::to_string(i)));
+  for (int i = 0; i < count; ++i) list.names.push_back(document.Get(kProfile, ItemKey(i)));
   list.currentName = document.Get(kProfile, "CurProfileName");
   const auto found = std::find_if(list.names.begin(), list.names.end(), [&](const std::string& name) {
     return StartsWithIgnoringCase(name, list.currentName);
@@ -98,7 +89,7 @@ Status WriteProfileList(const std::filesystem::path& profileListPath, const std:
     document.Set(kProfile, "CurProfileName", names.empty() ? std::string() : names[current]);
     if (names.empty()) return;
     document.Set(kProfile, "ItemCount", std::to_string(names.size()));
-    for (std::size_t i = 0; i < names.size(); ++i) document.Set(kProfile, "Item" + std::to_string(i), names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i) document.Set(kProfile, ItemKey(i), names[i]);
   });
   if (status && currentIndex != nullptr) *currentIndex = current;
   return status;

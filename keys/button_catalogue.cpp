@@ -3,13 +3,30 @@
 #include <algorithm>
 #include <charconv>
 
+#include "common/text.h"
 #include "keys/key_tables.h"
-#include "keys/name_text.h"
 
 namespace korvane {
 namespace {
 
-constexpr CatalogueText Same(std::string_view text) { return {text, text, text}; }
+constexpr CatalogueText Same(std::string_view text) { return {text}; }
+
+template <auto Field>
+std::string_view TextOf(const MainStrings& strings) {
+  return strings.*Field;
+}
+template <auto Field, std::size_t Index>
+std::string_view ItemOf(const MainStrings& strings) {
+  return (strings.*Field)[Index];
+}
+template <auto Field>
+constexpr CatalogueText Text() {
+  return {{}, &TextOf<Field>};
+}
+template <auto Field, std::size_t Index>
+constexpr CatalogueText Item() {
+  return {{}, &ItemOf<Field, Index>};
+}
 
 std::optional<int> ParseNumber(std::string_view text) {
   int value = 0;
@@ -28,15 +45,13 @@ std::string Joined(std::string_view head, std::string_view tail) {
 }  // namespace
 
 std::string_view CatalogueText::In(std::string_view languageCode) const {
-  if (languageCode == "CHS") return simplifiedChinese;
-  if (languageCode == "CHT") return traditionalChinese;
-  return english;
+  return localised != nullptr ? localised(LoadMainStrings(languageCode)) : fixed;
 }
 
 const std::array<SubListItem, 3> SCROLL_SELECT_ITEMS = {{
-    {"middle", {"Mouse M Button", "滚轮", "滾輪"}, 1},
-    {"up", {"Mouse Scroll Up", "上滚轮", "上滾輪"}, 2},
-    {"down", {"Mouse Scroll Down", "下滚轮", "下滾輪"}, 3},
+    {"middle", Text<&MainStrings::mouseMButton>(), 1},
+    {"up", Text<&MainStrings::mouseScrollUp>(), 2},
+    {"down", Text<&MainStrings::mouseScrollDown>(), 3},
 }};
 
 // Shown in English in every language.
@@ -46,65 +61,63 @@ const std::array<SubListItem, 3> CPI_CYCLE_ITEMS = {{
     {"loop", Same("CPI Loop"), 3},
 }};
 
-// The multimedia, hot-key and Windows sub-lists have no translated texts; they read the same everywhere.
 const std::array<SubListItem, 8> MULTIMEDIA_USAGES = {{
-    {"player", Same("Media player"), 0x83},
-    {"next", Same("Next Track"), 0xB5},
-    {"previous", Same("Pre Track"), 0xB6},
-    {"stop", Same("Stop"), 0xB7},
-    {"play-pause", Same("Play/Pause"), 0xCD},
-    {"mute", Same("Mute"), 0xE2},
-    {"volume-up", Same("Volume Up"), 0xE9},
-    {"volume-down", Same("Volume Down"), 0xEA},
+    {"player", Item<&MainStrings::multimediaItem, 0>(), 0x83},
+    {"next", Item<&MainStrings::multimediaItem, 1>(), 0xB5},
+    {"previous", Item<&MainStrings::multimediaItem, 2>(), 0xB6},
+    {"stop", Item<&MainStrings::multimediaItem, 3>(), 0xB7},
+    {"play-pause", Item<&MainStrings::multimediaItem, 4>(), 0xCD},
+    {"mute", Item<&MainStrings::multimediaItem, 5>(), 0xE2},
+    {"volume-up", Item<&MainStrings::multimediaItem, 6>(), 0xE9},
+    {"volume-down", Item<&MainStrings::multimediaItem, 7>(), 0xEA},
 }};
 
 const std::array<SubListItem, 10> HOTKEY_LETTERS = {{
-    {"new", Same("New"), 0x11},      // N
-    {"cut", Same("Cut"), 0x1B},      // X
-    {"copy", Same("Copy"), 0x06},    // C
-    {"paste", Same("Paste"), 0x19},  // V
-    {"save", Same("Save"), 0x16},    // S
-    {"print", Same("Print"), 0x13},  // P
-    {"find", Same("Find"), 0x09},    // F
-    {"redo", Same("Redo"), 0x1C},    // Y
-    {"undo", Same("Undo"), 0x1D},    // Z
-    {"select-all", Same("Select All"), 0x04},  // A
+    {"new", Item<&MainStrings::hotKeyItem, 0>(), 0x11},  // N
+    {"cut", Item<&MainStrings::hotKeyItem, 1>(), 0x1B},  // X
+    {"copy", Item<&MainStrings::hotKeyItem, 2>(), 0x06},  // C
+    {"paste", Item<&MainStrings::hotKeyItem, 3>(), 0x19},  // V
+    {"save", Item<&MainStrings::hotKeyItem, 4>(), 0x16},  // S
+    {"print", Item<&MainStrings::hotKeyItem, 5>(), 0x13},  // P
+    {"find", Item<&MainStrings::hotKeyItem, 6>(), 0x09},  // F
+    {"redo", Item<&MainStrings::hotKeyItem, 7>(), 0x1C},  // Y
+    {"undo", Item<&MainStrings::hotKeyItem, 8>(), 0x1D},  // Z
+    {"select-all", Item<&MainStrings::hotKeyItem, 9>(), 0x04},  // A
 }};
 
 const std::array<SubListItem, 7> WINDOWS_COMMANDS = {{
-    {"computer", Same("My computer"), 0},
-    {"home", Same("Browser-Home"), 1},
-    {"search", Same("Search"), 2},
-    {"maximize", Same("Maximum"), 3},
-    {"minimize", Same("Minimum"), 4},
-    {"desktop", Same("Show desktop"), 5},
-    {"run", Same("Run"), 6},
+    {"computer", Item<&MainStrings::windowsItem, 0>(), 0},
+    {"home", Item<&MainStrings::windowsItem, 1>(), 1},
+    {"search", Item<&MainStrings::windowsItem, 2>(), 2},
+    {"maximize", Item<&MainStrings::windowsItem, 3>(), 3},
+    {"minimize", Item<&MainStrings::windowsItem, 4>(), 4},
+    {"desktop", Item<&MainStrings::windowsItem, 5>(), 5},
+    {"run", Item<&MainStrings::windowsItem, 6>(), 6},
 }};
 
 const std::array<ButtonKindInfo, kButtonKindCount> BUTTON_KINDS = {{
-    {ButtonKind::Click, "click", {"Click", "左键", "左鍵"}, {}},
-    {ButtonKind::Menu, "menu", {"Menu", "右键", "右鍵"}, {}},
-    {ButtonKind::ScrollSelect, "scroll", {"Scroll Select", "滚轮选择", "滾輪選擇"}, SCROLL_SELECT_ITEMS,
+    {ButtonKind::Click, "click", Text<&MainStrings::click>(), {}},
+    {ButtonKind::Menu, "menu", Text<&MainStrings::menu>(), {}},
+    {ButtonKind::ScrollSelect, "scroll", Text<&MainStrings::scrollSelect>(), SCROLL_SELECT_ITEMS,
      kScrollSelectArg},
-    {ButtonKind::IeForward, "forward", {"IE Forward", "前进方向键", "前進方向鍵"}, {}},
-    {ButtonKind::IeBackward, "backward", {"IE Backward", "后退方向键", "後退方向鍵"}, {}},
-    // The traditional set uses the simplified characters here.
-    {ButtonKind::DoubleClick, "double-click", {"Double Click", "双击", "双击"}, {}},
-    {ButtonKind::CpiCycle, "cpi", {"CPI Cycle", "CPI切换", "CPI切換"}, CPI_CYCLE_ITEMS, kCpiCycleArg},
-    {ButtonKind::Multimedia, "multimedia", {"Multimedia", "多媒体", "多媒體"}, MULTIMEDIA_USAGES, kMultimediaArg},
-    {ButtonKind::HotKey, "hotkey", {"HotKey", "快捷键", "快速鍵"}, HOTKEY_LETTERS, kHotKeyArg},
-    {ButtonKind::Windows, "windows", Same("Windows"), WINDOWS_COMMANDS, kWindowsArg},
-    {ButtonKind::SingleKey, "single-key", {"Single Key", "单键", "單鍵"}, {}},
-    {ButtonKind::ComboKey, "combo-key", {"Combo Key", "组合键", "複合鍵"}, {}},
-    {ButtonKind::MacroKey, "macro", {"Macro Key", "宏", "巨集"}, {}},
-    {ButtonKind::ButtonOff, "off", {"Button Off", "按键关闭", "按鍵關閉"}, {}},
+    {ButtonKind::IeForward, "forward", Text<&MainStrings::ieForward>(), {}},
+    {ButtonKind::IeBackward, "backward", Text<&MainStrings::ieBackward>(), {}},
+    {ButtonKind::DoubleClick, "double-click", Text<&MainStrings::doubleClick>(), {}},
+    {ButtonKind::CpiCycle, "cpi", Text<&MainStrings::cpiCycle>(), CPI_CYCLE_ITEMS, kCpiCycleArg},
+    {ButtonKind::Multimedia, "multimedia", Text<&MainStrings::multimedia>(), MULTIMEDIA_USAGES, kMultimediaArg},
+    {ButtonKind::HotKey, "hotkey", Text<&MainStrings::hotKey>(), HOTKEY_LETTERS, kHotKeyArg},
+    {ButtonKind::Windows, "windows", Text<&MainStrings::windows>(), WINDOWS_COMMANDS, kWindowsArg},
+    {ButtonKind::SingleKey, "single-key", Text<&MainStrings::singleKey>(), {}},
+    {ButtonKind::ComboKey, "combo-key", Text<&MainStrings::comboKey>(), {}},
+    {ButtonKind::MacroKey, "macro", Text<&MainStrings::macroKey>(), {}},
+    {ButtonKind::ButtonOff, "off", Text<&MainStrings::buttonOff>(), {}},
 }};
 
 const ButtonKindInfo& KindInfo(ButtonKind kind) { return BUTTON_KINDS[static_cast<std::size_t>(kind)]; }
 
 const ButtonKindInfo* FindKindByToken(std::string_view token) {
   for (const ButtonKindInfo& info : BUTTON_KINDS) {
-    if (SameNameIgnoringCase(info.token, token)) return &info;
+    if (EqualsIgnoringCase(info.token, token)) return &info;
   }
   return nullptr;
 }
@@ -113,7 +126,7 @@ Status CheckButtonChoice(const ButtonChoice& choice) {
   if (static_cast<int>(choice.kind) >= kButtonKindCount) return Status::Failure("Unknown button function.");
   const ButtonKindInfo& info = KindInfo(choice.kind);
   if (!info.subList.empty() && (choice.position < 0 || choice.position >= int(info.subList.size()))) {
-    return Status::Failure("\"" + std::string(info.text.english) + "\" has " +
+    return Status::Failure("\"" + std::string(info.text.English()) + "\" has " +
                            std::to_string(info.subList.size()) + " choices; " +
                            std::to_string(choice.position) + " is not one of them.");
   }
@@ -196,9 +209,7 @@ bool LeftButtonLocked(const MouseConfig& config, int button) {
 }
 
 std::string_view LeftButtonWarningText(std::string_view languageCode) {
-  static constexpr CatalogueText kWarning = {"Left key must be selected!", "左键功能必须选择！",
-                                             "左鍵功能必須選擇！"};
-  return kWarning.In(languageCode);
+  return LoadMainStrings(languageCode).leftKeyMustBeSelected;
 }
 
 Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choice) {
@@ -233,8 +244,8 @@ Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choic
       return Status::Failure("\"" + std::string(info->token) + "\" needs one of: " + tokens + ".");
     }
     const auto item = std::ranges::find_if(info->subList, [&](const SubListItem& candidate) {
-      return SameNameIgnoringCase(candidate.token, rest[0]) ||
-             SameNameIgnoringCase(candidate.text.english, rest[0]);
+      return EqualsIgnoringCase(candidate.token, rest[0]) ||
+             EqualsIgnoringCase(candidate.text.English(), rest[0]);
     });
     if (item == info->subList.end()) {
       return Status::Failure("\"" + rest[0] + "\" is not a choice of \"" + std::string(info->token) + "\".");

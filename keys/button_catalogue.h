@@ -9,17 +9,18 @@
 #include "common/status.h"
 #include "config/mouse_config.h"
 #include "keys/button_kind.h"
+#include "ui/strings.h"
 
 namespace korvane {
 
-// One text in the three display languages. The language code chooses: "CHS" simplified Chinese, "CHT"
-// traditional Chinese (both exact and case-sensitive), anything else English.
+// A list text: one of the window texts of the string tables, shown in the display language, or a text
+// that reads the same in every language. The language code chooses as the string tables do.
 struct CatalogueText {
-  std::string_view english;
-  std::string_view simplifiedChinese;
-  std::string_view traditionalChinese;
+  std::string_view fixed;
+  std::string_view (*localised)(const MainStrings&) = nullptr;
 
   std::string_view In(std::string_view languageCode) const;
+  std::string_view English() const { return In(""); }
 };
 
 // One row of a sub-list: its stable command-line token, its list text and the byte the choice writes into

@@ -52,9 +52,4 @@ std::string CutName(std::string_view utf8, std::size_t maxUnits) {
   return std::string(utf8.substr(0, i));
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 }  // namespace korvane

@@ -16,8 +16,4 @@ std::size_t NameLength(std::string_view utf8);
 // The longest prefix of whole characters that is at most maxUnits UTF-16 units long.
 std::string CutName(std::string_view utf8, std::size_t maxUnits = kMaxNameLength);
 
-// Whether two names are equal without regard to ASCII case, as INI section names and command tokens
-// match.
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);
-
 }  // namespace korvane

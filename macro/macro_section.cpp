@@ -4,6 +4,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "common/text.h"
 #include "keys/name_text.h"
 
 namespace korvane {
@@ -12,7 +13,7 @@ namespace {
 // Index of an "Item%d" key (any case, no leading zeros), or -1.
 long long ItemIndex(std::string_view key) {
   constexpr std::string_view kPrefix = "item";
-  if (key.size() <= kPrefix.size() || !SameNameIgnoringCase(key.substr(0, kPrefix.size()), kPrefix)) {
+  if (key.size() <= kPrefix.size() || !EqualsIgnoringCase(key.substr(0, kPrefix.size()), kPrefix)) {
     return -1;
   }
   const std::string_view digits = key.substr(kPrefix.size());
@@ -23,7 +24,6 @@ long long ItemIndex(std::string_view key) {
 
 }  // namespace
 
-std::string ItemKey(std::size_t index) { return "Item" + std::to_string(index); }
 
 long long LeadingNumber(std::string_view text) {
   std::size_t i = 0;
@@ -47,7 +47,7 @@ MacroSection ReadMacroSection(const IniDocument& document, std::string_view name
   bool seenDelay = false, seenLoop = false, seenTimes = false, seenCount = false;
   for (const auto& [key, value] : entries) {
     auto take = [&](std::string_view wanted, bool& seen, std::string& into) {
-      if (seen || !SameNameIgnoringCase(key, wanted)) return false;
+      if (seen || !EqualsIgnoringCase(key, wanted)) return false;
       seen = true;
       into = value;
       return true;

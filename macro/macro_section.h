@@ -13,7 +13,6 @@ inline constexpr std::string_view kDelayTimeSelStatusKey = "DelayTimeSelStatus";
 inline constexpr std::string_view kLoopTimeSelStatusKey = "LoopTimeSelStatus";
 inline constexpr std::string_view kMacroLoopTimesKey = "MacroLoopTimes";
 inline constexpr std::string_view kItemCountKey = "ItemCount";
-std::string ItemKey(std::size_t index);  // "Item%d"
 
 // Event lines: a key name followed by one of the marks, or a delay "%d ms".
 inline constexpr std::string_view kPressMark = "   Dn";

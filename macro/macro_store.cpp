@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/file_io.h"
+#include "common/text.h"
 #include "keys/button_catalogue.h"
 #include "keys/name_text.h"
 
@@ -34,14 +35,11 @@ Status LoadDocument(const IniFile& file, IniDocument& document) {
 }  // namespace
 
 std::string_view MacroLimitText(std::string_view languageCode) {
-  static constexpr CatalogueText kText = {"Macro numbers up to 12.", "最多可以新建12个宏。",
-                                          "最多可以新建12個巨集。"};
-  return kText.In(languageCode);
+  return MacroManagerStringsFor(LanguageFromCode(languageCode)).macroLimit;
 }
 
 std::string_view MacroBaseName(std::string_view languageCode) {
-  static constexpr CatalogueText kText = {"Macro", "宏", "巨集"};
-  return kText.In(languageCode);
+  return MacroManagerStringsFor(LanguageFromCode(languageCode)).macroNameBase;
 }
 
 MacroStore::MacroStore(std::filesystem::path recordPath, MacroOptions& options)
@@ -131,8 +129,8 @@ Status MacroStore::CheckMacroName(int row, std::string_view name) const {
   std::vector<std::string> taken = document.SectionNames();
   taken.insert(taken.end(), macroList.begin(), macroList.end());
   for (const std::string& other : taken) {
-    if (renaming && SameNameIgnoringCase(other, macroList[row])) continue;
-    if (SameNameIgnoringCase(other, name)) {
+    if (renaming && EqualsIgnoringCase(other, macroList[row])) continue;
+    if (EqualsIgnoringCase(other, name)) {
       return Status::Failure("There is already a macro named \"" + other + "\".");
     }
   }
@@ -162,7 +160,7 @@ Status MacroStore::NewMacro(std::string_view languageCode) {
   do {
     name = std::string(MacroBaseName(languageCode)) + "_" + std::to_string(number++);
   } while (std::ranges::any_of(taken, [&](const std::string& other) {
-    return SameNameIgnoringCase(other, name);
+    return EqualsIgnoringCase(other, name);
   }));
   if (Status status = CheckMacroName(-1, name); !status) return status;
 
