@@ -103,11 +103,7 @@ std::string ButtonFunctionText(const MouseConfig& config, int button) {
       break;
   }
   if (info.subList.empty()) return text;
-  const int k = info.kind == ButtonKind::ScrollSelect ? kScrollSelectArg
-                : info.kind == ButtonKind::CpiCycle   ? kCpiCycleArg
-                : info.kind == ButtonKind::Multimedia ? kMultimediaArg
-                : info.kind == ButtonKind::HotKey     ? kHotKeyArg
-                                                      : kWindowsArg;
+  const int k = info.subListArg;
   for (const SubListItem& item : info.subList) {
     if (item.stored == arg(k)) return text + " " + std::string(item.token);
   }
