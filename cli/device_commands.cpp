@@ -40,13 +40,6 @@ Status NoMouse(const DeviceLink& link) {
                                                                       : link.scanStatus().message()));
 }
 
-Status ReportUpload(const UploadOutcome& outcome) {
-  if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
-    return Status::Failure("upload step " + failed->name + " failed: " + failed->status.message());
-  }
-  return Status::Ok();
-}
-
 // Runs the controller's window-thread work on the command's own thread, and prints balloons as lines.
 class ConsoleView : public MainView {
  public:
@@ -111,6 +104,39 @@ class ConsoleView : public MainView {
   bool closed_ = false;
 };
 
+// What upload and reset share: the profile files, the record and the link to the mouse.
+struct MouseSession {
+  explicit MouseSession(const Context& context)
+      : files(context.folder, messages), backend(context.emulate), link(backend.get()) {}
+
+  // Loads the current profile as start-up does.
+  Status LoadCurrentProfile() {
+    if (!files.LoadConfiguration(config)) {
+      if (files.configPath().empty()) {
+        return Status::Failure(files.profileListPath().string() + " has no usable profile list (ItemCount must be 1 to 6)");
+      }
+      return Status::Failure("cannot load the current profile " + files.configPath().string());
+    }
+    files.setLanguageCode(ReadLanguageCode(files.labelPath()));
+    return Status::Ok();
+  }
+
+  // Programs the mouse and saves the profile; fails naming the first step that failed.
+  Status Upload(const ButtonLabels& labels) {
+    const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, labels);
+    if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
+      return Status::Failure("upload step " + failed->name + " failed: " + failed->status.message());
+    }
+    return Status::Ok();
+  }
+
+  SilentMessages messages;
+  ConfigFiles files;
+  MouseConfig config;
+  MouseBackend backend;
+  DeviceLink link;
+};
+
 }  // namespace
 
 Status UploadCommand(const Context& context, ArgReader& args) {
@@ -119,47 +145,38 @@ Status UploadCommand(const Context& context, ArgReader& args) {
   const bool trace = args.TakeFlag("--trace");
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("upload takes no further arguments");
-
-  SilentMessages messages;
-  ConfigFiles files(context.folder, messages);
-  MouseConfig config;
-  MouseBackend backend(context.emulate);
-  DeviceLink link(backend.get());
-  if (trace) link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
-  if (!link.Connect(config)) return NoMouse(link);
-
-  if (profile.empty()) {
-    if (!files.LoadConfiguration(config)) return Status::Failure("the current profile could not be loaded");
-  } else {
-    long index = 0;
+  long index = -1;
+  if (!profile.empty()) {
     if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
-    files.setCurrentProfileIndex(static_cast<int>(index));
-    ConfigFileContent content;
-    if (Status s = ReadConfigFile(files.configPath(), content); !s) return s;
-    config = content.config;
   }
-  files.setLanguageCode(ReadLanguageCode(files.labelPath()));
-  const LabelSettings labels = files.ReadLabels();
-  return ReportUpload(UploadConfiguration(link.protocol(), config, files, labels.buttonLabel));
+
+  MouseSession session(context);
+  if (trace) session.link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
+  if (!session.link.Connect(session.config)) return NoMouse(session.link);
+  if (index < 0) {
+    if (Status s = session.LoadCurrentProfile(); !s) return s;
+  } else {
+    session.files.setCurrentProfileIndex(static_cast<int>(index));
+    ConfigFileContent content;
+    if (Status s = ReadConfigFile(session.files.configPath(), content); !s) return s;
+    session.config = content.config;
+    session.files.setLanguageCode(ReadLanguageCode(session.files.labelPath()));
+  }
+  return session.Upload(session.files.ReadLabels().buttonLabel);
 }
 
 Status ResetCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("reset takes no arguments");
-  SilentMessages messages;
-  ConfigFiles files(context.folder, messages);
-  MouseConfig config;
-  MouseBackend backend(context.emulate);
-  DeviceLink link(backend.get());
-  const bool connected = link.Connect(config);
-  if (!files.LoadConfiguration(config)) return Status::Failure("the current profile could not be loaded");
-  files.setLanguageCode(ReadLanguageCode(files.labelPath()));
+  MouseSession session(context);
+  const bool connected = session.link.Connect(session.config);
+  if (Status s = session.LoadCurrentProfile(); !s) return s;
   LabelSettings labels;
-  files.LoadDefaults(config, labels);
-  if (connected) return ReportUpload(UploadConfiguration(link.protocol(), config, files, labels.buttonLabel));
+  session.files.LoadDefaults(session.config, labels);
+  if (connected) return session.Upload(labels.buttonLabel);
   // Without the mouse the factory settings are kept for the next upload.
-  if (Status s = files.SaveConfiguration(config); !s) return s;
-  if (Status s = files.WriteLabels(labels.buttonLabel); !s) return s;
+  if (Status s = session.files.SaveConfiguration(session.config); !s) return s;
+  if (Status s = session.files.WriteLabels(labels.buttonLabel); !s) return s;
   context.out << "No mouse found: the factory settings are saved and go to the mouse with the next upload.\n";
   return Status::Ok();
 }
