@@ -42,6 +42,9 @@ struct LightingCase {
   Byte page47, page48, page49;
 };
 
+// Test lists show a case by its name.
+void PrintTo(const LightingCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class LightingTest : public ::testing::TestWithParam<LightingCase> {};
 
 TEST_P(LightingTest, ModeAndParameterBytes) {

@@ -24,6 +24,9 @@ struct ApplyCase {
   const char* label;
 };
 
+// Test lists show a case by its name.
+void PrintTo(const ApplyCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class ApplyButtonChoiceTest : public ::testing::TestWithParam<ApplyCase> {};
 
 TEST_P(ApplyButtonChoiceTest, WritesOnlyTheKindsArraysAndLabels) {
@@ -152,6 +155,9 @@ struct ParseCase {
   bool ok;
   ButtonChoice expected;
 };
+
+// Test lists show a case by its name.
+void PrintTo(const ParseCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
 
 class ParseButtonChoiceTest : public ::testing::TestWithParam<ParseCase> {};
 

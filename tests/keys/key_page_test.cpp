@@ -48,6 +48,9 @@ struct EntryCase {
   ButtonEntry entry;
 };
 
+// Test lists show a case by its name.
+void PrintTo(const EntryCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class ButtonEntryTest : public ::testing::TestWithParam<EntryCase> {};
 
 TEST_P(ButtonEntryTest, Encodes) {

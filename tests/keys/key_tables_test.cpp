@@ -14,6 +14,9 @@ struct LookupCase {
   Byte modifier;
 };
 
+// Test lists show a case by its name.
+void PrintTo(const LookupCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class KeyTablesTest : public ::testing::TestWithParam<LookupCase> {};
 
 TEST_P(KeyTablesTest, LooksUpAllThreeTables) {

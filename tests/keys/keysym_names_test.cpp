@@ -15,6 +15,9 @@ struct KeysymCase {
   const char* name;
 };
 
+// Test lists show a case by the name it expects.
+void PrintTo(const KeysymCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class KeysymNameTest : public ::testing::TestWithParam<KeysymCase> {};
 
 TEST_P(KeysymNameTest, NamesTheKey) { EXPECT_EQ(KeyNameFromKeysym(GetParam().keysym), GetParam().name); }

@@ -22,6 +22,9 @@ struct PageCase {
   std::vector<Byte> head;  // the page's first bytes; the rest is zero
 };
 
+// Test lists show a case by its name.
+void PrintTo(const PageCase& c, std::ostream* out) { *out << '"' << c.name << '"'; }
+
 class MacroPageTest : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(MacroPageTest, Encodes) {
