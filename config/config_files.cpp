@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <system_error>
 
 #include "common/file_io.h"
@@ -60,7 +59,7 @@ bool ConfigFiles::LoadConfiguration(MouseConfig& config) {
   } else {
     const IniDocument list = IniFile(profileListPath()).Load();
     const std::string currentName = list.Get("Profile", "CurProfileName");
-    const int count = std::atoi(list.Get("Profile", "ItemCount").c_str());
+    const int count = ProfileCountFromText(list.Get("Profile", "ItemCount"));
     if (!ProfileCountAccepted(count)) {
       // No profile is current: nothing is read and no profile file can be written until the list is
       // repaired. The label path still names the current index's label file.
