@@ -122,6 +122,19 @@ TEST_F(KorvanectlTest, SetThenShow) {
   EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"Single Key-A\""));
 }
 
+TEST_F(KorvanectlTest, JsonStaysUtf8WhenALabelFileIsNot) {
+  // Stray, cut, overlong and surrogate bytes each become U+FFFD; good characters pass through.
+  folder.WriteText("str0.ini", "[Setting-EN]\r\nItem1=a\x80" "b\r\nItem2=\xC3\r\nItem3=\xC0\xAF\r\n"
+                               "Item4=\xED\xA0\x80\r\nItem5=\xC3\xA9\xE5\xAE\x8F\xF0\x9F\x96\xB1\r\n");
+  const Result json = Run({"show", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"a\\ufffdb\""));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\\ufffd\""));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\\ufffd\\ufffd\""));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\\ufffd\\ufffd\\ufffd\""));
+  EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\xC3\xA9\xE5\xAE\x8F\xF0\x9F\x96\xB1\""));
+}
+
 TEST_F(KorvanectlTest, BadArgumentsFailWithOneLineAndChangeNothing) {
   const auto before = Snapshot();
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
