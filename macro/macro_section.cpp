@@ -45,7 +45,10 @@ MacroSection ReadMacroSection(const IniDocument& document, std::string_view name
   std::unordered_map<long long, const std::string*> lines;
   // As with the profile functions, the first of several equal keys counts.
   bool seenDelay = false, seenLoop = false, seenTimes = false, seenCount = false;
-  for (const auto& [key, value] : entries) {
+  for (const IniDocument::Entry& entry : entries) {
+    // Named references, not structured bindings: clang before 16 cannot capture those in a lambda.
+    const std::string& key = entry.first;
+    const std::string& value = entry.second;
     auto take = [&](std::string_view wanted, bool& seen, std::string& into) {
       if (seen || !EqualsIgnoringCase(key, wanted)) return false;
       seen = true;
