@@ -208,6 +208,8 @@ void EmulatedMouse::HandleFeature(std::span<const Byte> report) {
     blockStaging_.fill(0);
     blockChunks_ = (std::min<std::size_t>(param2, kPageSize) + kChunkSize - 1) / kChunkSize;
     blockReceived_ = 0;
+    // A block of length 0 takes no chunk: output reports after it are not page data.
+    if (blockChunks_ == 0) blockTarget_ = nullptr;
   };
   switch (code) {
     case CMD_ATTACH: memory_.attachByte = param1; break;

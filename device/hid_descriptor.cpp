@@ -51,7 +51,8 @@ std::optional<ParsedDescriptor> ParseReportDescriptor(std::span<const Byte> desc
   while (pos < descriptor.size()) {
     const Byte prefix = descriptor[pos];
     if (prefix == kLongItemPrefix) {
-      if (pos + 2 >= descriptor.size()) return std::nullopt;
+      // A long item: prefix, data size, tag, then the data, which must lie wholly inside the descriptor.
+      if (pos + 2 >= descriptor.size() || pos + 3 + descriptor[pos + 1] > descriptor.size()) return std::nullopt;
       pos += 3 + descriptor[pos + 1];
       continue;
     }
