@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The core test suite under AddressSanitizer + UndefinedBehaviorSanitizer (every test, through ctest),
+# then the tests that use threads (reader thread, device link, hotplug watcher, controller, device
+# faults) under ThreadSanitizer. GUI off. Exits non-zero on any failure or sanitizer report.
+#   scripts/sanitize.sh      ASAN_DIR and TSAN_DIR name the build folders (build-asan, build-tsan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+asan="${ASAN_DIR:-build-asan}"
+tsan="${TSAN_DIR:-build-tsan}"
+jobs=2
+
+configure() {  # folder, sanitizer flags
+  cmake -S . -B "$1" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_BUILD_GUI=OFF \
+    -DCMAKE_CXX_FLAGS="$2 -fno-omit-frame-pointer" -DCMAKE_EXE_LINKER_FLAGS="$2" >/dev/null
+  cmake --build "$1" -j"$jobs" --target korvane_tests
+}
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer: all core tests"
+configure "$asan" "-fsanitize=address,undefined -fno-sanitize-recover=all"
+failed=0
+ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$asan" --output-on-failure -j"$jobs" || failed=1
+
+echo "== ThreadSanitizer: the tests that run threads"
+configure "$tsan" "-fsanitize=thread"
+threaded='EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*'
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  "$tsan/tests/korvane_tests" --gtest_filter="$threaded" --gtest_brief=1 || failed=1
+exit "$failed"
