@@ -34,6 +34,8 @@ export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT
 
 failed=0
+passed_targets=0
+failed_targets=0
 printf '%-22s %12s %10s %s\n' target executions exec/s findings
 for target in "${targets[@]}"; do
   corpus="$work/corpus/$target"
@@ -52,10 +54,13 @@ for target in "${targets[@]}"; do
   findings=$(find "$work/findings/$target" -type f | wc -l)
   if [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
     failed=1
+    failed_targets=$((failed_targets + 1))
     printf '%-22s %12s %10s %s\n' "$target" "${runs:-?}" "${speed:-?}" "FOUND (exit $status): $(ls "$work/findings/$target" | tr '\n' ' ')"
     grep -m1 -A30 -E '^==[0-9]+==ERROR|runtime error|deadly signal|Timeout|out-of-memory' "$log" || tail -30 "$log"
   else
+    passed_targets=$((passed_targets + 1))
     printf '%-22s %12s %10s %s\n' "$target" "$runs" "$speed" none
   fi
 done
+echo "fuzz: $passed_targets passed, $failed_targets failed"
 exit "$failed"
