@@ -10,7 +10,7 @@
 #include "device/device_link.h"
 #include "device/hid_backend.h"
 #include "ui/skin_settings.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 
 #include "common/text.h"
 #include "config/ini_file.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 

@@ -9,7 +9,7 @@
 #include "common/status.h"
 #include "config/mouse_config.h"
 #include "keys/button_kind.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 
 #include "ui/main_page_layout.h"
 #include "ui/rect.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 

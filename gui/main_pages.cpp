@@ -1,6 +1,6 @@
-#include "ui/main_pages.h"
+#include "gui/main_pages.h"
 
-#include "ui/skin_painter.h"
+#include "gui/skin_painter.h"
 
 namespace korvane {
 

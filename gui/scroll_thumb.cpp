@@ -1,4 +1,4 @@
-#include "ui/scroll_thumb.h"
+#include "gui/scroll_thumb.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "ui/main_page_layout.h"
-#include "ui/skin_painter.h"
+#include "gui/skin_painter.h"
 #include "ui/skin_pixels.h"
 
 namespace korvane {

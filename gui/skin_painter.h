@@ -10,7 +10,7 @@
 #include "ui/rect.h"
 #include "ui/skin_pixels.h"
 #include "ui/skin_settings.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 class QWidget;
 

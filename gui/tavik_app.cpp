@@ -1,4 +1,4 @@
-#include "app/tavik_app.h"
+#include "gui/tavik_app.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -9,7 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/single_instance.h"
-#include "app/tavik_dlg.h"
+#include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
 #include "device/hidraw_backend.h"
 #include "ui/main_page_layout.h"

@@ -1,4 +1,4 @@
-#include "ui/skin_painter.h"
+#include "gui/skin_painter.h"
 
 #include <QImageReader>
 #include <QMessageBox>

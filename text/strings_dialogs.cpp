@@ -1,4 +1,4 @@
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 namespace {

@@ -9,7 +9,7 @@
 #include "ui/main_page_layout.h"
 #include "ui/main_window_geometry.h"
 #include "ui/skin_settings.h"
-#include "ui/strings.h"
+#include "text/strings.h"
 
 namespace korvane {
 

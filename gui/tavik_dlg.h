@@ -8,7 +8,7 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
-#include "ui/main_pages.h"
+#include "gui/main_pages.h"
 
 class QSystemTrayIcon;
 class QTimer;

@@ -1,4 +1,4 @@
-#include "app/tavik_dlg.h"
+#include "gui/tavik_dlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,8 +16,8 @@
 #include <future>
 
 #include "ui/main_window_geometry.h"
-#include "ui/scroll_thumb.h"
-#include "ui/skin_painter.h"
+#include "gui/scroll_thumb.h"
+#include "gui/skin_painter.h"
 
 namespace korvane {
 

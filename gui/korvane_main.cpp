@@ -1,3 +1,3 @@
-#include "app/tavik_app.h"
+#include "gui/tavik_app.h"
 
 int main(int argc, char** argv) { return korvane::CTavikApp::Run(argc, argv); }
