@@ -19,11 +19,17 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     const bool hasValue = i + 1 < arguments.size();
-    if (argument == "--emulate") {
+    if (argument == "--help" || argument == "-h") {
+      line.help = true;
+    } else if (argument == "--version") {
+      line.version = true;
+    } else if (argument == "--emulate") {
       line.emulate = true;
     } else if (argument == "--home" || argument == "--screenshot") {
       if (!hasValue) return {std::nullopt, argument + " needs a value"};
-      (argument == "--home" ? line.home : line.screenshot) = arguments[++i];
+      const std::string& value = arguments[++i];
+      if (value.empty()) return {std::nullopt, argument + " needs a value that is not empty"};
+      (argument == "--home" ? line.home : line.screenshot) = value;
     } else if (argument == "--open") {
       openSeen = true;
       while (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/program_check.h"
 #include "app/single_instance.h"
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
@@ -51,6 +52,14 @@ int CTavikApp::Run(int argc, char** argv) {
     return 2;
   }
   const CommandLine& line = *parsed.line;
+  if (line.help) {
+    std::fputs(std::string(kUsage).c_str(), stdout);
+    return 0;
+  }
+  if (line.version) {
+    std::printf("korvane %s\n", KORVANE_VERSION);
+    return 0;
+  }
   const bool screenshot = !line.screenshot.empty();
 
   // A screenshot shows nothing on the screen, so it neither needs a display nor counts as an instance.
@@ -72,10 +81,16 @@ int CTavikApp::Run(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
   }
 
+  // A folder without its profiles or skin would give a window that cannot be drawn or closed: refuse it.
+  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
+  if (const std::string missing = MissingProgramFiles(folder); !missing.empty()) {
+    std::fprintf(stderr, "korvane: %s\n", missing.c_str());
+    return 1;
+  }
+
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
 
-  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
   std::unique_ptr<EmulatedMouse> emulated;
   std::unique_ptr<HidBackend> hidraw;
   if (line.emulate) {

@@ -23,9 +23,20 @@ TEST(CommandLineTest, NothingMeansTheRealMouseAndTheExecutablesFolder) {
   EXPECT_TRUE(parsed.line->screenshot.empty());
 }
 
+TEST(CommandLineTest, HelpAndVersionAreAnswers) {
+  const auto help = ParseCommandLine({"--emulate", "--help"});
+  ASSERT_TRUE(help.line) << help.error;
+  EXPECT_TRUE(help.line->help);
+  const auto version = ParseCommandLine({"--version"});
+  ASSERT_TRUE(version.line) << version.error;
+  EXPECT_TRUE(version.line->version);
+}
+
 TEST(CommandLineTest, RefusesWhatItCannotCarryOut) {
   const std::vector<std::vector<std::string>> refused = {
       {"--home"},
+      {"--home", ""},
+      {"--screenshot", ""},
       {"--screenshot"},
       {"--frobnicate"},
       {"--open", "cpi"},

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/single_instance.h"
-#include "app/tavik_dlg.h"
+#include "gui/tavik_dlg.h"
 #include "config/ini_file.h"
 #include "device/emulated_mouse.h"
 #include "device/protocol.h"
@@ -211,6 +211,25 @@ TEST_F(MainWindowTest, ScreenshotWritesTheWindowAsPng) {
             0);
   const QImage image(QString::fromStdString(shot.string()));
   EXPECT_EQ(image.size(), QImage(SkinFile(folder.path(), "main.png")).size());
+}
+
+TEST_F(MainWindowTest, AFolderWithoutProfilesOrSkinIsRefusedWithoutAWindow) {
+  testing::TempFolder runtime;
+  testing::TempFolder empty;
+  const fs::path shot = runtime.File("shot.png");
+  // The later --home wins over the fixture's complete folder.
+  EXPECT_EQ(RunProgram({"--home", QString::fromStdString(empty.path().string()), "--screenshot",
+                        QString::fromStdString(shot.string())},
+                       runtime.path()),
+            1);
+  EXPECT_FALSE(fs::exists(shot));
+  EXPECT_EQ(RunProgram({"--home", QString::fromStdString((empty.path() / "nowhere").string())}, runtime.path()), 1);
+}
+
+TEST_F(MainWindowTest, HelpAndVersionExitZero) {
+  testing::TempFolder runtime;
+  EXPECT_EQ(RunProgram({"--help"}, runtime.path()), 0);
+  EXPECT_EQ(RunProgram({"--version"}, runtime.path()), 0);
 }
 
 }  // namespace
