@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "device/upload.h"
+
 namespace korvane {
 
 MainController::MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep)
@@ -58,9 +60,13 @@ void MainController::Shutdown() {
 }
 
 void MainController::ShowStageBalloon(int stage) {
-  link_.ReadStageSettings();
-  // The mouse keeps each stage's CPI in units of 50 from offset 0x54 of its settings page.
-  const int cpi = 50 * link_.mirror().settingsPage[0x54 + stage - 1];
+  // The mouse keeps each stage's CPI in units of 50 from offset 0x54 of its settings page. When it cannot
+  // be read back, the stage's value in the window stands in for it (never a CPI of 0).
+  const std::size_t index = static_cast<std::size_t>(stage - 1);
+  const bool readBack = link_.ReadStageSettings().ok();
+  const int level = !readBack && index < config_.dpiStage.size() ? config_.dpiStage[index]
+                                                                 : link_.mirror().settingsPage[0x54 + index];
+  const int cpi = 50 * level;
   view_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
                     kInfoBalloonTimeoutMs);
 }
@@ -102,8 +108,9 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
 void MainController::OnTrayRestore() {
   if (reloadOnRestore_) {
     reloadOnRestore_ = false;
-    labels_ = files_.ReadLabels();
+    // The profile first: loading it names the label file that belongs to it.
     files_.LoadConfiguration(config_);
+    labels_ = files_.ReadLabels();
     Repaint();
   }
   view_.ShowWindow();
@@ -117,6 +124,45 @@ void MainController::OnTimer(MainTimer timer) {
   } else {
     view_.SetWaitCursor(false);
   }
+}
+
+void MainController::UploadAndKeep() {
+  const UploadOutcome outcome = UploadConfiguration(link_.protocol(), config_, files_, labels_.buttonLabel);
+  if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
+    view_.ShowMessage("Sending the settings to the mouse failed at the step \"" + failed->name +
+                          "\": " + failed->status.message() + ". Press Save to try again.",
+                      strings_->warningTitle);
+    return;
+  }
+  savedConfig_ = config_;
+  if (afterUpload_) afterUpload_(config_);
+}
+
+void MainController::Save() {
+  if (saveGuard_) return;
+  saveGuard_ = true;
+  if (link_.connected()) {
+    view_.SetWaitCursor(true);
+    view_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
+    UploadAndKeep();
+  } else {
+    view_.ShowMessage(strings_->mouseNotDetected, strings_->warningTitle);
+  }
+  view_.StartTimer(MainTimer::kSaveGuard, kSaveGuardMs);
+}
+
+void MainController::Reset() {
+  view_.SetWaitCursor(true);
+  view_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
+  files_.LoadDefaults(config_, labels_);
+  if (link_.connected()) UploadAndKeep();
+  Repaint();
+}
+
+void MainController::Cancel() {
+  config_ = savedConfig_;
+  reloadOnRestore_ = true;
+  view_.HideWindow();
 }
 
 void MainController::Exit() {

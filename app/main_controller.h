@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "app/main_view.h"
@@ -41,6 +42,16 @@ class MainController {
   void OnTimer(MainTimer timer);
   // Close button and the tray's Exit.
   void Exit();
+
+  // The window's commands. Save uploads the record and saves it into the current profile (once in any
+  // two seconds); Reset loads the factory settings, keeping the macros and profileSlot, and uploads them;
+  // Cancel drops every edit since the last load, Save or Reset and hides the window. Without the mouse,
+  // Save keeps the edits and warns, and Reset changes only the window's contents.
+  void Save();
+  void Reset();
+  void Cancel();
+  // Runs after every upload that the mouse accepted, with the record it accepted.
+  void setAfterUpload(std::function<void(const MouseConfig&)> hook) { afterUpload_ = std::move(hook); }
   // Stops the reader and the device watch; called before the view goes away.
   void Shutdown();
 
@@ -64,6 +75,8 @@ class MainController {
   void Repaint();
   void StartReader();
   void ShowStageBalloon(int stage);
+  // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name.
+  void UploadAndKeep();
 
   MainView& view_;
   ConfigFiles files_;
@@ -75,6 +88,7 @@ class MainController {
   const MainStrings* strings_;
   bool reloadOnRestore_ = false;
   bool saveGuard_ = false;
+  std::function<void(const MouseConfig&)> afterUpload_;
 };
 
 }  // namespace korvane

@@ -138,6 +138,9 @@ void ConfigFiles::LoadDefaults(MouseConfig& config, LabelSettings& labels) {
   labels = ReadLabels();
   loadDefaultsMode_ = false;
   config.profileSlot = profileSlot;
+  // The factory settings are now the current profile's: what is saved next goes into its files, never
+  // into config.bin or str.ini.
+  FormProfilePaths();
 }
 
 Status ConfigFiles::ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config,

@@ -65,7 +65,8 @@ class ConfigFiles {
   // Rewrites the current profile's file; never creates one.
   Status SaveConfiguration(const MouseConfig& config);
   // The loading part of Reset: the first 220 bytes from config.bin, profileSlot and macros kept, the
-  // labels from str.ini. The caller uploads when the mouse is connected.
+  // labels from str.ini. The paths then name the current profile again. The caller uploads when the
+  // mouse is connected.
   void LoadDefaults(MouseConfig& config, LabelSettings& labels);
   // Replaces the whole record and the labels from a chosen ".bin" file and its ".ini" companion.
   Status ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config, LabelSettings& labels);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include <QPainterPath>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 #include <chrono>
 #include <future>
@@ -111,8 +113,16 @@ void CTavikDlg::mousePressEvent(QMouseEvent* event) {
   const MainClick click = ClassifyMainClick(pages_->state(), at.x(), at.y());
   switch (click.kind) {
     case MainClick::Kind::kButton:
-      if (click.button == MainButton::kMinimise) HideWindow();
-      if (click.button == MainButton::kClose) controller_->Exit();
+      switch (click.button) {
+        case MainButton::kMinimise: HideWindow(); break;
+        case MainButton::kClose: controller_->Exit(); break;
+        case MainButton::kSave: controller_->Save(); break;
+        case MainButton::kReset: controller_->Reset(); break;
+        case MainButton::kCancel: controller_->Cancel(); break;
+        case MainButton::kHelp:
+        case MainButton::kConfig:
+          break;
+      }
       break;
     case MainClick::Kind::kViewSwitch:
       pages_->SwitchView(click.view);
@@ -121,6 +131,9 @@ void CTavikDlg::mousePressEvent(QMouseEvent* event) {
       pages_->ToggleSection(click.section);
       break;
     case MainClick::Kind::kWebLink:
+      QDesktopServices::openUrl(QUrl(QString::fromUtf8(controller_->strings().webAddress.data(),
+                                                       static_cast<qsizetype>(controller_->strings().webAddress.size()))));
+      break;
     case MainClick::Kind::kButtonRow:
     case MainClick::Kind::kDrag:
       break;

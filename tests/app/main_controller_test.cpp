@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -246,6 +247,104 @@ TEST_F(MainControllerTest, ExitLeavesTheViewFirstAndClosesTheLink) {
   controller->Exit();
   EXPECT_EQ(view.calls.back(), "quit");
   EXPECT_FALSE(controller->connected());
+}
+
+// The record stored in a profile file.
+MouseConfig StoredConfig(const std::filesystem::path& path) {
+  ConfigFileContent content;
+  EXPECT_TRUE(ReadConfigFile(path, content)) << path;
+  return content.config;
+}
+
+int UploadsSent(const std::vector<std::vector<Byte>>& sent) {
+  return static_cast<int>(std::count_if(sent.begin(), sent.end(), [](const std::vector<Byte>& report) {
+    return report.size() > 1 && report[1] == CMD_UPLOAD_BEGIN;
+  }));
+}
+
+bool HasCall(const RecordingView& view, std::string_view prefix) {
+  return std::any_of(view.calls.begin(), view.calls.end(),
+                     [&](const std::string& call) { return call.rfind(prefix, 0) == 0; });
+}
+
+TEST_F(MainControllerTest, SaveUploadsOnceInTwoSecondsAndStoresTheProfile) {
+  Make().Start();
+  controller->config().dpiStage[1] = 32;  // 1600
+  controller->Save();
+  controller->Save();
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(mouse.memory().settingsPage[0x55], 32);
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[1], 32);
+  EXPECT_EQ(controller->savedConfig(), controller->config());
+  EXPECT_TRUE(HasCall(view, "wait-cursor"));
+
+  controller->OnTimer(MainTimer::kSaveGuard);
+  controller->Save();
+  EXPECT_EQ(UploadsSent(sent), 2);
+}
+
+TEST_F(MainControllerTest, SaveWithoutTheMouseKeepsTheEditsWritesNothingAndWarns) {
+  mouse.Unplug();
+  Make().Start();
+  const std::string before = folder.ReadText("config0.bin");
+  controller->config().dpiStage[1] = 32;
+  controller->Save();
+  EXPECT_EQ(folder.ReadText("config0.bin"), before);
+  EXPECT_EQ(controller->config().dpiStage[1], 32);
+  EXPECT_TRUE(HasCall(view, "message The system did not detect the gaming mouse!"));
+}
+
+TEST_F(MainControllerTest, AFailedUploadIsReportedAndNotTakenAsSaved) {
+  Make().Start();
+  const MouseConfig saved = controller->savedConfig();
+  controller->config().dpiStage[1] = 32;
+  mouse.Unplug();  // the removal notice has not been handled yet: the link still thinks it is connected
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "message Sending the settings to the mouse failed at the step \"upload-begin\""));
+  EXPECT_EQ(controller->savedConfig(), saved);
+}
+
+TEST_F(MainControllerTest, ResetLoadsTheFactorySettingsKeepsMacrosAndSlotAndSavesIntoTheProfile) {
+  mouse.Unplug();
+  Make().Start();
+  const std::string factory = folder.ReadText("config.bin");
+  MouseConfig& config = controller->config();
+  config.dpiStage[0] = 90;
+  config.profileSlot = 3;
+  config.macroData[4][0] = 0x55;
+  controller->Reset();
+  const MouseConfig defaults = StoredConfig(folder.File("config.bin"));
+  EXPECT_EQ(config.dpiStage, defaults.dpiStage);
+  EXPECT_EQ(config.profileSlot, 3);
+  EXPECT_EQ(config.macroData[4][0], 0x55);
+  EXPECT_EQ(controller->files().configPath(), folder.File("config0.bin"));
+
+  mouse.Plug();
+  view.RunPending();
+  config.dpiStage[0] = 90;
+  controller->Reset();
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage, defaults.dpiStage);
+  EXPECT_EQ(folder.ReadText("config.bin"), factory);  // the factory file is never overwritten
+}
+
+TEST_F(MainControllerTest, CancelRestoresTheLastSavedRecordHidesAndSendsNothing) {
+  Make().Start();
+  sent.clear();
+  controller->config().dpiStage[2] = 70;
+  controller->Cancel();
+  EXPECT_EQ(controller->config(), controller->savedConfig());
+  EXPECT_EQ(view.calls.back(), "hide");
+  EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {
+  Make().Start();
+  controller->config().dpiStage[1] = 32;
+  mouse.Unplug();
+  controller->OnDeviceEvent({1, 2});
+  ASSERT_EQ(view.balloons.size(), 1u);
+  EXPECT_EQ(view.balloons[0].text, "Switch CPI into the second stage 1600");
 }
 
 }  // namespace

@@ -196,6 +196,36 @@ TEST_F(MainWindowTest, EnterAndEscapeLeaveTheWindowAlone) {
   EXPECT_TRUE(dlg.isVisible());
 }
 
+void PressAt(CTavikDlg& dlg, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, dlg.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(&dlg, &press);
+}
+
+TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
+  CTavikDlg& dlg = Start();
+  dlg.controller().config().dpiStage[1] = 32;
+  PressAt(dlg, {950, 619});  // Save
+  ConfigFileContent stored;
+  ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), stored));
+  EXPECT_EQ(stored.config.dpiStage[1], 32);
+  EXPECT_EQ(mouse.memory().settingsPage[0x55], 32);
+
+  ConfigFileContent factory;
+  ASSERT_TRUE(ReadConfigFile(folder.File("config.bin"), factory));
+  PressAt(dlg, {820, 619});  // Reset
+  EXPECT_EQ(dlg.controller().config().dpiStage, factory.config.dpiStage);
+  ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), stored));
+  EXPECT_EQ(stored.config.dpiStage, factory.config.dpiStage);
+
+  sent.clear();
+  dlg.controller().config().dpiStage[2] = 70;
+  PressAt(dlg, {880, 619});  // Cancel
+  EXPECT_TRUE(!dlg.isVisible() || dlg.isMinimized());  // minimised where there is no tray
+  EXPECT_EQ(dlg.controller().config(), dlg.controller().savedConfig());
+  EXPECT_TRUE(sent.empty());
+}
+
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {
   testing::TempFolder runtime;
   SingleInstanceLock first;
