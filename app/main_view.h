@@ -14,6 +14,9 @@ enum class MainTimer {
   kSaveCursor = 3,   // 6000 ms after Save: as for kResetCursor
 };
 
+// Notification servers keep a message up for exactly the time asked; shorter than this cannot be read.
+inline constexpr int kShortestReadableBalloonMs = 3000;
+
 // What the controller needs from the screen. CTavikDlg implements it with Qt; tests record the calls.
 // Message boxes come through MessageSink::ShowMessage.
 class MainView : public MessageSink {

@@ -1,10 +1,10 @@
-find_package(Qt6 REQUIRED COMPONENTS Widgets)
+find_package(Qt6 REQUIRED COMPONENTS Widgets DBus)
 
 # The windows (gui/) as a library, so that the GUI tests run the same code as the executable.
 file(GLOB KORVANE_GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "_main\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
-target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets)
+target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets Qt6::DBus)
 target_compile_definitions(korvane_gui PRIVATE KORVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(korvane gui/korvane_main.cpp)

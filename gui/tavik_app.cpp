@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/program_check.h"
 #include "app/single_instance.h"
+#include "gui/desktop_notifications.h"
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
 #include "device/hidraw_backend.h"
@@ -66,7 +67,12 @@ int CTavikApp::Run(int argc, char** argv) {
   SingleInstanceLock instance;
   if (!screenshot) {
     const auto outcome = instance.Acquire(SingleInstanceLock::DefaultFolder());
-    if (outcome == SingleInstanceLock::Outcome::kAlreadyRunning) return 0;
+    if (outcome == SingleInstanceLock::Outcome::kAlreadyRunning) {
+      // Where there is no tray icon to click, starting the program again is how its window comes back.
+      QCoreApplication asker(argc, argv);
+      AskRunningProgramToShow();
+      return 0;
+    }
     if (outcome == SingleInstanceLock::Outcome::kFailed) {
       std::fprintf(stderr, "korvane: %s; starting anyway\n", instance.status().message().c_str());
     }
@@ -101,6 +107,7 @@ int CTavikApp::Run(int argc, char** argv) {
   HidBackend& backend = line.emulate ? emulated->backend() : *hidraw;
 
   CTavikDlg window(std::move(folder), backend);
+  window.SetEmulatedMouse(emulated.get());
   window.controller().Start();
 
   if (screenshot) {
@@ -112,6 +119,7 @@ int CTavikApp::Run(int argc, char** argv) {
     return 0;
   }
   window.show();
+  OfferShowService([&window] { window.controller().OnTrayRestore(); });
   return QApplication::exec();
 }
 

@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -14,9 +15,12 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
 #include <future>
 
+#include "app/emulator_menu.h"
+#include "gui/desktop_notifications.h"
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/skin_painter.h"
@@ -164,6 +168,21 @@ void CTavikDlg::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+void CTavikDlg::AddEmulatorItems(QMenu& menu) {
+  if (emulated_ == nullptr) return;
+  for (const EmulatorMenuItem& item : EmulatorMenuItems(*emulated_)) {
+    menu.addAction(ToQString(item.text), this, [this, action = item.action] { RunEmulatorAction(*emulated_, action); });
+  }
+  menu.addSeparator();
+}
+
+void CTavikDlg::contextMenuEvent(QContextMenuEvent* event) {
+  if (emulated_ == nullptr) return;
+  QMenu menu(this);
+  AddEmulatorItems(menu);
+  menu.exec(event->globalPos());
+}
+
 void CTavikDlg::closeEvent(QCloseEvent* event) {
   event->ignore();
   HideWindow();
@@ -174,8 +193,12 @@ void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
 }
 
 void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) {
-  if (tray_ == nullptr) return;
-  tray_->showMessage(ToQString(title), ToQString(text), QSystemTrayIcon::Information, timeoutMs);
+  const int shown = std::max(timeoutMs, kShortestReadableBalloonMs);
+  if (tray_ != nullptr) {
+    tray_->showMessage(ToQString(title), ToQString(text), QSystemTrayIcon::Information, shown);
+  } else {
+    SendDesktopNotification(ToQString(title), ToQString(text), shown);
+  }
 }
 
 void CTavikDlg::HideWindow() {
@@ -200,7 +223,12 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
   tray_ = new QSystemTrayIcon(windowIcon(), this);
   tray_->setToolTip(ToQString(tooltip));
   auto* menu = new QMenu(this);
-  menu->addAction(ToQString(controller_->strings().exit), this, [this] { controller_->Exit(); });
+  // Built each time it opens, so that the emulated mouse's plug item says what it will do.
+  connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+    menu->clear();
+    AddEmulatorItems(*menu);
+    menu->addAction(ToQString(controller_->strings().exit), this, [this] { controller_->Exit(); });
+  });
   tray_->setContextMenu(menu);
   connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {

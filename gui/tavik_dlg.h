@@ -8,8 +8,10 @@
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "device/emulated_mouse.h"
 #include "gui/main_pages.h"
 
+class QMenu;
 class QSystemTrayIcon;
 class QTimer;
 
@@ -33,6 +35,8 @@ class CTavikDlg : public QWidget, public MainView {
   // The scroll thumb moved to top (posted by the thumb, or set by the caller).
   void OnThumbMoved(int top);
   void MoveThumb(int top);
+  // With --emulate: the tray menu and a right-click menu drive this mouse. Before the controller starts.
+  void SetEmulatedMouse(EmulatedMouse* mouse) { emulated_ = mouse; }
 
   // MainView
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -55,14 +59,18 @@ class CTavikDlg : public QWidget, public MainView {
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   QTimer* TimerFor(MainTimer timer);
+  // The emulated mouse's items, as the mouse is now.
+  void AddEmulatorItems(QMenu& menu);
 
   QImage canvas_;
   std::unique_ptr<MainPages> pages_;
   CGdipButton* thumb_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
+  EmulatedMouse* emulated_ = nullptr;
   std::map<MainTimer, QTimer*> timers_;
   bool waitCursor_ = false;
   std::atomic<bool> closing_{false};

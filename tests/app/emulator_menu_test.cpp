@@ -1,0 +1,33 @@
+#include "app/emulator_menu.h"
+
+#include <gtest/gtest.h>
+
+namespace korvane {
+namespace {
+
+std::vector<std::string_view> Texts(const EmulatedMouse& mouse) {
+  std::vector<std::string_view> texts;
+  for (const EmulatorMenuItem& item : EmulatorMenuItems(mouse)) texts.push_back(item.text);
+  return texts;
+}
+
+TEST(EmulatorMenuTest, TheLastItemSaysWhatPluggingWillDo) {
+  EmulatedMouse mouse;
+  EXPECT_EQ(Texts(mouse), (std::vector<std::string_view>{"Press the CPI button", "Switch to macro 3",
+                                                          "Unplug the mouse"}));
+  RunEmulatorAction(mouse, EmulatorMenuItems(mouse).back().action);
+  EXPECT_FALSE(mouse.pluggedIn());
+  EXPECT_EQ(Texts(mouse).back(), "Plug the mouse in");
+  RunEmulatorAction(mouse, EmulatorMenuItems(mouse).back().action);
+  EXPECT_TRUE(mouse.pluggedIn());
+}
+
+TEST(EmulatorMenuTest, TheCpiItemMovesTheMouseToItsNextStage) {
+  EmulatedMouse mouse;
+  const int before = mouse.stage();
+  RunEmulatorAction(mouse, EmulatorAction::kPressCpi);
+  EXPECT_EQ(mouse.stage(), before % 4 + 1);
+}
+
+}  // namespace
+}  // namespace korvane
