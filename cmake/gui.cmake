@@ -31,3 +31,12 @@ if(KORVANE_BUILD_TESTS)
       PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
   endif()
 endif()
+
+# The desktop tests: the real program under Xvfb, pressed with real pointer and key events. Their
+# screenshots and logs stay in desktop-artefacts/.
+if(KORVANE_BUILD_TESTS)
+  add_test(NAME DesktopMainWindow
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/main_window.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/main-window)
+  set_tests_properties(DesktopMainWindow PROPERTIES TIMEOUT 120 LABELS desktop)
+endif()

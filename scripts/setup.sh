@@ -2,8 +2,11 @@
 # Installs what building and testing Korvane needs on Debian 12. Quiet and quick when all is there.
 set -euo pipefail
 
+# The second line is for the desktop tests: an X server, a window manager, real input events, a private
+# session bus and its monitor, and screenshots as PNG.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
-          qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core)
+          qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core
+          xvfb openbox xdotool x11-utils dbus-daemon dbus-bin imagemagick)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,113 @@
+# A real desktop for the window tests: Xvfb, a window manager, a private session bus with a monitor on
+# it, and the korvane program under test on a scratch program folder. Sourced by the desktop tests:
+#   source harness.sh BIN_DIR ARTEFACT_DIR
+# Each test step is a shell function call; `check` prints a pass/fail line, and `finish` reports the count
+# and exits non-zero when any check failed. Everything started here is stopped on exit.
+set -uo pipefail
+
+bin_dir=$1
+artefacts=$2
+rm -rf "$artefacts"
+mkdir -p "$artefacts"
+scratch=$(mktemp -d)
+home="$scratch/home"
+passed=0
+failed=0
+pids=()
+
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# check NAME COMMAND...: runs the command and records the outcome.
+check() {
+  local name=$1
+  shift
+  if "$@"; then
+    echo "pass: $name"
+    passed=$((passed + 1))
+  else
+    echo "FAIL: $name"
+    failed=$((failed + 1))
+  fi
+}
+
+finish() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit $?
+}
+
+# wait_until SECONDS COMMAND...: polls the command every 0.1 s.
+wait_until() {
+  local tries=$(($1 * 10))
+  shift
+  for ((i = 0; i < tries; i++)); do
+    "$@" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A scratch program folder: the build's factory profiles, label files and skin.
+mkdir -p "$home"
+cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
+
+# The display: a free number, found by trying.
+for display in $(seq 90 120); do
+  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+  pids+=($!)
+  export DISPLAY=":$display"
+  wait_until 10 xdpyinfo >/dev/null && break
+done
+xdpyinfo >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
+
+# Without a window manager a minimised window would stay mapped.
+openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+pids+=($!)
+
+eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
+        { read -r address; read -r pid; echo "DBUS_SESSION_BUS_ADDRESS='$address' DBUS_SESSION_BUS_PID=$pid"; })"
+export DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID
+notifications="$artefacts/notifications.log"
+dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" >"$notifications" 2>&1 &
+pids+=($!)
+
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+window=""
+# start_korvane ARGS...: starts the program on the scratch folder and waits for its window.
+start_korvane() {
+  "$bin_dir/korvane" --home "$home" "$@" >"$artefacts/korvane.log" 2>&1 &
+  pids+=($!)
+  wait_until 15 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null || return 1
+  window=$(xdotool search --onlyvisible --name "Tellurix Korvane" | head -1)
+  xdotool windowmove --sync "$window" 0 0
+  sleep 0.3
+}
+
+# press X Y [BUTTON]: a real pointer press and release at window coordinates.
+press() {
+  xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"
+  sleep 0.3
+}
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.3; }
+
+# shot NAME: the whole screen as NAME.png among the artefacts.
+shot() { import -window root "$artefacts/$1.png" 2>/dev/null; }
+
+# notified TEXT: the notification service was sent a message with this text.
+notified() { wait_until 5 grep -qF "string \"$1\"" "$notifications"; }
+
+# minimised: the window is no longer shown (iconic or unmapped).
+minimised() { ! xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null; }
+
+korvanectl() { "$bin_dir/korvanectl" --home "$home" "$@"; }

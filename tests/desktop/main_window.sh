@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The main window's commands pressed with real pointer events under Xvfb, checked from outside: the profile
+# file on disk and the messages sent to the desktop notification service.
+#   tests/desktop/main_window.sh BIN_DIR ARTEFACT_DIR
+source "$(dirname "$0")/harness.sh"
+
+# A profile that differs from the factory settings, so that Reset has something to restore.
+korvanectl set cpi 2 2000 >/dev/null
+factory_cpi2=$(korvanectl show --file "$home/config.bin" | grep -m1 'CPI stage 2')
+
+check "the window opens" start_korvane --emulate
+shot 01-started
+
+# The window holds 2000; an edit on disk behind its back is what Save replaces.
+korvanectl set cpi 2 2400 >/dev/null
+press 950 619  # Save
+check "Save writes the window's settings into the profile file" \
+  wait_until 5 eval 'korvanectl show | grep -q "CPI stage 2: *2000 CPI"'
+
+shot 02-saved
+
+press 826 619  # Reset
+sleep 1
+check "Reset writes the factory CPI into the profile" test "$(korvanectl show | grep -m1 'CPI stage 2')" = "$factory_cpi2"
+shot 03-reset
+
+# The emulated mouse's own events, from the window's right-click menu.
+press 600 590 3
+keys Down Return
+check "the CPI press shows its stage" notified "Switch CPI into the second stage 1600"
+press 600 590 3
+keys Down Down Return
+check "the macro switch is shown" notified "Switch to macro key3"
+press 600 590 3
+keys Down Down Down Return
+check "unplugging warns" notified "The system did not detect the gaming mouse!"
+shot 04-unplugged
+
+press 888 619  # Cancel
+check "Cancel hides the window" wait_until 5 minimised
+shot 05-cancelled
+
+finish
