@@ -165,6 +165,23 @@ void MainController::Cancel() {
   view_.HideWindow();
 }
 
+MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x, int y) {
+  const MainClick click = ClassifyMainClick(pages, x, y);
+  if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
+  if (click.kind != MainClick::Kind::kButton) return click;
+  switch (click.button) {
+    case MainButton::kSave: Save(); break;
+    case MainButton::kReset: Reset(); break;
+    case MainButton::kCancel: Cancel(); break;
+    case MainButton::kMinimise: view_.HideWindow(); break;
+    case MainButton::kClose: Exit(); break;
+    case MainButton::kHelp:    // the help panel
+    case MainButton::kConfig:  // the profile manager
+      break;
+  }
+  return click;
+}
+
 void MainController::Exit() {
   // The view stops taking work from the reader first, so that stopping the reader cannot wait on it.
   view_.Quit();

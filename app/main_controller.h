@@ -10,6 +10,7 @@
 #include "config/program_folder.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
+#include "ui/main_window_geometry.h"
 #include "ui/skin_settings.h"
 #include "text/strings.h"
 
@@ -50,6 +51,10 @@ class MainController {
   void Save();
   void Reset();
   void Cancel();
+  // A left-button press on the main window: runs the command whose rectangle holds the point, in the
+  // window's order, and returns the press so that the window can do what is its own (view switch,
+  // headers, the window move of a press that no command takes).
+  MainClick MainClickDispatcher(const MainPageState& pages, int x, int y);
   // Runs after every upload that the mouse accepted, with the record it accepted.
   void setAfterUpload(std::function<void(const MouseConfig&)> hook) { afterUpload_ = std::move(hook); }
   // Stops the reader and the device watch; called before the view goes away.

@@ -33,6 +33,8 @@ class MainView : public MessageSink {
   virtual void RepaintMainWindow() = 0;
   virtual void AddTrayIcon(std::string_view tooltip) = 0;
   virtual void SetWaitCursor(bool wait) = 0;
+  // Asks the desktop to open a web page in the browser.
+  virtual void OpenWebPage(std::string_view address) = 0;
   virtual void StartTimer(MainTimer timer, int milliseconds) = 0;
   virtual void StopTimer(MainTimer timer) = 0;
   // Ends the program with exit code 0.

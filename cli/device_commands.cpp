@@ -58,6 +58,7 @@ class ConsoleView : public MainView {
   void RepaintMainWindow() override {}
   void AddTrayIcon(std::string_view /*tooltip*/) override {}
   void SetWaitCursor(bool /*wait*/) override {}
+  void OpenWebPage(std::string_view /*address*/) override {}
   void StartTimer(MainTimer /*timer*/, int /*milliseconds*/) override {}
   void StopTimer(MainTimer /*timer*/) override {}
   void Quit() override {}

@@ -114,34 +114,9 @@ void CTavikDlg::paintEvent(QPaintEvent* event) {
 void CTavikDlg::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pages_) return;
   const QPoint at = event->position().toPoint();
-  const MainClick click = ClassifyMainClick(pages_->state(), at.x(), at.y());
-  switch (click.kind) {
-    case MainClick::Kind::kButton:
-      switch (click.button) {
-        case MainButton::kMinimise: HideWindow(); break;
-        case MainButton::kClose: controller_->Exit(); break;
-        case MainButton::kSave: controller_->Save(); break;
-        case MainButton::kReset: controller_->Reset(); break;
-        case MainButton::kCancel: controller_->Cancel(); break;
-        case MainButton::kHelp:
-        case MainButton::kConfig:
-          break;
-      }
-      break;
-    case MainClick::Kind::kViewSwitch:
-      pages_->SwitchView(click.view);
-      break;
-    case MainClick::Kind::kHeader:
-      pages_->ToggleSection(click.section);
-      break;
-    case MainClick::Kind::kWebLink:
-      QDesktopServices::openUrl(QUrl(QString::fromUtf8(controller_->strings().webAddress.data(),
-                                                       static_cast<qsizetype>(controller_->strings().webAddress.size()))));
-      break;
-    case MainClick::Kind::kButtonRow:
-    case MainClick::Kind::kDrag:
-      break;
-  }
+  const MainClick click = controller_->MainClickDispatcher(pages_->state(), at.x(), at.y());
+  if (click.kind == MainClick::Kind::kViewSwitch) pages_->SwitchView(click.view);
+  if (click.kind == MainClick::Kind::kHeader) pages_->ToggleSection(click.section);
   update();
   if (click.drags() && windowHandle() != nullptr) windowHandle()->startSystemMove();
 }
@@ -237,6 +212,8 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
   });
   tray_->show();
 }
+
+void CTavikDlg::OpenWebPage(std::string_view address) { QDesktopServices::openUrl(QUrl(ToQString(address))); }
 
 void CTavikDlg::SetWaitCursor(bool wait) {
   if (wait == waitCursor_) return;

@@ -38,6 +38,7 @@ class RecordingView : public MainView {
   void SetUpWindow() override { calls.push_back("set-up"); }
   void RepaintMainWindow() override { calls.push_back("repaint"); }
   void AddTrayIcon(std::string_view tooltip) override { calls.push_back("tray " + std::string(tooltip)); }
+  void OpenWebPage(std::string_view address) override { calls.push_back("open " + std::string(address)); }
   void SetWaitCursor(bool wait) override { calls.push_back(wait ? "wait-cursor" : "arrow-cursor"); }
   void StartTimer(MainTimer timer, int) override { calls.push_back("start-timer " + std::to_string(int(timer))); }
   void StopTimer(MainTimer timer) override { calls.push_back("stop-timer " + std::to_string(int(timer))); }
@@ -336,6 +337,28 @@ TEST_F(MainControllerTest, CancelRestoresTheLastSavedRecordHidesAndSendsNothing)
   EXPECT_EQ(controller->config(), controller->savedConfig());
   EXPECT_EQ(view.calls.back(), "hide");
   EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(MainControllerTest, PressesRunTheCommandOfTheirRectangle) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{});
+  sent.clear();
+  view.calls.clear();
+  EXPECT_TRUE(controller->MainClickDispatcher(pages, 1, 7).drags());  // nothing there: the window moves
+  EXPECT_TRUE(view.calls.empty());
+  EXPECT_TRUE(sent.empty());
+
+  EXPECT_FALSE(controller->MainClickDispatcher(pages, 100, 10).drags());
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"open https://tellurix.example"}));
+
+  controller->MainClickDispatcher(pages, 923, 604);  // Save, top left corner
+  EXPECT_EQ(UploadsSent(sent), 1);
+  controller->MainClickDispatcher(pages, 979, 620);  // below Save: nothing
+  controller->MainClickDispatcher(pages, 860, 633);  // Cancel, bottom row
+  EXPECT_EQ(view.calls.back(), "hide");
+  controller->MainClickDispatcher(pages, 958, 5);  // Minimise
+  EXPECT_EQ(view.calls.back(), "hide");
+  EXPECT_EQ(UploadsSent(sent), 1);
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {
