@@ -107,7 +107,8 @@ shot() { import -window root "$artefacts/$1.png" 2>/dev/null; }
 # notified TEXT: the notification service was sent a message with this text.
 notified() { wait_until 5 grep -qF "string \"$1\"" "$notifications"; }
 
-# minimised: the window is no longer shown (iconic or unmapped).
-minimised() { ! xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null; }
+# shown / minimised: whether the main window is on the screen (minimised: iconic or unmapped).
+shown() { xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null; }
+minimised() { ! shown; }
 
 korvanectl() { "$bin_dir/korvanectl" --home "$home" "$@"; }

@@ -40,4 +40,10 @@ press 888 619  # Cancel
 check "Cancel hides the window" wait_until 5 minimised
 shot 05-cancelled
 
+# No tray on a bare X server: starting the program again brings the running one's window back.
+"$bin_dir/korvane" --home "$home" --emulate >>"$artefacts/korvane.log" 2>&1
+check "a second start exits 0 and shows the window again" \
+  wait_until 5 shown
+shot 06-shown-again
+
 finish
