@@ -179,6 +179,8 @@ void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int t
 void CTavikDlg::HideWindow() {
   // Without a tray icon a hidden window could not be brought back.
   if (tray_ != nullptr) {
+    // Some window systems forget where a hidden window was; it comes back at the same place.
+    if (isVisible()) restorePosition_ = pos();
     hide();
   } else {
     showMinimized();
@@ -186,6 +188,7 @@ void CTavikDlg::HideWindow() {
 }
 
 void CTavikDlg::ShowWindow() {
+  if (restorePosition_) move(*restorePosition_);
   showNormal();
   raise();
   activateWindow();

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/main_controller.h"
 #include "app/main_view.h"
@@ -72,6 +73,7 @@ class CTavikDlg : public QWidget, public MainView {
   CGdipButton* thumb_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
   EmulatedMouse* emulated_ = nullptr;
+  std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray
   std::map<MainTimer, QTimer*> timers_;
   bool waitCursor_ = false;
   std::atomic<bool> closing_{false};

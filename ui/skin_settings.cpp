@@ -15,13 +15,23 @@ int ColorChannelFromText(std::string_view text) {
   return value;
 }
 
+namespace {
+
+int ColorChannelOrDefault(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  const bool number = first != std::string_view::npos && std::isdigit(static_cast<unsigned char>(text[first]));
+  return number ? ColorChannelFromText(text) : kDefaultSkinTextChannel;
+}
+
+}  // namespace
+
 SkinSettings SkinSettingsFrom(const ProgramFolder& folder, const LabelSettings& labels) {
   SkinSettings skin;
   const std::string name = labels.skinPath.empty() ? std::string(kDefaultSkinName) : labels.skinPath;
   skin.folder = folder.dir() / "Skins" / name;
-  skin.red = ColorChannelFromText(labels.rColor);
-  skin.green = ColorChannelFromText(labels.gColor);
-  skin.blue = ColorChannelFromText(labels.bColor);
+  skin.red = ColorChannelOrDefault(labels.rColor);
+  skin.green = ColorChannelOrDefault(labels.gColor);
+  skin.blue = ColorChannelOrDefault(labels.bColor);
   return skin;
 }
 

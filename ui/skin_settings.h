@@ -19,11 +19,14 @@ struct SkinSettings {
 };
 
 inline constexpr std::string_view kDefaultSkinName = "Default";
+// The default skin's text colour, as the factory label files give it: each channel 220. A colour key that
+// is missing or holds no number falls back to it, so that captions stay readable on the dark skin.
+inline constexpr int kDefaultSkinTextChannel = 220;
 
 // A colour key as the profile functions read numbers: leading digits, anything else 0; clamped to 255.
 int ColorChannelFromText(std::string_view text);
 
-// An empty "Path" names the default skin.
+// An empty "Path" names the default skin; a colour key without a number gives kDefaultSkinTextChannel.
 SkinSettings SkinSettingsFrom(const ProgramFolder& folder, const LabelSettings& labels);
 
 }  // namespace korvane

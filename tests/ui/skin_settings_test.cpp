@@ -32,5 +32,16 @@ TEST(SkinSettingsTest, FolderIsTheSkinBelowSkinsOfTheProgramFolder) {
             std::filesystem::path("/opt/korvane/Skins/Default"));
 }
 
+TEST(SkinSettingsTest, MissingOrUnreadableColourKeysGiveTheDefaultSkinsColour) {
+  LabelSettings labels;
+  labels.rColor = "";
+  labels.gColor = "green";
+  labels.bColor = "0";
+  const SkinSettings skin = SkinSettingsFrom(ProgramFolder("/opt/korvane"), labels);
+  EXPECT_EQ(skin.red, kDefaultSkinTextChannel);
+  EXPECT_EQ(skin.green, kDefaultSkinTextChannel);
+  EXPECT_EQ(skin.blue, 0);  // a number, even 0, is the skin author's choice
+}
+
 }  // namespace
 }  // namespace korvane
