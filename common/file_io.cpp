@@ -40,6 +40,10 @@ Status WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 Status WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes) {
+  // A file that already holds the bytes is left alone: nothing to lose, and a read-only folder whose
+  // files are current needs no write.
+  if (const auto current = ReadWholeFile(path, bytes.size()); current && *current == bytes) return Status::Ok();
+
   std::string temp = path.string() + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return Status::FromErrno("cannot create a file beside " + path.string(), errno);
