@@ -7,8 +7,11 @@
 namespace korvane {
 namespace {
 
-TEST(ProgramCheckTest, TheBuiltProgramFolderIsComplete) {
-  EXPECT_EQ(MissingProgramFiles(ProgramFolder(KORVANE_PROGRAM_DIR)), "");
+TEST(ProgramCheckTest, FactoryFilesAndTheDefaultSkinAreEnough) {
+  testing::FactoryFolder folder;
+  std::filesystem::create_directories(folder.File("Skins/Default"));
+  folder.WriteText("Skins/Default/main.png", "png");
+  EXPECT_EQ(MissingProgramFiles(ProgramFolder(folder.path())), "");
 }
 
 TEST(ProgramCheckTest, NamesTheFolderAndEveryMissingFile) {
