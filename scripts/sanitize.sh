@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The core test suite under AddressSanitizer + UndefinedBehaviorSanitizer (every test, through ctest),
 # then the tests that use threads (reader thread, device link, hotplug watcher, controller, device
-# faults) under ThreadSanitizer. GUI off, with Qt out of reach, so the core is seen to build without it. Exits non-zero on any failure or sanitizer report.
+# faults) under ThreadSanitizer. GUI off and Qt out of reach, so the core is seen to build without it.
+# Exits non-zero on any failure or sanitizer report.
 #   scripts/sanitize.sh      ASAN_DIR and TSAN_DIR name the build folders (build-asan, build-tsan)
 set -euo pipefail
 cd "$(dirname "$0")/.."
