@@ -1,5 +1,6 @@
 #include "config/config_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -93,10 +94,13 @@ Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& cont
   return Status::Ok();
 }
 
-Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config) {
+Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config, Byte firstRunFlag) {
   const MouseConfigImage image = config.ToBytes();
-  std::string bytes(1, '\x01');
-  bytes.append(image.begin(), image.end());
+  // Sized once and filled in place: appending the image to a one-byte string makes GCC 12 warn
+  // (-Warray-bounds, -Wrestrict) about its own inlined string code.
+  std::string bytes(kConfigFileSize, '\0');
+  bytes[0] = static_cast<char>(firstRunFlag);
+  std::copy(image.begin(), image.end(), bytes.begin() + 1);
   return WriteFileReplacing(path, bytes);
 }
 

@@ -34,8 +34,8 @@ struct ConfigFileContent {
 };
 // Fails, saying why, when the file is missing, unreadable or not exactly 1757 bytes.
 Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& content);
-// Writes flag 1 and the record through a temporary file.
-Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config);
+// Writes the first-run flag (1: written by the program) and the record through a temporary file.
+Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config, Byte firstRunFlag = 1);
 
 // The profile files of the program folder: which profile is current, loading, saving, defaults, import
 // and export of 1757-byte configuration files and their label files.

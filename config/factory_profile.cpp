@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/file_io.h"
+#include "config/config_files.h"
 #include "config/ini_file.h"
 #include "config/label_file.h"
 
@@ -62,9 +62,8 @@ MouseConfig FactoryConfig() {
 }
 
 Status WriteFactoryFiles(const ProgramFolder& folder) {
-  const MouseConfigImage image = FactoryConfig().ToBytes();
-  std::string bytes(1, '\0');  // never written by the program: first run
-  bytes.append(image.begin(), image.end());
+  const MouseConfig factory = FactoryConfig();
+  constexpr Byte kFirstRun = 0;  // never written by the program
 
   IniDocument labels;
   labels.Set("Skins", "Lan", "");
@@ -84,11 +83,11 @@ Status WriteFactoryFiles(const ProgramFolder& folder) {
     for (const auto& [key, value] : labels.Entries(section)) list.Set(section, key, value);
   }
 
-  if (Status s = WriteFileReplacing(folder.File("config.bin"), bytes); !s) return s;
+  if (Status s = WriteConfigFile(folder.File("config.bin"), factory, kFirstRun); !s) return s;
   if (Status s = IniFile(folder.File("str.ini")).Save(list); !s) return s;
   for (int i = 0; i < kMaxProfiles; ++i) {
     const std::string n = std::to_string(i);
-    if (Status s = WriteFileReplacing(folder.File("config" + n + ".bin"), bytes); !s) return s;
+    if (Status s = WriteConfigFile(folder.File("config" + n + ".bin"), factory, kFirstRun); !s) return s;
     if (Status s = IniFile(folder.File("str" + n + ".ini")).Save(labels); !s) return s;
   }
   return Status::Ok();
