@@ -1,6 +1,7 @@
 #include "device/device_link.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace korvane {
@@ -73,16 +74,47 @@ bool DeviceLink::FailScan(Status status) {
   return false;
 }
 
-void DeviceLink::ReplaceReaderHandle(std::shared_ptr<HidDevice> handle, std::uint16_t reportLength) {
+void DeviceLink::ReplaceReaderHandle(std::shared_ptr<HidDevice> handle, std::uint16_t reportLength,
+                                     std::string path) {
+  readerPath_ = std::move(path);
   std::shared_ptr<HidDevice> old;
   {
-    std::lock_guard lock(readerMutex_);
+    std::unique_lock lock(readerMutex_);
     old = std::exchange(readerHandle_, std::move(handle));
     readerReportLength_ = reportLength;
+    if (!old) return;
+    // A reader blocked on the old interface moves on to the new one. Waiting for it to let go makes
+    // `old` the last owner, so the interface is closed on return: hidraw keeps a removed node's
+    // number taken while it is open.
+    old->Interrupt();
+    readerLetGo_.wait(lock, [&] { return reading_ != old.get(); });
   }
-  // A reader blocked on the old interface moves on to the new one.
-  if (old) old->Interrupt();
 }
+
+namespace {
+
+// The mouse's two collections on one physical device, as the scan found them.
+struct MouseDevice {
+  const HidInterface* events = nullptr;
+  const HidInterface* commands = nullptr;
+};
+
+bool IsEventInterface(const HidCaps& caps) {
+  return caps.usagePage == EVENT_USAGE_PAGE && caps.usage == EVENT_USAGE && caps.inputReportLength != 0;
+}
+
+bool IsCommandInterface(const HidCaps& caps) {
+  return caps.usagePage == COMMAND_USAGE_PAGE && caps.usage == COMMAND_USAGE &&
+         caps.featureReportLength == kFeatureReportSize;
+}
+
+// Keeps the candidate with the lower interface number; of equals (collections of one node, or
+// interfaces that tell no number), the one listed first.
+void Offer(const HidInterface*& slot, const HidInterface& candidate) {
+  if (!slot || candidate.interfaceNumber < slot->interfaceNumber) slot = &candidate;
+}
+
+}  // namespace
 
 bool DeviceLink::FindAndOpenMouse() {
   commandHandle_.reset();
@@ -91,6 +123,14 @@ bool DeviceLink::FindAndOpenMouse() {
   std::vector<HidInterface> interfaces;
   if (Status status = backend_.Enumerate(interfaces); !status.ok()) return FailScan(status);
 
+  const bool readerNodePresent = std::any_of(interfaces.begin(), interfaces.end(), [&](const HidInterface& i) {
+    return i.path == readerPath_;
+  });
+  if (!readerNodePresent) ReplaceReaderHandle(nullptr, 0, {});
+
+  // All of the list first: the node numbers, and with them the order of the list, are whatever was
+  // free when each interface bound.
+  std::map<std::string, MouseDevice> devices;
   for (const HidInterface& interface : interfaces) {
     devicePath_ = interface.path;
     if (!interface.attributes) {
@@ -102,25 +142,37 @@ bool DeviceLink::FindAndOpenMouse() {
     if (!interface.caps) {
       return FailScan(Status::Failure("Cannot read the report descriptor of " + interface.path + "."));
     }
-    const HidCaps& caps = *interface.caps;
-    if (caps.usagePage == EVENT_USAGE_PAGE && caps.usage == EVENT_USAGE && caps.inputReportLength != 0) {
-      std::shared_ptr<HidDevice> handle;
-      if (Status status = backend_.Open(interface, OpenMode::Events, handle); !status.ok()) return FailScan(status);
-      ReplaceReaderHandle(std::move(handle), caps.inputReportLength);
-    } else if (caps.usagePage == COMMAND_USAGE_PAGE && caps.usage == COMMAND_USAGE &&
-               caps.featureReportLength == kFeatureReportSize) {
-      std::shared_ptr<HidDevice> handle;
-      if (Status status = backend_.Open(interface, OpenMode::Commands, handle); !status.ok()) return FailScan(status);
-      commandHandle_ = std::move(handle);
-      inputReportLength_ = caps.inputReportLength;
-      connected_ = true;
-      scanStatus_ = Status::Ok();
-      // Only now: a reader woken by the signal must find the new connection.
-      readerEvent_.Set();
-      return true;
+    if (IsEventInterface(*interface.caps)) {
+      Offer(devices[interface.device].events, interface);
+    } else if (IsCommandInterface(*interface.caps)) {
+      Offer(devices[interface.device].commands, interface);
     }
   }
-  return FailScan(Status::Failure("The mouse is not plugged in."));
+  const auto mouse = std::find_if(devices.begin(), devices.end(),
+                                  [](const auto& device) { return device.second.commands != nullptr; });
+  if (mouse == devices.end()) return FailScan(Status::Failure("The mouse is not plugged in."));
+
+  if (const HidInterface* events = mouse->second.events) {
+    devicePath_ = events->path;
+    std::shared_ptr<HidDevice> handle;
+    if (Status status = backend_.Open(*events, OpenMode::Events, handle); !status.ok()) return FailScan(status);
+    ReplaceReaderHandle(std::move(handle), events->caps->inputReportLength, events->path);
+  } else {
+    // An event interface of another device, or of a node that is no more, would be the wrong one.
+    ReplaceReaderHandle(nullptr, 0, {});
+  }
+
+  const HidInterface& commands = *mouse->second.commands;
+  devicePath_ = commands.path;
+  std::shared_ptr<HidDevice> handle;
+  if (Status status = backend_.Open(commands, OpenMode::Commands, handle); !status.ok()) return FailScan(status);
+  commandHandle_ = std::move(handle);
+  inputReportLength_ = commands.caps->inputReportLength;
+  connected_ = true;
+  scanStatus_ = Status::Ok();
+  // Only now: a reader woken by the signal must find the new connection.
+  readerEvent_.Set();
+  return true;
 }
 
 Status DeviceLink::Handshake(MouseConfig& config) {
@@ -154,7 +206,7 @@ DeviceChange DeviceLink::OnDeviceChange(const DeviceNotice& notice) {
 void DeviceLink::Close() {
   connected_ = false;
   commandHandle_.reset();
-  ReplaceReaderHandle(nullptr, 0);
+  ReplaceReaderHandle(nullptr, 0, {});
 }
 
 Status DeviceLink::ReadStageSettings() {
@@ -193,8 +245,9 @@ void DeviceLink::StopReader() {
 
 void DeviceLink::ReaderLoop() {
   std::vector<Byte> report;
-  // A dead interface fails every read at once: after an error the reader waits for another one.
-  std::shared_ptr<HidDevice> failed;
+  // A dead interface fails every read at once: after an error the reader waits for another one. Not
+  // an owner: the scan closes an interface whose node went away.
+  std::weak_ptr<HidDevice> failed;
   while (true) {
     readerEvent_.Reset();
     if (stopReader_) return;
@@ -202,21 +255,28 @@ void DeviceLink::ReaderLoop() {
     std::size_t length = 0;
     {
       std::lock_guard lock(readerMutex_);
-      handle = readerHandle_;
-      length = readerReportLength_;
+      if (connected_ && readerHandle_ && readerHandle_ != failed.lock()) {
+        handle = readerHandle_;
+        length = readerReportLength_;
+        reading_ = handle.get();
+      }
     }
-    if (!connected_ || !handle || handle == failed) {
+    if (!handle) {
       readerEvent_.Wait();
       continue;
     }
     report.assign(std::max(length, kEventReportMinimum), 0);
-    ReadResult result = handle->Read(std::span(report).first(length), std::nullopt);
-    if (stopReader_) return;
-    if (!connected_) continue;
-    if (!result.status.ok()) {
-      if (result.status.errorCode() != kReadInterrupted) failed = handle;
-      continue;
+    const ReadResult result = handle->Read(std::span(report).first(length), std::nullopt);
+    if (!result.status.ok() && result.status.errorCode() != kReadInterrupted) failed = handle;
+    // Let go before the callback, which waits for the owner's thread.
+    handle.reset();
+    {
+      std::lock_guard lock(readerMutex_);
+      reading_ = nullptr;
     }
+    readerLetGo_.notify_all();
+    if (stopReader_) return;
+    if (!connected_ || !result.status.ok()) continue;
     if (result.length >= 1 && report[0] == EVENT_REPORT_ID && report[1] == EVENT_REPORT_MARK) {
       onEvent_(DeviceEvent{report[2], report[3]});
     }

@@ -84,11 +84,15 @@ class DeviceLink {
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
 
-  // The scan. Closes the command interface, then walks the backend's list: the mouse's event
-  // collection (FF01/0001, input reports) is opened for the reader when met, replacing the previous
-  // one; its command collection (FF00/FF00, 9-byte feature reports) ends the scan with success. An
-  // interface that cannot be examined, or one of the mouse's that cannot be opened, fails the scan;
-  // scanStatus() then says why.
+  // The scan. Closes the command interface, and the event interface too when its node is no longer
+  // listed. Then it examines the whole list before it opens anything: the mouse's command collection
+  // (FF00/FF00, 9-byte feature reports) and event collection (FF01/0001, input reports) are matched
+  // by the device they belong to (HidInterface::device), and the first device with a command
+  // collection is accepted. Its event collection, if it has one, is opened for the reader in place
+  // of the previous one, then its command collection; neither the list's order nor the node numbers
+  // decide what is opened. Any interface that cannot be examined, or one of the mouse's that cannot
+  // be opened, fails the scan; scanStatus() then says why. devicePath() is the command interface's
+  // path after a success, else the path examined last.
   bool FindAndOpenMouse();
   // Clears the mirror, reads the active profile into it and into config.profileSlot, then attaches
   // (CMD_READ_PROFILE, CMD_ATTACH 0xFC).
@@ -157,7 +161,8 @@ class DeviceLink {
   };
 
   bool FailScan(Status status);
-  void ReplaceReaderHandle(std::shared_ptr<HidDevice> handle, std::uint16_t reportLength);
+  // Returns once the reader thread has let go of the previous handle, which is then closed.
+  void ReplaceReaderHandle(std::shared_ptr<HidDevice> handle, std::uint16_t reportLength, std::string path);
   void ReaderLoop();
 
   HidBackend& backend_;
@@ -173,9 +178,12 @@ class DeviceLink {
   Status scanStatus_;
   std::atomic<bool> connected_{false};
 
-  std::mutex readerMutex_;  // guards readerHandle_ and readerReportLength_
+  std::mutex readerMutex_;  // guards readerHandle_, readerReportLength_ and reading_
   std::shared_ptr<HidDevice> readerHandle_;
   std::uint16_t readerReportLength_ = 0;
+  const HidDevice* reading_ = nullptr;  // the handle the reader thread holds, if any
+  std::condition_variable readerLetGo_;  // reading_ was cleared
+  std::string readerPath_;               // where readerHandle_ was opened; owner's thread only
   ReaderSignal readerEvent_;
   std::atomic<bool> stopReader_{false};
   EventCallback onEvent_;

@@ -124,11 +124,14 @@ class EmulatedMouse::Backend : public HidBackend {
     if (!mouse_.pluggedIn()) return Status::Ok();
     const std::pair<const char*, std::span<const Byte>> collections[] = {
         {kPointerPath, PointerDescriptor()}, {kEventPath, EventDescriptor()}, {kCommandPath, CommandDescriptor()}};
+    unsigned number = 0;
     for (const auto& [path, descriptor] : collections) {
       HidInterface interface;
       interface.path = path;
       interface.attributes = HidAttributes{MOUSE_VENDOR_ID, MOUSE_PRODUCT_ID};
       interface.caps = ParseReportDescriptor(descriptor)->collections.front();
+      interface.device = "emulated";
+      interface.interfaceNumber = number++;
       interfaces.push_back(std::move(interface));
     }
     return Status::Ok();

@@ -42,6 +42,13 @@ struct HidInterface {
   // treats both as failures, as it cannot tell whether this was the mouse.
   std::optional<HidAttributes> attributes;
   std::optional<HidCaps> caps;
+  // Which physical device the interface belongs to and its interface number there, where the system
+  // tells (Linux: HID_PHYS "usb-0000:00:14.0-2/input1" gives "usb-0000:00:14.0-2" and 1). The scan
+  // pairs the mouse's interfaces by device and prefers lower interface numbers; the list's order
+  // only decides between interfaces that tell nothing apart. Interfaces that do not tell have an
+  // empty device and no number, and are told apart by their collections alone.
+  std::string device;
+  std::optional<unsigned> interfaceNumber;
 };
 
 // Why a read returned without a report.
@@ -103,7 +110,8 @@ class DeviceWatch {
 class HidBackend {
  public:
   virtual ~HidBackend() = default;
-  // All present interfaces, in a stable order. A failure here fails the scan.
+  // All present interfaces, in a stable order (which the scan does not depend on). A failure here
+  // fails the scan.
   virtual Status Enumerate(std::vector<HidInterface>& interfaces) = 0;
   virtual Status Open(const HidInterface& interface, OpenMode mode, std::shared_ptr<HidDevice>& device) = 0;
   // Starts following arrivals and removals.

@@ -35,6 +35,21 @@ std::optional<ParsedDescriptor> ReadDescriptor(const HidrawRoots& roots, const s
       std::span(reinterpret_cast<const Byte*>(bytes->data()), bytes->size()));
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The value of the first line of a uevent file that starts with key ("HID_ID=").
+std::optional<std::string_view> UeventValue(std::string_view uevent, std::string_view key) {
+  std::size_t start = 0;
+  while (start < uevent.size()) {
+    std::size_t end = uevent.find('\n', start);
+    if (end == std::string_view::npos) end = uevent.size();
+    const std::string_view line = uevent.substr(start, end - start);
+    start = end + 1;
+    if (line.starts_with(key)) return line.substr(key.size());
+  }
+  return std::nullopt;
+}
+
 unsigned NodeNumber(std::string_view name) {
   unsigned number = 0;
   for (char c : name.substr(kNodePrefix.size())) number = number * 10 + static_cast<unsigned>(c - '0');
@@ -145,6 +160,10 @@ class HidrawBackend : public HidBackend {
       HidInterface interface;
       interface.path = (roots_.dev / node).string();
       if (uevent) interface.attributes = ParseHidId(*uevent);
+      if (std::optional<HidPhys> phys = uevent ? ParseHidPhys(*uevent) : std::nullopt) {
+        interface.device = std::move(phys->device);
+        interface.interfaceNumber = phys->interfaceNumber;
+      }
       std::optional<ParsedDescriptor> descriptor = ReadDescriptor(roots_, node);
       if (!descriptor || descriptor->collections.empty()) {
         interfaces.push_back(interface);
@@ -184,27 +203,34 @@ bool IsHidrawNodeName(std::string_view name) {
   if (!name.starts_with(kNodePrefix) || name.size() == kNodePrefix.size() || name.size() > kNodePrefix.size() + 6) {
     return false;
   }
-  return std::all_of(name.begin() + kNodePrefix.size(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(name.begin() + kNodePrefix.size(), name.end(), IsDigit);
 }
 
 std::optional<HidAttributes> ParseHidId(std::string_view uevent) {
-  constexpr std::string_view kKey = "HID_ID=";
-  std::size_t start = 0;
-  while (start < uevent.size()) {
-    std::size_t end = uevent.find('\n', start);
-    if (end == std::string_view::npos) end = uevent.size();
-    const std::string_view line = uevent.substr(start, end - start);
-    start = end + 1;
-    if (!line.starts_with(kKey)) continue;
-    unsigned bus = 0, vendor = 0, product = 0;
-    const std::string value(line.substr(kKey.size()));
-    if (std::sscanf(value.c_str(), "%x:%x:%x", &bus, &vendor, &product) != 3 || vendor > 0xFFFF ||
-        product > 0xFFFF) {
-      return std::nullopt;
-    }
-    return HidAttributes{static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product)};
+  const std::optional<std::string_view> line = UeventValue(uevent, "HID_ID=");
+  if (!line) return std::nullopt;
+  unsigned bus = 0, vendor = 0, product = 0;
+  const std::string value(*line);
+  if (std::sscanf(value.c_str(), "%x:%x:%x", &bus, &vendor, &product) != 3 || vendor > 0xFFFF ||
+      product > 0xFFFF) {
+    return std::nullopt;
   }
-  return std::nullopt;
+  return HidAttributes{static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product)};
+}
+
+std::optional<HidPhys> ParseHidPhys(std::string_view uevent) {
+  constexpr std::string_view kInput = "/input";
+  const std::optional<std::string_view> value = UeventValue(uevent, "HID_PHYS=");
+  if (!value) return std::nullopt;
+  const std::size_t at = value->rfind(kInput);
+  if (at == std::string_view::npos) return std::nullopt;
+  const std::string_view digits = value->substr(at + kInput.size());
+  if (digits.empty() || digits.size() > 3 || !std::all_of(digits.begin(), digits.end(), IsDigit)) {
+    return std::nullopt;
+  }
+  HidPhys phys{std::string(value->substr(0, at))};
+  for (char c : digits) phys.interfaceNumber = phys.interfaceNumber * 10 + static_cast<unsigned>(c - '0');
+  return phys;
 }
 
 Status OpenHidrawNode(const std::filesystem::path& node, bool forWriting, bool numberedReports,

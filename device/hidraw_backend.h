@@ -24,8 +24,9 @@ struct HidrawRoots {
 inline constexpr std::chrono::milliseconds kHidrawSettleTime{500};
 
 // The Linux backend: one HidInterface per top-level collection of every /dev/hidrawN (in node order,
-// then descriptor order; the collections of one node share its path), I/O through the hidraw ioctls
-// and read/write, notices from a watcher on the /dev folder.
+// then descriptor order; the collections of one node share its path, device and interface number,
+// which come from HID_PHYS), I/O through the hidraw ioctls and read/write, notices from a watcher on
+// the /dev folder.
 std::unique_ptr<HidBackend> MakeHidrawBackend(HidrawRoots roots = {},
                                               std::chrono::milliseconds settleTime = kHidrawSettleTime);
 
@@ -34,6 +35,16 @@ bool IsHidrawNodeName(std::string_view name);
 
 // Vendor and product from the HID_ID line of a sysfs uevent file ("HID_ID=0003:000004D9:0000A0F4").
 std::optional<HidAttributes> ParseHidId(std::string_view uevent);
+
+// Where a node sits, from the HID_PHYS line of a sysfs uevent file: "HID_PHYS=usb-0000:00:14.0-2/input1"
+// is interface 1 of the device "usb-0000:00:14.0-2". A value without an "/inputN" ending (Bluetooth
+// gives an address, uhid whatever its creator chose) or no line at all tells nothing: nullopt.
+struct HidPhys {
+  std::string device;
+  unsigned interfaceNumber = 0;
+  bool operator==(const HidPhys&) const = default;
+};
+std::optional<HidPhys> ParseHidPhys(std::string_view uevent);
 
 // Opens a hidraw node. numberedReports tells whether the node's reports carry an ID byte; hidraw leaves
 // it out of unnumbered input reports, and Read puts a 0 in its place. A permission failure says how to

@@ -97,7 +97,18 @@ class FakeBackend : public HidBackend {
 };
 
 inline HidInterface MakeInterface(std::string path, std::uint16_t vendor, std::uint16_t product, HidCaps caps) {
-  return HidInterface{std::move(path), HidAttributes{vendor, product}, caps};
+  HidInterface interface;
+  interface.path = std::move(path);
+  interface.attributes = HidAttributes{vendor, product};
+  interface.caps = caps;
+  return interface;
+}
+
+// The same interface as interface `number` of the physical device `device`.
+inline HidInterface At(HidInterface interface, std::string device, unsigned number) {
+  interface.device = std::move(device);
+  interface.interfaceNumber = number;
+  return interface;
 }
 
 inline const HidCaps kEventCaps{0xFF01, 0x0001, 8, 0, 0};

@@ -30,10 +30,13 @@ class FakeHidrawTree {
     std::filesystem::create_directories(roots.dev);
   }
 
-  void AddNode(const std::string& node, const std::string& hidId, std::span<const Byte> descriptor) {
+  // phys, when given, becomes the HID_PHYS line.
+  void AddNode(const std::string& node, const std::string& hidId, std::span<const Byte> descriptor,
+               const std::string& phys = "") {
     const std::filesystem::path device = roots.sysfs / node / "device";
     std::filesystem::create_directories(device);
-    WriteFile(device / "uevent", "DRIVER=hid-generic\nHID_ID=" + hidId + "\nHID_NAME=Test\n");
+    WriteFile(device / "uevent", "DRIVER=hid-generic\nHID_ID=" + hidId + "\nHID_NAME=Test\n" +
+                                     (phys.empty() ? "" : "HID_PHYS=" + phys + "\nHID_UNIQ=\n"));
     WriteFile(device / "report_descriptor", std::string(descriptor.begin(), descriptor.end()));
     Touch(roots.dev / node);
   }
@@ -62,6 +65,54 @@ TEST(HidrawBackendTest, ParsesTheHidIdLine) {
   EXPECT_FALSE(ParseHidId("HID_NAME=x\n"));
   EXPECT_FALSE(ParseHidId("HID_ID=garbage\n"));
   EXPECT_FALSE(ParseHidId("HID_ID=0003:000104D9:0000A0F4\n"));
+}
+
+TEST(HidrawBackendTest, ParsesTheHidPhysLine) {
+  struct Case {
+    const char* uevent;
+    std::optional<HidPhys> expected;
+  };
+  const Case cases[] = {
+      {"HID_ID=0003:000004D9:0000A0F4\nHID_PHYS=usb-0000:00:14.0-2/input1\n", HidPhys{"usb-0000:00:14.0-2", 1}},
+      {"HID_PHYS=usb-0000:00:14.0-2.4/input12", HidPhys{"usb-0000:00:14.0-2.4", 12}},
+      {"HID_PHYS=/input0\n", HidPhys{"", 0}},
+      {"HID_PHYS=11:22:33:44:55:66\n", std::nullopt},  // Bluetooth: an address only
+      {"HID_PHYS=\n", std::nullopt},
+      {"HID_PHYS=usb-1/input\n", std::nullopt},
+      {"HID_PHYS=usb-1/input1a\n", std::nullopt},
+      {"HID_PHYS=usb-1/inputs/x\n", std::nullopt},
+      {"HID_ID=0003:000004D9:0000A0F4\n", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseHidPhys(c.uevent), c.expected) << c.uevent;
+}
+
+TEST(HidrawBackendTest, TellsEachNodesDeviceAndInterfaceFromHidPhys) {
+  FakeHidrawTree tree;
+  // Bound in the "wrong" order: the command interface got the lowest number.
+  tree.AddNode("hidraw0", kMouseId, EmulatedMouse::CommandDescriptor(), "usb-0000:00:14.0-2/input2");
+  tree.AddNode("hidraw1", kMouseId, EmulatedMouse::EventDescriptor(), "usb-0000:00:14.0-2/input1");
+  tree.AddNode("hidraw2", kMouseId, EmulatedMouse::PointerDescriptor(), "usb-0000:00:14.0-2/input0");
+  tree.AddNode("hidraw3", kKeyboardId, kKeyboardDescriptor, "usb-0000:00:14.0-1/input0");
+  tree.AddNode("hidraw4", kMouseId, EmulatedMouse::CommandDescriptor(), "korvane-uhid");
+  tree.AddNode("hidraw5", kMouseId, EmulatedMouse::EventDescriptor());
+
+  auto backend = MakeHidrawBackend(tree.roots);
+  std::vector<HidInterface> interfaces;
+  ASSERT_TRUE(backend->Enumerate(interfaces).ok());
+  ASSERT_EQ(interfaces.size(), 6u);
+  struct Expected {
+    const char* node;
+    const char* device;
+    std::optional<unsigned> interfaceNumber;
+  };
+  const Expected expected[] = {{"hidraw0", "usb-0000:00:14.0-2", 2}, {"hidraw1", "usb-0000:00:14.0-2", 1},
+                               {"hidraw2", "usb-0000:00:14.0-2", 0}, {"hidraw3", "usb-0000:00:14.0-1", 0},
+                               {"hidraw4", "", std::nullopt},        {"hidraw5", "", std::nullopt}};
+  for (std::size_t i = 0; i < interfaces.size(); ++i) {
+    EXPECT_EQ(interfaces[i].path, (tree.roots.dev / expected[i].node).string());
+    EXPECT_EQ(interfaces[i].device, expected[i].device) << expected[i].node;
+    EXPECT_EQ(interfaces[i].interfaceNumber, expected[i].interfaceNumber) << expected[i].node;
+  }
 }
 
 TEST(HidrawBackendTest, ListsOneInterfacePerCollectionInNodeOrder) {
@@ -115,6 +166,32 @@ TEST(HidrawBackendTest, TheScanFindsTheMouseInTheTree) {
   const Status status = link.protocol().SendAttach();
   EXPECT_EQ(status.errorCode(), ENOTTY);
   EXPECT_THAT(status.message(), HasSubstr("hidraw2: Inappropriate ioctl for device"));
+}
+
+// The event node is a FIFO here, so that the test can play the mouse's part on it.
+TEST(HidrawBackendTest, TheScanOpensBothInterfacesWhateverTheirNodeNumbers) {
+  FakeHidrawTree tree;
+  tree.AddNode("hidraw0", kKeyboardId, kKeyboardDescriptor, "usb-0000:00:14.0-1/input0");
+  tree.AddNode("hidraw1", kMouseId, EmulatedMouse::CommandDescriptor(), "usb-0000:00:14.0-2/input2");
+  tree.AddNode("hidraw2", kMouseId, EmulatedMouse::EventDescriptor(), "usb-0000:00:14.0-2/input1");
+  tree.AddNode("hidraw3", kMouseId, EmulatedMouse::PointerDescriptor(), "usb-0000:00:14.0-2/input0");
+  const std::filesystem::path eventNode = tree.roots.dev / "hidraw2";
+  std::filesystem::remove(eventNode);
+  ASSERT_EQ(::mkfifo(eventNode.c_str(), 0600), 0);
+
+  auto backend = MakeHidrawBackend(tree.roots);
+  testing::Inbox<DeviceEvent> inbox;
+  DeviceLink link(*backend, [](std::chrono::milliseconds) {});
+  ASSERT_TRUE(link.FindAndOpenMouse()) << link.scanStatus().message();
+  EXPECT_EQ(link.devicePath(), (tree.roots.dev / "hidraw1").string());
+  link.StartReader(inbox.Callback());
+
+  const int mouse = ::open(eventNode.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(mouse, 0) << "the event interface was not opened";
+  const Byte report[] = {0x06, 0x07, 0x09, 0x04, 0, 0, 0, 0};
+  ASSERT_EQ(::write(mouse, report, sizeof report), static_cast<ssize_t>(sizeof report));
+  EXPECT_THAT(inbox.WaitFor(1), ElementsAre(DeviceEvent{9, 4}));
+  ::close(mouse);
 }
 
 TEST(HidrawBackendTest, AMissingClassFolderMeansNoDevices) {
