@@ -29,6 +29,7 @@ constexpr std::string_view kUsage =
     "  export    write the current profile to a file\n"
     "  import    replace the current profile with a file\n"
     "  reset     restore the factory settings (the macros stay)\n"
+    "  keys      the key, modifier and list names that 'set button' takes\n"
     "\n"
     "'korvanectl COMMAND --help' describes a command.\n";
 
@@ -44,7 +45,7 @@ struct CommandEntry {
   bool takesTarget;
 };
 
-const std::array<CommandEntry, 10> kCommands = {{
+const std::array<CommandEntry, 11> kCommands = {{
     {"show", ShowCommand, "show [--profile N | --file FILE] [--json]\n  --json        print JSON with the record's field names\n", true},
     {"set", SetCommand,
      "set [--profile N | --file FILE] SETTING VALUE...\n"
@@ -61,7 +62,8 @@ const std::array<CommandEntry, 10> kCommands = {{
      "  pointer-precision on|off\n"
      "  button N KIND [PARAMETERS]    button 1-8, e.g. 'button 4 single-key A',\n"
      "                                'button 2 combo-key \"Left Ctrl\" A B', 'button 6 cpi loop',\n"
-     "                                'button 7 macro 0 2'\n",
+     "                                'button 7 macro 0 2'; 'none' leaves a key place empty;\n"
+     "                                'korvanectl keys' lists the names\n",
      true},
     {"pages", PagesCommand, "pages [--profile N | --file FILE]\n  prints the settings, key and twelve macro pages as hex bytes\n", true},
     {"macros", MacrosCommand, "macros [--record FILE] [--encode]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n", false},
@@ -71,15 +73,30 @@ const std::array<CommandEntry, 10> kCommands = {{
     {"export", ExportCommand, "export FILE\n  writes the current profile to FILE.bin and FILE.ini, and a copy beside the program\n", false},
     {"import", ImportCommand, "import FILE\n  replaces the current profile's files with FILE.bin and FILE.ini\n", false},
     {"reset", ResetCommand, "reset\n  restores the factory settings of the current profile (macros stay) and uploads them when\n  the mouse is connected\n", false},
+    {"keys", KeysCommand, "keys\n  lists the key and modifier names of single-key and combo-key, and the names of each list\n  (scroll, cpi, multimedia, hotkey, windows)\n", false},
 }};
 
 }  // namespace
 
+Status OptionValue(std::span<const std::string> words, std::size_t at, std::string& value) {
+  const std::string& name = words[at];
+  if (at + 1 == words.size()) return Status::Failure(name + " needs a value (see --help)");
+  if (words[at + 1].empty()) return Status::Failure(name + " was given an empty value");
+  value = words[at + 1];
+  return Status::Ok();
+}
+
+Status ArgReader::Misuse(std::string message) {
+  misused_ = true;
+  return Status::Failure(std::move(message));
+}
+
 Status ArgReader::TakeOption(std::string_view name, std::string& value) {
   const auto it = std::find(args_.begin(), args_.end(), name);
   if (it == args_.end()) return Status::Ok();
-  if (it + 1 == args_.end()) return Status::Failure(std::string(name) + " needs a value");
-  value = *(it + 1);
+  if (Status s = OptionValue(args_, static_cast<std::size_t>(it - args_.begin()), value); !s) {
+    return Misuse(s.message());
+  }
   args_.erase(it, it + 2);
   return Status::Ok();
 }
@@ -91,9 +108,9 @@ bool ArgReader::TakeFlag(std::string_view name) {
   return true;
 }
 
-Status ArgReader::RejectUnknownOptions() const {
+Status ArgReader::RejectUnknownOptions() {
   for (const std::string& word : args_) {
-    if (word.starts_with("--")) return Status::Failure("unknown option " + word);
+    if (word.starts_with("--")) return Misuse("unknown option " + word);
   }
   return Status::Ok();
 }
@@ -122,8 +139,11 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
     }
     if (args[at] == "--emulate") {
       emulate = true;
-    } else if (args[at] == "--home" && at + 1 < args.size()) {
-      home = args[++at];
+    } else if (args[at] == "--home") {
+      if (Status s = OptionValue(args, at++, home); !s) {
+        err << "korvanectl: " << s.message() << '\n';
+        return 2;
+      }
     } else {
       err << "korvanectl: unknown option " << args[at] << " (see korvanectl --help)\n";
       return 2;
@@ -149,11 +169,11 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
     err << "korvanectl: " << home << " is not a folder\n";
     return 1;
   }
-  const Context context{home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home), emulate, out};
+  const Context context{home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home), emulate, out, err};
   const Status status = command->run(context, commandArgs);
   if (!status) {
     err << "korvanectl: " << status.message() << '\n';
-    return 1;
+    return commandArgs.misused() ? 2 : 1;
   }
   return 0;
 }

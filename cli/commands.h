@@ -14,5 +14,6 @@ Status EventsCommand(const Context& context, ArgReader& args);
 Status ExportCommand(const Context& context, ArgReader& args);
 Status ImportCommand(const Context& context, ArgReader& args);
 Status ResetCommand(const Context& context, ArgReader& args);
+Status KeysCommand(const Context& context, ArgReader& args);
 
 }  // namespace korvane::cli

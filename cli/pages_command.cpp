@@ -13,6 +13,38 @@ void PrintMacroPages(std::ostream& out, const std::array<DevicePage, kMacroCount
   for (std::size_t n = 0; n < pages.size(); ++n) out << "macro " << n + 1 << ": " << HexBytes(pages[n]) << '\n';
 }
 
+// One line on err for each value of record.ini that the pages do not carry as written.
+void ReportEncodingChanges(std::ostream& err, const std::filesystem::path& path,
+                           const std::vector<std::string>& names, const MacroEncoding& encoding) {
+  const std::string prefix = "korvanectl: note: " + path.string() + ": ";
+  for (std::size_t k = 0; k < kMacroCount && k < names.size(); ++k) {
+    const MacroPageChanges& changes = encoding.changes[k];
+    const std::string macro = prefix + "macro " + std::to_string(k) + " (" + names[k] + "): ";
+    if (changes.loopCountReplaced) {
+      err << macro << "loop count '" << changes.loopCountText << "' is not 1-65535; page " << k + 1
+          << " loops once\n";
+    }
+    if (changes.droppedEvents != 0) {
+      err << macro << changes.droppedEvents << " key events do not fit on the 128-byte page and are left out\n";
+    }
+    if (changes.clampedDelays != 0) {
+      err << macro << changes.clampedDelays << " delays are outside 0-" << kMaxMacroDelay
+          << " ms and are sent as the nearest of the two\n";
+    }
+    for (const std::string& name : changes.unknownKeyNames) {
+      err << macro << "the mouse has no key '" << name << "'; its events play nothing\n";
+    }
+  }
+  if (encoding.droppedMacros != 0) {
+    err << prefix << encoding.droppedMacros << " macros after the twelfth have no page and are left out\n";
+  }
+  if (encoding.unlistedSections != 0) {
+    err << prefix << encoding.unlistedSections
+        << " sections are not in the macro list (after a blank name, or past its first 255 characters) "
+           "and are left out\n";
+  }
+}
+
 }  // namespace
 
 Status PagesCommand(const Context& context, ArgReader& args) {
@@ -34,13 +66,18 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   const bool encode = args.TakeFlag("--encode");
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("macros takes no further arguments");
+  // The program folder's record.ini is missing until the first macro is made, and then means no
+  // macros; a file named with --record has to exist.
   const std::filesystem::path path = record.empty() ? context.folder.File("record.ini") : std::filesystem::path(record);
-  if (!std::filesystem::is_regular_file(path)) return Status::Failure(path.string() + " does not exist");
+  if (!record.empty() && !std::filesystem::is_regular_file(path)) {
+    return Status::Failure(path.string() + " does not exist");
+  }
 
   const IniDocument document = IniFile(path).Load();
   if (encode) {
     const MacroEncoding encoded = EncodeMacroPages(document);
     PrintMacroPages(context.out, encoded.pages);
+    ReportEncodingChanges(context.err, path, MacroNames(document), encoded);
     return Status::Ok();
   }
   const std::vector<std::string> names = MacroNames(document);

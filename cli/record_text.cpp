@@ -1,7 +1,10 @@
 #include "cli/record_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
+#include <vector>
 
 #include "keys/button_catalogue.h"
 #include "keys/key_tables.h"
@@ -27,22 +30,51 @@ std::string Mark(const std::array<std::string_view, 5>& marks, Byte position) {
   return "position " + std::to_string(position);
 }
 
-std::string KeyName(Byte code) {
-  if (code == kNoKeyCode) return "none";
-  for (const KeyNameCode& row : KEY_TABLE) {
-    if (row.code == code) return "\"" + std::string(row.name) + "\"";
-  }
+// A word as a POSIX shell reads it back: bare when it holds only safe characters, else quoted.
+std::string ShellWord(std::string_view word) {
+  constexpr std::string_view kSafe = "-_.,/+=@%:";
+  const auto safe = [&](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || kSafe.find(c) != kSafe.npos;
+  };
+  if (!word.empty() && std::ranges::all_of(word, safe)) return std::string(word);
+  // Inside double quotes these four keep a meaning; inside single quotes nothing does but the quote.
+  if (word.find_first_of("\"\\$`") == word.npos) return "\"" + std::string(word) + "\"";
+  std::string quoted = "'";
+  for (const char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// A key code as `set button` takes it; "none" for no key, "code 0xNN" for a code without a name.
+std::string KeyWord(Byte code) {
+  if (code == kNoKeyCode) return std::string(kNoKeyWord);
+  if (const std::string_view name = UsageToKeyName(code); !name.empty()) return ShellWord(name);
   char text[16];
   std::snprintf(text, sizeof text, "code 0x%02x", code);
   return text;
 }
 
-std::string ModifierNames(Byte bits) {
+// One modifier as `set button` takes it; several (which no dialog stores) joined by "+".
+std::string ModifierWords(Byte bits) {
   std::string names;
   for (std::size_t bit = 0; bit < MODIFIER_NAMES.size(); ++bit) {
-    if (bits & (1u << bit)) names += (names.empty() ? "\"" : "+\"") + std::string(MODIFIER_NAMES[bit]) + "\"";
+    if (bits & (1u << bit)) names += (names.empty() ? "" : "+") + ShellWord(MODIFIER_NAMES[bit]);
   }
-  return names.empty() ? "none" : names;
+  return names.empty() ? std::string(kNoKeyWord) : names;
+}
+
+// "combo-key" words that `set button` reads back to the same three bytes: the empty places at the end
+// are left out, and the modifier place is written as "none" when the first key word would otherwise be
+// read as a modifier.
+std::string ComboWords(Byte modifier, Byte first, Byte second) {
+  std::vector<std::string> keys;
+  if (first != kNoKeyCode || second != kNoKeyCode) keys.push_back(KeyWord(first));
+  if (second != kNoKeyCode) keys.push_back(KeyWord(second));
+  const bool firstReadAsModifier =
+      !keys.empty() && (first == kNoKeyCode || ModifierNameToBit(UsageToKeyName(first)) != 0);
+  std::string text;
+  if (modifier != 0 || keys.empty() || firstReadAsModifier) text = ModifierWords(modifier);
+  for (const std::string& key : keys) text += (text.empty() ? "" : " ") + key;
+  return text;
 }
 
 }  // namespace
@@ -93,10 +125,9 @@ std::string ButtonFunctionText(const MouseConfig& config, int button) {
   const auto arg = [&](int k) { return config.Arg(k, button); };
   switch (info.kind) {
     case ButtonKind::SingleKey:
-      return text + " " + KeyName(arg(kSingleKeyArg));
+      return text + " " + KeyWord(arg(kSingleKeyArg));
     case ButtonKind::ComboKey:
-      return text + " " + ModifierNames(arg(kComboModifierArg)) + " " + KeyName(arg(kComboFirstKeyArg)) + " " +
-             KeyName(arg(kComboSecondKeyArg));
+      return text + " " + ComboWords(arg(kComboModifierArg), arg(kComboFirstKeyArg), arg(kComboSecondKeyArg));
     case ButtonKind::MacroKey:
       return text + " " + std::to_string(arg(kMacroNumberArg)) + " " + std::to_string(arg(kMacroRepeatArg));
     default:

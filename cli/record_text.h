@@ -19,7 +19,9 @@ std::string LightLevelText(const MouseConfig& config);
 // The stored colour of stage 0-3 as "#rrggbb".
 std::string StageColorText(const MouseConfig& config, int stage);
 
-// A button's function as the words `set button` takes: "cpi loop", "single-key A", "macro 0 2".
+// A button's function as the words `set button` takes, quoted for a shell: "cpi loop", "single-key A",
+// "combo-key \"Left Ctrl\" A", "macro 0 2". A value no choice stores ("single-key code 0x64") is not
+// one `set` takes.
 std::string ButtonFunctionText(const MouseConfig& config, int button);
 
 }  // namespace korvane::cli

@@ -35,6 +35,12 @@ std::optional<int> ParseNumber(std::string_view text) {
   return value;
 }
 
+// Bit position 0-7 of a modifier name, -1 for any other name.
+int ModifierBitIndex(std::string_view name) {
+  const auto it = std::ranges::find(MODIFIER_NAMES, name);
+  return it == MODIFIER_NAMES.end() ? -1 : int(it - MODIFIER_NAMES.begin());
+}
+
 std::string Joined(std::string_view head, std::string_view tail) {
   std::string text(head);
   text += '-';
@@ -229,10 +235,19 @@ Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choic
     return Status::Failure("Too many words after \"" + std::string(info->token) + "\" (at most " +
                            std::to_string(allowed) + ").");
   };
-  auto knownKey = [](const std::string& name) {
-    if (KeyNameToUsage(name) != 0) return Status::Ok();
-    return Status::Failure("Unknown key name \"" + name +
-                           "\" (names are case-sensitive, e.g. \"A\", \"Num 1\", \"Right Ctrl\").");
+  // A key by its table name, a modifier key by its modifier name (the table's name is kept), or "none".
+  auto takeKey = [](const std::string& name, std::string& into) {
+    if (name == kNoKeyWord) {
+      into.clear();
+    } else if (KeyNameToUsage(name) != 0) {
+      into = name;
+    } else if (const int bit = ModifierBitIndex(name); bit >= 0) {
+      into = UsageToKeyName(Byte(kFirstModifierKeyCode + bit));
+    } else {
+      return Status::Failure("Unknown key name \"" + name +
+                             "\" (names are case-sensitive, e.g. \"A\", \"Num 1\", \"Left Ctrl\").");
+    }
+    return Status::Ok();
   };
 
   if (!info->subList.empty()) {
@@ -253,17 +268,26 @@ Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choic
     parsed.position = int(item - info->subList.begin());
   } else if (info->kind == ButtonKind::SingleKey) {
     if (rest.size() != 1) return Status::Failure("\"single-key\" needs exactly one key name.");
-    if (Status status = knownKey(rest[0]); !status) return status;
-    parsed.keyName = rest[0];
+    if (Status status = takeKey(rest[0], parsed.keyName); !status) return status;
   } else if (info->kind == ButtonKind::ComboKey) {
-    std::size_t next = 0;
-    if (next < rest.size() && ModifierNameToBit(rest[next]) != 0) parsed.modifierName = rest[next++];
     if (rest.empty()) return Status::Failure("\"combo-key\" needs a modifier name, key names or both.");
+    // The first word is the modifier when it names one or is "none". Of three words it can only be the
+    // modifier, so there a modifier key's key name ("Ctrl") is taken as the modifier too.
+    std::size_t next = 0;
+    const Byte firstCode = KeyNameToUsage(rest[0]);
+    if (ModifierNameToBit(rest[0]) != 0) {
+      parsed.modifierName = rest[next++];
+    } else if (rest[0] == kNoKeyWord) {
+      ++next;
+    } else if (rest.size() == 3 && firstCode >= kFirstModifierKeyCode &&
+               firstCode < kFirstModifierKeyCode + MODIFIER_NAMES.size()) {
+      parsed.modifierName = MODIFIER_NAMES[firstCode - kFirstModifierKeyCode];
+      ++next;
+    }
     if (rest.size() - next > 2) return tooMany(3);
     for (std::string* key : {&parsed.keyName, &parsed.secondKeyName}) {
       if (next == rest.size()) break;
-      if (Status status = knownKey(rest[next]); !status) return status;
-      *key = rest[next++];
+      if (Status status = takeKey(rest[next++], *key); !status) return status;
     }
   } else if (info->kind == ButtonKind::MacroKey) {
     const Status usage = Status::Failure("\"macro\" needs a macro number 0-11 and a repeat mode 0-2.");

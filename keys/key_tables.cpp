@@ -39,6 +39,13 @@ Byte KeyNameToUsage(std::string_view name) {
   return kNoKeyCode;
 }
 
+std::string_view UsageToKeyName(Byte code) {
+  for (const KeyNameCode& row : KEY_TABLE) {
+    if (row.code == code) return row.name;
+  }
+  return {};
+}
+
 Byte MacroKeyNameToUsage(std::string_view name) {
   // The mouse's macro player has no Application key.
   return name == "Application" ? kNoKeyCode : KeyNameToUsage(name);

@@ -45,7 +45,12 @@ MacroPageEncoding EncodeMacroPage(const MacroSection& section) {
   const bool delaysRecorded = LeadingNumber(section.delayTimeSelStatus) != 0;
   const long long loopTimes = LeadingNumber(section.macroLoopTimes);
   const bool loopEnabled = LeadingNumber(section.loopTimeSelStatus) != 0;
-  const unsigned loopCount = (loopEnabled && loopTimes >= 1 && loopTimes <= 65535) ? unsigned(loopTimes) : 1u;
+  const bool loopInRange = loopTimes >= 1 && loopTimes <= 65535;
+  const unsigned loopCount = (loopEnabled && loopInRange) ? unsigned(loopTimes) : 1u;
+  if (loopEnabled && !loopInRange) {
+    result.loopCountReplaced = true;
+    result.loopCountText = section.macroLoopTimes;
+  }
   result.page[0] = Byte(loopCount >> 8);
   result.page[1] = Byte(loopCount & 0xFF);
 
@@ -60,11 +65,17 @@ MacroPageEncoding EncodeMacroPage(const MacroSection& section) {
       ++result.droppedEvents;
       continue;
     }
-    const Byte code = MacroKeyNameToUsage(WithoutAll(line, press ? kPressMark : kReleaseMark));
+    const std::string keyName = WithoutAll(line, press ? kPressMark : kReleaseMark);
+    const Byte code = MacroKeyNameToUsage(keyName);
+    if (code == kNoKeyCode && std::ranges::find(result.unknownKeyNames, keyName) == result.unknownKeyNames.end()) {
+      result.unknownKeyNames.push_back(keyName);
+    }
     std::string delayLine = j + 1 < section.items.size() ? section.items[j + 1] : std::string();
     if (!delaysRecorded && delayLine.find("ms") == std::string::npos) delayLine = DEFAULT_STEP_DELAY;
     // A hand-edited file may hold delays the slots cannot carry.
-    const long long delay = std::clamp(LeadingNumber(WithoutAll(delayLine, " ms")), 0LL, kMaxMacroDelay);
+    const long long written = LeadingNumber(WithoutAll(delayLine, " ms"));
+    const long long delay = std::clamp(written, 0LL, kMaxMacroDelay);
+    if (delay != written) ++result.clampedDelays;
 
     const EventSlots slots = SlotsOf(release, code, delay);
     if (position + slots.size > kPageSize) {
@@ -81,6 +92,7 @@ MacroPageEncoding EncodeMacroPage(const MacroSection& section) {
 MacroEncoding EncodeMacroPages(const IniDocument& document) {
   MacroEncoding result;
   const std::vector<std::string> names = MacroNames(document);
+  result.unlistedSections = int(document.SectionNames().size() - names.size());
   for (std::size_t k = 0; k < names.size(); ++k) {
     if (k >= kMacroCount) {
       result.droppedMacros = int(names.size() - kMacroCount);
@@ -88,6 +100,7 @@ MacroEncoding EncodeMacroPages(const IniDocument& document) {
     }
     const MacroPageEncoding page = EncodeMacroPage(ReadMacroSection(document, names[k]));
     result.pages[k] = page.page;
+    result.changes[k] = page;
     result.droppedEvents += page.droppedEvents;
   }
   return result;

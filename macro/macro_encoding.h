@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/ini_file.h"
 #include "config/mouse_config.h"
@@ -20,10 +22,26 @@ inline constexpr std::size_t kMacroPageEventStart = 2;
 
 using MacroPages = std::array<DevicePage, kMacroCount>;
 
-struct MacroPageEncoding {
-  DevicePage page{};
+// What a macro's page could not carry as its section writes it. The page holds the nearest thing it can.
+struct MacroPageChanges {
   // Key events that did not fit whole on the page; each was dropped with every event after it.
   int droppedEvents = 0;
+  // Looping is on but the count is outside 1-65535 (or not a number): the page says 1. The count as
+  // written is kept for the report.
+  bool loopCountReplaced = false;
+  std::string loopCountText;
+  // Delays below 0 or above kMaxMacroDelay ms, sent as the nearest of the two.
+  int clampedDelays = 0;
+  // Key names without a key code, each listed once; their events carry code 0 and play nothing.
+  std::vector<std::string> unknownKeyNames;
+
+  bool Any() const {
+    return droppedEvents != 0 || loopCountReplaced || clampedDelays != 0 || !unknownKeyNames.empty();
+  }
+};
+
+struct MacroPageEncoding : MacroPageChanges {
+  DevicePage page{};
 };
 
 // One macro's 128-byte page: the loop count (high byte first), then the event slots packed from byte 2,
@@ -35,6 +53,10 @@ struct MacroEncoding {
   MacroPages pages{};
   int droppedEvents = 0;  // over all macros
   int droppedMacros = 0;  // listed macros beyond the twelfth, which have no page
+  // Sections that are not listed (MacroNames) and so have no page either.
+  int unlistedSections = 0;
+  // Page by page, what the pages could not carry (macro k on page k + 1).
+  std::array<MacroPageChanges, kMacroCount> changes{};
 };
 
 // Pages 1-12 from the listed macros of record.ini (MacroNames), macro k on page k + 1; the rest zero.

@@ -10,7 +10,9 @@
 #include "config/factory_profile.h"
 #include "config/settings_page.h"
 #include "device/transport.h"
+#include "keys/button_catalogue.h"
 #include "keys/key_page.h"
+#include "keys/key_tables.h"
 #include "support/test_folder.h"
 
 namespace korvane {
@@ -44,8 +46,14 @@ std::vector<std::string> Lines(const std::string& text) {
 class KorvanectlTest : public ::testing::Test {
  protected:
   Result Run(const std::vector<std::string>& args) {
-    std::string command = Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " --home " + Quote(folder.path());
-    for (const std::string& arg : args) command += " " + Quote(arg);
+    std::string words = "--home " + Quote(folder.path());
+    for (const std::string& arg : args) words += " " + Quote(arg);
+    return RunWords(words);
+  }
+
+  // Runs korvanectl with words as a shell reads them, without the test's --home.
+  Result RunWords(const std::string& words) {
+    std::string command = Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " " + words;
     const auto out = output.File("out"), err = output.File("err");
     command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
     const int status = std::system(command.c_str());
@@ -255,6 +263,158 @@ TEST_F(KorvanectlTest, HelpForTheToolAndEachCommand) {
   const Result set = Run({"set", "--help"});
   EXPECT_EQ(set.exitCode, 0);
   EXPECT_THAT(set.out, HasSubstr("report-rate HZ"));
+}
+
+TEST_F(KorvanectlTest, KeysListsEveryNameThatSetButtonTakes) {
+  const Result result = Run({"keys"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::vector<std::string> lines = Lines(result.out);
+  const auto listed = [&](std::string_view name) {
+    return std::ranges::any_of(lines, [&](const std::string& line) {
+      return line == "  " + std::string(name) || line.starts_with("  " + std::string(name) + " ");
+    });
+  };
+  for (const KeyNameCode& row : KEY_TABLE) EXPECT_TRUE(listed(row.name)) << row.name;
+  for (const std::string_view name : MODIFIER_NAMES) EXPECT_TRUE(listed(name)) << name;
+  for (const ButtonKindInfo& kind : BUTTON_KINDS) {
+    for (const SubListItem& item : kind.subList) EXPECT_TRUE(listed(item.token)) << item.token;
+  }
+}
+
+// A button function as the record stores it.
+struct StoredFunction {
+  ButtonKind kind;
+  std::vector<std::pair<int, Byte>> args;  // array k, value
+};
+
+std::vector<StoredFunction> EveryStoredFunction() {
+  std::vector<StoredFunction> functions;
+  for (const ButtonKindInfo& info : BUTTON_KINDS) {
+    if (info.subList.empty()) {
+      functions.push_back({info.kind, {}});
+      continue;
+    }
+    for (const SubListItem& item : info.subList) functions.push_back({info.kind, {{info.subListArg, item.stored}}});
+  }
+  for (const KeyNameCode& row : KEY_TABLE) functions.push_back({ButtonKind::SingleKey, {{kSingleKeyArg, row.code}}});
+  // Modifier, first key, second key; the awkward ones are where a word could be read as another place.
+  const std::vector<std::array<Byte, 3>> combos = {
+      {0x01, 0x04, 0x05}, {0x00, 0x04, 0x05}, {0x20, 0x00, 0x00}, {0x00, 0x00, 0x00}, {0x00, 0x00, 0x05},
+      {0x02, 0x00, 0x05}, {0x00, 0xE4, 0x04}, {0x00, 0xE4, 0x00}, {0x00, 0xE0, 0x04}, {0x00, 0xE0, 0xE1},
+      {0x80, 0x31, 0x34}, {0x00, 0x35, 0x00}, {0x40, 0x2F, 0x32}, {0x10, 0xE4, 0xE7}};
+  for (const auto& [modifier, first, second] : combos) {
+    functions.push_back({ButtonKind::ComboKey,
+                         {{kComboModifierArg, modifier}, {kComboFirstKeyArg, first}, {kComboSecondKeyArg, second}}});
+  }
+  for (Byte macro = 0; macro < kMacroCount; ++macro) {
+    functions.push_back({ButtonKind::MacroKey, {{kMacroNumberArg, macro}, {kMacroRepeatArg, Byte(macro % 3)}}});
+  }
+  return functions;
+}
+
+TEST_F(KorvanectlTest, ShowPrintsEachButtonAsSetTakesIt) {
+  std::string record;
+  for (int k = 0; k < 12; ++k) {
+    record += "[Macro_" + std::to_string(k) + "]\nDelayTimeSelStatus=0\nLoopTimeSelStatus=0\nMacroLoopTimes=1\nItemCount=0\n";
+  }
+  folder.WriteText("record.ini", record);
+  const std::vector<StoredFunction> functions = EveryStoredFunction();
+  // Button 1 keeps its click, so that every other button may take any function.
+  for (std::size_t next = 0; next < functions.size();) {
+    MouseConfig config = FactoryConfig();
+    for (int button = 1; button < int(kButtonCount) && next < functions.size(); ++button, ++next) {
+      config.buttonKind[button] = static_cast<Byte>(functions[next].kind);
+      for (const auto& [k, value] : functions[next].args) config.Arg(k, button) = value;
+    }
+    ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), config));
+    const Result show = Run({"show"});
+    ASSERT_EQ(show.exitCode, 0) << show.err;
+    int buttons = 0;
+    for (const std::string& line : Lines(show.out)) {
+      if (!line.starts_with("Button ")) continue;
+      ++buttons;
+      const std::string number = line.substr(7, line.find(':') - 7);
+      const std::size_t start = line.find_first_not_of(' ', line.find(':') + 1);
+      const std::string words = line.substr(start, line.rfind("  [") - start);
+      const Result set = RunWords("--home " + Quote(folder.path()) + " set button " + number + " " + words);
+      ASSERT_EQ(set.exitCode, 0) << line << "\n" << set.err;
+      EXPECT_EQ(Profile(0), config) << line;
+    }
+    EXPECT_EQ(buttons, 8);
+  }
+}
+
+TEST_F(KorvanectlTest, LeftModifiersAreSingleKeysUnderTheirModifierNames) {
+  for (const auto& [name, code] : std::vector<std::pair<std::string, Byte>>{
+           {"Left Ctrl", 0xE0}, {"Left Shift", 0xE1}, {"Left Alt", 0xE2}, {"Left Win", 0xE3}, {"Right Ctrl", 0xE4}}) {
+    const Result result = Run({"set", "button", "4", "single-key", name});
+    ASSERT_EQ(result.exitCode, 0) << name << ": " << result.err;
+    EXPECT_EQ(Profile(0).Arg(kSingleKeyArg, 3), code) << name;
+  }
+  EXPECT_THAT(Run({"show", "--json"}).out, HasSubstr("\"buttonLabel\": \"Single Key-Right Ctrl\""));
+  ASSERT_EQ(Run({"set", "button", "4", "single-key", "Left Ctrl"}).exitCode, 0);
+  EXPECT_THAT(Run({"show", "--json"}).out, HasSubstr("\"buttonLabel\": \"Single Key-Ctrl\""))
+      << "stored under the key's own name, as the key dialog stores it";
+}
+
+TEST_F(KorvanectlTest, MacrosWithoutRecordIniAreEmpty) {
+  ASSERT_FALSE(std::filesystem::exists(folder.File("record.ini")));
+  const Result encoded = Run({"macros", "--encode"});
+  ASSERT_EQ(encoded.exitCode, 0) << encoded.err;
+  const std::vector<std::string> lines = Lines(encoded.out);
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0], "macro 1: " + HexBytes(DevicePage{}));
+  EXPECT_EQ(encoded.err, "");
+  EXPECT_EQ(Run({"macros"}).out, "no macros\n");
+  // A file named on purpose has to be there.
+  const Result named = Run({"macros", "--record", output.File("missing.ini")});
+  EXPECT_EQ(named.exitCode, 1);
+  EXPECT_THAT(named.err, HasSubstr("does not exist"));
+}
+
+TEST_F(KorvanectlTest, RecordValuesThePagesCannotCarryAreReported) {
+  std::string record = "[Long]\nDelayTimeSelStatus=1\nLoopTimeSelStatus=1\nMacroLoopTimes=70000\nItemCount=200\n";
+  for (int i = 0; i < 200; ++i) record += "Item" + std::to_string(i) + "=" + (i % 2 ? "A   Up" : "A   Dn") + "\n";
+  record += "[Short]\nDelayTimeSelStatus=1\nLoopTimeSelStatus=1\nMacroLoopTimes=2\nItemCount=2\n"
+            "Item0=Application   Dn\nItem1=9999999 ms\n";
+  folder.WriteText("record.ini", record);
+  const Result result = Run({"macros", "--encode"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(Lines(result.out).size(), 12u);
+  const std::vector<std::string> notes = Lines(result.err);
+  ASSERT_EQ(notes.size(), 4u) << result.err;
+  EXPECT_THAT(notes[0], HasSubstr("macro 0 (Long): loop count '70000' is not 1-65535"));
+  EXPECT_THAT(notes[1], HasSubstr("macro 0 (Long): 137 key events do not fit"));
+  EXPECT_THAT(notes[2], HasSubstr("macro 1 (Short): 1 delays are outside 0-6553500 ms"));
+  EXPECT_THAT(notes[3], HasSubstr("macro 1 (Short): the mouse has no key 'Application'"));
+  for (const std::string& note : notes) EXPECT_THAT(note, StartsWith("korvanectl: note: "));
+}
+
+TEST_F(KorvanectlTest, OptionsWithoutAValueAreRefused) {
+  const auto before = Snapshot();
+  const std::string home = "--home " + Quote(folder.path());
+  for (const std::string& words : {
+           std::string("--home"),
+           std::string("--home ''"),
+           std::string("--home '' show"),
+           home + " --home",
+           home + " show --profile",
+           home + " show --profile ''",
+           home + " set --file '' angle-snap 3",
+           home + " set angle-snap 3 --profile",
+           home + " macros --record ''",
+           home + " events --count",
+           home + " show --bogus",
+       }) {
+    const Result result = RunWords(words);
+    EXPECT_EQ(result.exitCode, 2) << words;
+    EXPECT_THAT(result.err, StartsWith("korvanectl: ")) << words;
+    EXPECT_THAT(result.err, ::testing::AnyOf(HasSubstr("needs a value"), HasSubstr("empty value"),
+                                           HasSubstr("unknown option"))) << words;
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    EXPECT_EQ(result.out, "") << words;
+  }
+  EXPECT_EQ(Snapshot(), before);
 }
 
 }  // namespace

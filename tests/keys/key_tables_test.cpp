@@ -57,6 +57,17 @@ TEST(KeyTables, CodesRunUpWithinRowsAndSkip0x64) {
   for (Byte code = 0xE0; code <= 0xE7; ++code) EXPECT_EQ(codes.count(code), 1u) << int(code);
 }
 
+TEST(KeyTables, EveryCodeHasItsNameBack) {
+  for (const KeyNameCode& row : KEY_TABLE) EXPECT_EQ(UsageToKeyName(row.code), row.name);
+  EXPECT_EQ(UsageToKeyName(0x64), "");
+  EXPECT_EQ(UsageToKeyName(kNoKeyCode), "");
+}
+
+TEST(KeyTables, EachModifierBitIsAModifierKey) {
+  EXPECT_EQ(UsageToKeyName(kFirstModifierKeyCode), "Ctrl");
+  EXPECT_EQ(UsageToKeyName(kFirstModifierKeyCode + 7), "Right Windows");
+}
+
 TEST(KeyTables, ModifierNamesAreInBitOrder) {
   for (std::size_t bit = 0; bit < MODIFIER_NAMES.size(); ++bit) {
     EXPECT_EQ(ModifierNameToBit(MODIFIER_NAMES[bit]), 1u << bit);

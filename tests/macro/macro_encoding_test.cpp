@@ -142,6 +142,38 @@ TEST(MacroPages, NamesBeyondTheListLengthGetNoPage) {
   EXPECT_EQ(encoding.pages[7], DevicePage{});
 }
 
+// What a page cannot carry as the section writes it is reported with the page.
+TEST(MacroPage, ReportsWhatItCouldNotCarry) {
+  EXPECT_FALSE(EncodeMacroPage(Section("1", "1", "65535", {"A   Dn", "6553500 ms", "A   Up"})).Any());
+
+  const MacroPageEncoding loop = EncodeMacroPage(Section("1", "1", "70000", {"A   Dn"}));
+  EXPECT_TRUE(loop.loopCountReplaced);
+  EXPECT_EQ(loop.loopCountText, "70000");
+  EXPECT_EQ(loop.page[1], 1);
+  EXPECT_FALSE(EncodeMacroPage(Section("1", "0", "70000", {"A   Dn"})).loopCountReplaced)
+      << "with looping off the count is not used";
+
+  const MacroPageEncoding delays =
+      EncodeMacroPage(Section("1", "0", "1", {"A   Dn", "9999999 ms", "A   Up", "-5 ms", "B   Dn", "20 ms"}));
+  EXPECT_EQ(delays.clampedDelays, 2);
+
+  const MacroPageEncoding keys =
+      EncodeMacroPage(Section("1", "0", "1", {"Application   Dn", "Application   Up", "Strg   Dn", "A   Up"}));
+  EXPECT_EQ(keys.unknownKeyNames, (std::vector<std::string>{"Application", "Strg"}));
+  EXPECT_TRUE(keys.Any());
+}
+
+TEST(MacroPages, ReportEachPageAndTheSectionsWithoutOne) {
+  std::string text = "[Long]\nDelayTimeSelStatus=1\nLoopTimeSelStatus=1\nMacroLoopTimes=70000\nItemCount=200\n";
+  for (int i = 0; i < 200; ++i) text += "Item" + std::to_string(i) + "=" + (i % 2 ? "A   Up" : "A   Dn") + "\n";
+  text += "[Fine]\nLoopTimeSelStatus=1\nMacroLoopTimes=3\nItemCount=1\nItem0=A   Dn\n[]\n[After a blank name]\n";
+  const MacroEncoding encoding = EncodeMacroPages(IniDocument::Parse(text));
+  EXPECT_EQ(encoding.changes[0].droppedEvents, 200 - 63);
+  EXPECT_TRUE(encoding.changes[0].loopCountReplaced);
+  EXPECT_FALSE(encoding.changes[1].Any());
+  EXPECT_EQ(encoding.unlistedSections, 2);
+}
+
 TEST(MacroSections, DamagedCountsStayBounded) {
   const IniDocument document = IniDocument::Parse(
       "[Huge]\nItemCount=4000000000\nItem0=A   Dn\nitem1=A   Up\nItem0=B   Dn\n[Negative]\nItemCount=-5\n"
