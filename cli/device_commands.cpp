@@ -152,8 +152,8 @@ Status UploadCommand(const Context& context, ArgReader& args) {
   }
 
   MouseSession session(context);
-  if (trace) session.link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
-  if (!session.link.Connect(session.config)) return NoMouse(session.link);
+  // The profile is read and judged before the mouse is spoken to. The handshake then sets profileSlot,
+  // which the upload sets to 0 in any case.
   if (index < 0) {
     if (Status s = session.LoadCurrentProfile(); !s) return s;
   } else {
@@ -163,6 +163,11 @@ Status UploadCommand(const Context& context, ArgReader& args) {
     session.config = content.config;
     session.files.setLanguageCode(ReadLanguageCode(session.files.labelPath()));
   }
+  const Status judged = RefuseOutOfRange(session.files.configPath(), session.config,
+                                         "nothing was sent; korvanectl set mends a value");
+  if (!judged) return judged;
+  if (trace) session.link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
+  if (!session.link.Connect(session.config)) return NoMouse(session.link);
   return session.Upload(session.files.ReadLabels().buttonLabel);
 }
 
@@ -170,10 +175,14 @@ Status ResetCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("reset takes no arguments");
   MouseSession session(context);
-  const bool connected = session.link.Connect(session.config);
   if (Status s = session.LoadCurrentProfile(); !s) return s;
   LabelSettings labels;
   session.files.LoadDefaults(session.config, labels);
+  const Status judged = RefuseOutOfRange(session.files.factoryConfigPath(), session.config,
+                                         "nothing was sent or saved; the factory file is damaged");
+  if (!judged) return judged;
+  // Judged before the mouse is spoken to; the handshake's profileSlot is set to 0 by the upload.
+  const bool connected = session.link.Connect(session.config);
   if (connected) return session.Upload(labels.buttonLabel);
   // Without the mouse the factory settings are kept for the next upload.
   if (Status s = session.files.SaveConfiguration(session.config); !s) return s;

@@ -38,6 +38,9 @@ Status ImportCommand(const Context& context, ArgReader& args) {
   files.setLanguageCode(target.languageCode);
   LoadedProfile profile;
   if (Status s = files.ImportConfiguration(file, profile.config, profile.labels); !s) return s;
+  const Status judged =
+      RefuseOutOfRange(file, profile.config, "nothing was written; korvanectl set --file mends a value");
+  if (!judged) return judged;
   return SaveProfile(target, profile);
 }
 

@@ -1,6 +1,7 @@
 #include "cli/profile_target.h"
 
 #include "config/config_files.h"
+#include "config/config_validation.h"
 
 namespace korvane::cli {
 
@@ -57,6 +58,14 @@ Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile) {
 Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile) {
   if (Status s = WriteConfigFile(target.configPath, profile.config); !s) return s;
   return WriteLabels(target.labelPath, target.languageCode, profile.labels.buttonLabel);
+}
+
+Status RefuseOutOfRange(const std::filesystem::path& source, const MouseConfig& config,
+                        std::string_view notDone) {
+  const std::vector<FieldProblem> problems = ValidateConfig(config);
+  if (problems.empty()) return Status::Ok();
+  return Status::Failure(source.string() + " has values outside their ranges: " + DescribeProblems(problems) +
+                         "; " + std::string(notDone));
 }
 
 }  // namespace korvane::cli

@@ -36,4 +36,9 @@ Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile);
 // Writes the record (flag 1) and the button labels.
 Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile);
 
+// Fails when fields of the record read from source are outside their ranges, naming each with its value
+// and saying what was not done and what to do ("nothing was sent").
+Status RefuseOutOfRange(const std::filesystem::path& source, const MouseConfig& config,
+                        std::string_view notDone);
+
 }  // namespace korvane::cli

@@ -4,6 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/profile_target.h"
 #include "cli/record_text.h"
+#include "config/config_validation.h"
 
 namespace korvane::cli {
 
@@ -11,43 +12,72 @@ namespace {
 
 constexpr int kCpiUnit = 50;
 
+// Marks the rows that show a field outside its range, each problem once.
+class RangeMarks {
+ public:
+  explicit RangeMarks(const MouseConfig& config) : problems_(ValidateConfig(config)), shown_(problems_.size()) {}
+
+  // "  <- out of range: …" for the problems among the bytes [offset, offset + count), or "".
+  std::string For(std::size_t offset, std::size_t count = 1) {
+    std::string text;
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+      if (shown_[i] || problems_[i].offset() < offset || problems_[i].offset() >= offset + count) continue;
+      shown_[i] = true;
+      text += (text.empty() ? "  <- out of range: " : ", ") + problems_[i].Describe();
+    }
+    return text;
+  }
+  // The problems no row has shown.
+  std::string Rest() { return For(0, kMouseConfigSize); }
+
+ private:
+  std::vector<FieldProblem> problems_;
+  std::vector<bool> shown_;
+};
+
 void PrintText(std::ostream& out, const ProfileTarget& target, const LoadedProfile& profile) {
   const MouseConfig& c = profile.config;
   const auto row = [&](std::string_view name) -> std::ostream& {
     return out << std::left << std::setw(20) << (std::string(name) + ":");
   };
+  RangeMarks marks(c);
   row("Profile file") << target.configPath.string() << '\n';
   row("Report rate");
   if (const int hz = ReportRateHz(c.reportRate)) {
-    out << hz << " Hz\n";
+    out << hz << " Hz";
   } else {
-    out << "unknown (code " << int{c.reportRate} << ")\n";
+    out << "unknown (code " << int{c.reportRate} << ")";
   }
+  out << marks.For(kReportRateOffset) << '\n';
   for (int stage = 0; stage < 4; ++stage) {
-    row("CPI stage " + std::to_string(stage + 1))
-        << c.dpiStage[stage] * kCpiUnit << " CPI, colour " << StageColorText(c, stage) << '\n';
+    row("CPI stage " + std::to_string(stage + 1)) << c.dpiStage[stage] * kCpiUnit << " CPI";
+    out << ", colour " << StageColorText(c, stage) << marks.For(kDpiStageOffset + stage) << '\n';
   }
   row("Lighting") << LightModeName(c.lightMode);
   if (const std::string level = LightLevelText(c); !level.empty()) {
     out << (c.lightMode == 1 ? ", brightness " : ", period ") << level;
   }
-  out << '\n';
-  row("Angle snap") << int{c.angleSnap} << (c.angleSnap <= 1 || c.angleSnap >= 11 ? " (off)" : "") << '\n';
-  row("Sensitivity X") << int{c.sensitivityX} << '\n';
-  row("Sensitivity Y") << int{c.sensitivityY} << '\n';
-  row("Pointer speed") << int{c.pointerSpeed} << '\n';
-  row("Double-click speed") << int{c.doubleClickSpeed} << '\n';
+  // The mode and the levels of all three modes.
+  out << marks.For(kLightModeOffset, kCycleSpeedOffset + 1 - kLightModeOffset) << '\n';
+  row("Angle snap") << int{c.angleSnap} << (c.angleSnap <= 1 || c.angleSnap >= 11 ? " (off)" : "")
+                    << marks.For(kAngleSnapOffset) << '\n';
+  row("Sensitivity X") << int{c.sensitivityX} << marks.For(kSensitivityXOffset) << '\n';
+  row("Sensitivity Y") << int{c.sensitivityY} << marks.For(kSensitivityYOffset) << '\n';
+  row("Pointer speed") << int{c.pointerSpeed} << marks.For(kPointerSpeedOffset) << '\n';
+  row("Double-click speed") << int{c.doubleClickSpeed} << marks.For(kDoubleClickSpeedOffset) << '\n';
   row("Scrolling");
   if (c.scrollOneScreen != 0) {
-    out << "one screen per notch\n";
+    out << "one screen per notch";
   } else {
-    out << int{c.scrollLines} << " lines per notch\n";
+    out << int{c.scrollLines} << " lines per notch";
   }
+  out << marks.For(kScrollLinesOffset) << '\n';
   row("Pointer precision") << (c.pointerPrecision == 1 ? "on" : "off") << '\n';
   for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
-    row("Button " + std::to_string(button + 1))
-        << ButtonFunctionText(c, button) << "  [" << profile.labels.buttonLabel[button] << "]\n";
+    row("Button " + std::to_string(button + 1)) << ButtonFunctionText(c, button);
+    out << "  [" << profile.labels.buttonLabel[button] << "]" << marks.For(kButtonKindOffset + button) << '\n';
   }
+  if (const std::string rest = marks.Rest(); !rest.empty()) row("Other fields") << rest.substr(2) << '\n';
 }
 
 void PrintJson(std::ostream& out, const ProfileTarget& target, const LoadedProfile& profile) {
@@ -87,6 +117,16 @@ void PrintJson(std::ostream& out, const ProfileTarget& target, const LoadedProfi
     json.Value("buttonKind", c.buttonKind[button]);
     json.Value("function", ButtonFunctionText(c, button));
     json.Value("buttonLabel", profile.labels.buttonLabel[button]);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.BeginArray("outOfRange");
+  for (const FieldProblem& problem : ValidateConfig(c)) {
+    json.BeginObject();
+    json.Value("field", problem.range->name);
+    if (problem.range->count > 1) json.Value("entry", static_cast<long>(problem.entry));
+    json.Value("value", problem.value);
+    json.Value("allowed", problem.range->AllowedText());
     json.EndObject();
   }
   json.EndArray();

@@ -417,5 +417,62 @@ TEST_F(KorvanectlTest, OptionsWithoutAValueAreRefused) {
   EXPECT_EQ(Snapshot(), before);
 }
 
+// A profile file as a new user's hand-made one: two fields out of range, the rest the factory's.
+MouseConfig OutOfRange() {
+  MouseConfig config = FactoryConfig();
+  config.reportRate = 95;
+  config.dpiStage[0] = 233;
+  return config;
+}
+
+TEST_F(KorvanectlTest, ShowMarksFieldsOutOfRange) {
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), OutOfRange()));
+  const Result text = Run({"show"});
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_THAT(text.out, HasSubstr("Report rate:        unknown (code 95)  <- out of range: reportRate = 95 "
+                                  "(allowed: 1, 2, 4, 8)\n"));
+  EXPECT_THAT(text.out, HasSubstr("CPI stage 1:        11650 CPI, colour #ff0000  <- out of range: dpiStage[0] = 233 "
+                                  "(allowed: 2-100)\n"));
+  EXPECT_THAT(text.out, HasSubstr("CPI stage 2:        1600 CPI, colour #00ff00\n"));
+  EXPECT_EQ(std::ranges::count(Lines(text.out), true, [](const std::string& line) {
+              return line.find("out of range") != std::string::npos;
+            }),
+            2);
+
+  const Result json = Run({"show", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_THAT(json.out, HasSubstr("\"field\": \"dpiStage\",\n      \"entry\": 0,\n      \"value\": 233,\n"
+                                  "      \"allowed\": \"2-100\""));
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), FactoryConfig()));
+  EXPECT_THAT(Run({"show", "--json"}).out, HasSubstr("\"outOfRange\": []"));
+}
+
+TEST_F(KorvanectlTest, UploadImportAndResetRefuseFieldsOutOfRange) {
+  ASSERT_TRUE(WriteConfigFile(folder.File("config2.bin"), OutOfRange()));
+  ASSERT_TRUE(WriteConfigFile(output.File("hostile.bin"), OutOfRange()));
+  const auto before = Snapshot();
+  const auto refused = [&](const std::vector<std::string>& args) {
+    const Result result = Run(args);
+    EXPECT_EQ(result.exitCode, 1) << args[1];
+    EXPECT_EQ(Lines(result.err).size(), 1u) << result.err;
+    EXPECT_THAT(result.err, HasSubstr("reportRate = 95 (allowed: 1, 2, 4, 8), dpiStage[0] = 233 (allowed: 2-100)"));
+    EXPECT_EQ(result.out, "") << "nothing reaches the mouse: " << args[1];
+    return result.err;
+  };
+  EXPECT_THAT(refused({"--emulate", "upload", "--profile", "2", "--trace"}), HasSubstr("nothing was sent"));
+  EXPECT_THAT(refused({"import", output.File("hostile.bin")}), HasSubstr("nothing was written"));
+  EXPECT_EQ(Snapshot(), before);
+
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), OutOfRange()));
+  const Result current = Run({"--emulate", "upload", "--trace"});
+  EXPECT_EQ(current.exitCode, 1);
+  EXPECT_EQ(current.out, "");
+  // A damaged factory file is not taken for the factory settings.
+  ASSERT_TRUE(WriteConfigFile(folder.File("config.bin"), OutOfRange(), 0));
+  const auto damaged = Snapshot();
+  EXPECT_THAT(refused({"--emulate", "reset"}), HasSubstr("config.bin"));
+  EXPECT_EQ(Snapshot(), damaged);
+}
+
 }  // namespace
 }  // namespace korvane
