@@ -110,6 +110,9 @@ struct MouseSession {
   explicit MouseSession(const Context& context)
       : files(context.folder, messages), backend(context.emulate), link(backend.get()) {}
 
+  // Upload and reset read the profile and write it back; the lock keeps edits made meanwhile.
+  Status Lock() { return FolderLock::Acquire(files.folder().dir(), lock); }
+
   // Loads the current profile as start-up does.
   Status LoadCurrentProfile() {
     if (!files.LoadConfiguration(config)) {
@@ -133,6 +136,7 @@ struct MouseSession {
 
   SilentMessages messages;
   ConfigFiles files;
+  FolderLock lock;
   MouseConfig config;
   MouseBackend backend;
   DeviceLink link;
@@ -152,6 +156,7 @@ Status UploadCommand(const Context& context, ArgReader& args) {
   }
 
   MouseSession session(context);
+  if (Status s = session.Lock(); !s) return s;
   // The profile is read and judged before the mouse is spoken to. The handshake then sets profileSlot,
   // which the upload sets to 0 in any case.
   if (index < 0) {
@@ -175,6 +180,7 @@ Status ResetCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("reset takes no arguments");
   MouseSession session(context);
+  if (Status s = session.Lock(); !s) return s;
   if (Status s = session.LoadCurrentProfile(); !s) return s;
   LabelSettings labels;
   session.files.LoadDefaults(session.config, labels);

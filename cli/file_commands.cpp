@@ -33,6 +33,8 @@ Status ImportCommand(const Context& context, ArgReader& args) {
   if (Status s = TakeFileArgument(args, "import", file); !s) return s;
   ProfileTarget target;
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
+  FolderLock lock;
+  if (Status s = LockProfileFolder(target, lock); !s) return s;
   SilentMessages messages;
   ConfigFiles files(context.folder, messages);
   files.setLanguageCode(target.languageCode);

@@ -47,6 +47,10 @@ Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget&
   return Status::Ok();
 }
 
+Status LockProfileFolder(const ProfileTarget& target, FolderLock& lock) {
+  return FolderLock::Acquire(target.configPath.parent_path(), lock);
+}
+
 Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile) {
   ConfigFileContent content;
   if (Status s = ReadConfigFile(target.configPath, content); !s) return s;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "common/folder_lock.h"
 #include "config/config_files.h"
 #include "config/label_file.h"
 #include "config/mouse_config.h"
@@ -32,6 +33,8 @@ struct LoadedProfile {
   LabelSettings labels;
 };
 
+// Locks the folder of the target's files for a read, change and write back.
+Status LockProfileFolder(const ProfileTarget& target, FolderLock& lock);
 Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile);
 // Writes the record (flag 1) and the button labels.
 Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile);

@@ -161,6 +161,8 @@ Status SetCommand(const Context& context, ArgReader& args) {
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (args.rest().empty()) return Status::Failure("set needs a setting and its value (see korvanectl set --help)");
+  FolderLock lock;
+  if (Status s = LockProfileFolder(target, lock); !s) return s;
   LoadedProfile profile;
   if (Status s = LoadProfile(target, profile); !s) return s;
   if (Status s = Apply(context, target, args.rest(), profile); !s) return s;

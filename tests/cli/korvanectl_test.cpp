@@ -474,5 +474,47 @@ TEST_F(KorvanectlTest, UploadImportAndResetRefuseFieldsOutOfRange) {
   EXPECT_EQ(Snapshot(), damaged);
 }
 
+TEST_F(KorvanectlTest, EditsMadeAtTheSameTimeAreAllKept) {
+  // Sixteen editors of one profile at once, each changing something else, labels included, and an
+  // upload, which reads the profile and writes it back too.
+  std::vector<std::string> commands;
+  for (int stage = 1; stage <= 4; ++stage) {
+    commands.push_back("set cpi " + std::to_string(stage) + " " + std::to_string(1000 + 50 * stage));
+    commands.push_back("set color " + std::to_string(stage) + " '#0000" + std::to_string(10 + stage) + "'");
+  }
+  commands.insert(commands.end(), {"set angle-snap 4", "set sensitivity-x 7", "set sensitivity-y 8",
+                                   "set pointer-speed 9", "set double-click 10", "set button 6 single-key F6",
+                                   "set button 7 single-key F7", "set button 8 single-key F8", "--emulate upload"});
+  std::string script;
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    const std::string status = Quote(output.File("status" + std::to_string(i)));
+    script += "(" + Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " --home " + Quote(folder.path()) +
+              " " + commands[i] + " 2>&1; echo $? >" + status + ") & ";
+  }
+  script += "wait";
+  ASSERT_EQ(std::system(("sh -c " + Quote(script) + " >" + Quote(output.File("log"))).c_str()), 0);
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    EXPECT_EQ(output.ReadText("status" + std::to_string(i)), "0\n") << commands[i] << "\n" << output.ReadText("log");
+  }
+
+  const MouseConfig profile = Profile(0);
+  for (int stage = 0; stage < 4; ++stage) {
+    EXPECT_EQ(profile.dpiStage[stage], 21 + stage) << "cpi " << stage + 1;
+    EXPECT_EQ(profile.stageColor[3 * stage + 1], 0x11 + stage) << "color " << stage + 1;  // blue
+  }
+  EXPECT_EQ(profile.angleSnap, 4);
+  EXPECT_EQ(profile.sensitivityX, 7);
+  EXPECT_EQ(profile.sensitivityY, 8);
+  EXPECT_EQ(profile.pointerSpeed, 9);
+  EXPECT_EQ(profile.doubleClickSpeed, 10);
+  for (int button = 5; button < 8; ++button) {
+    EXPECT_EQ(profile.Arg(kSingleKeyArg, button), KeyNameToUsage("F" + std::to_string(button + 1)));
+  }
+  const std::string labels = folder.ReadText("str0.ini");
+  for (const char* label : {"Item6=Single Key-F6", "Item7=Single Key-F7", "Item8=Single Key-F8"}) {
+    EXPECT_THAT(labels, HasSubstr(label));
+  }
+}
+
 }  // namespace
 }  // namespace korvane
