@@ -1,6 +1,7 @@
 #include "keys/button_catalogue.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 
 #include "common/text.h"
@@ -33,12 +34,6 @@ std::optional<int> ParseNumber(std::string_view text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
-}
-
-// Bit position 0-7 of a modifier name, -1 for any other name.
-int ModifierBitIndex(std::string_view name) {
-  const auto it = std::ranges::find(MODIFIER_NAMES, name);
-  return it == MODIFIER_NAMES.end() ? -1 : int(it - MODIFIER_NAMES.begin());
 }
 
 std::string Joined(std::string_view head, std::string_view tail) {
@@ -241,8 +236,8 @@ Status ParseButtonChoice(std::span<const std::string> words, ButtonChoice& choic
       into.clear();
     } else if (KeyNameToUsage(name) != 0) {
       into = name;
-    } else if (const int bit = ModifierBitIndex(name); bit >= 0) {
-      into = UsageToKeyName(Byte(kFirstModifierKeyCode + bit));
+    } else if (const Byte bit = ModifierNameToBit(name); bit != 0) {
+      into = UsageToKeyName(Byte(kFirstModifierKeyCode + std::countr_zero(bit)));
     } else {
       return Status::Failure("Unknown key name \"" + name +
                              "\" (names are case-sensitive, e.g. \"A\", \"Num 1\", \"Left Ctrl\").");

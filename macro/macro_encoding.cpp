@@ -67,9 +67,8 @@ MacroPageEncoding EncodeMacroPage(const MacroSection& section) {
     }
     const std::string keyName = WithoutAll(line, press ? kPressMark : kReleaseMark);
     const Byte code = MacroKeyNameToUsage(keyName);
-    if (code == kNoKeyCode && std::ranges::find(result.unknownKeyNames, keyName) == result.unknownKeyNames.end()) {
-      result.unknownKeyNames.push_back(keyName);
-    }
+    std::vector<std::string>& unknown = result.unknownKeyNames;
+    if (code == kNoKeyCode && std::ranges::find(unknown, keyName) == unknown.end()) unknown.push_back(keyName);
     std::string delayLine = j + 1 < section.items.size() ? section.items[j + 1] : std::string();
     if (!delaysRecorded && delayLine.find("ms") == std::string::npos) delayLine = DEFAULT_STEP_DELAY;
     // A hand-edited file may hold delays the slots cannot carry.
