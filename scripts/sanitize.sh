@@ -27,7 +27,7 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 echo "== ThreadSanitizer: the tests that run threads"
 configure "$tsan" "-fsanitize=thread"
-threaded='EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*'
+threaded='EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*:ScanTest*:HidrawBackendTest*'
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   "$tsan/tests/korvane_tests" --gtest_filter="$threaded" --gtest_brief=1 || failed=1
 exit "$failed"
