@@ -38,5 +38,8 @@ if(KORVANE_BUILD_TESTS)
   add_test(NAME DesktopMainWindow
     COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/main_window.sh ${KORVANE_PROGRAM_DIR}
             ${CMAKE_BINARY_DIR}/desktop-artefacts/main-window)
-  set_tests_properties(DesktopMainWindow PROPERTIES TIMEOUT 120 LABELS desktop)
+  add_test(NAME DesktopPointerSettings
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/pointer_settings.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/pointer-settings)
+  set_tests_properties(DesktopMainWindow DesktopPointerSettings PROPERTIES TIMEOUT 120 LABELS desktop)
 endif()

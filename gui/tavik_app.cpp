@@ -14,6 +14,7 @@
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
 #include "device/hidraw_backend.h"
+#include "system/desktop_pointer.h"
 #include "ui/main_page_layout.h"
 
 namespace korvane {
@@ -108,6 +109,10 @@ int CTavikApp::Run(int argc, char** argv) {
 
   CTavikDlg window(std::move(folder), backend);
   window.SetEmulatedMouse(emulated.get());
+  // The desktop's pointer settings follow every upload the mouse accepted.
+  const std::unique_ptr<DesktopPointer> pointer = MakeDesktopPointer(DesktopKindOfThisSession());
+  window.controller().setAfterUpload(
+      [&pointer, &window](const MouseConfig& config) { ApplyPointerSettings(config, *pointer, window); });
   window.controller().Start();
 
   if (screenshot) {

@@ -6,7 +6,8 @@ set -euo pipefail
 # session bus and its monitor, and screenshots as PNG.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core
-          xvfb openbox xdotool x11-utils dbus-daemon dbus-bin imagemagick)
+          xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
+          libglib2.0-bin gsettings-desktop-schemas)
 
 missing=()
 for package in "${packages[@]}"; do

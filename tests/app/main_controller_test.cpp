@@ -339,6 +339,23 @@ TEST_F(MainControllerTest, CancelRestoresTheLastSavedRecordHidesAndSendsNothing)
   EXPECT_TRUE(sent.empty());
 }
 
+TEST_F(MainControllerTest, ThePointerSettingsFollowEveryAcceptedUploadOnly) {
+  mouse.Unplug();
+  Make().Start();
+  int applied = 0;
+  controller->setAfterUpload([&](const MouseConfig&) { ++applied; });
+  controller->Save();
+  controller->Reset();
+  EXPECT_EQ(applied, 0);  // nothing reached the mouse
+
+  mouse.Plug();
+  view.RunPending();
+  controller->OnTimer(MainTimer::kSaveGuard);
+  controller->Save();
+  controller->Reset();
+  EXPECT_EQ(applied, 2);
+}
+
 TEST_F(MainControllerTest, PressesRunTheCommandOfTheirRectangle) {
   Make().Start();
   MainPageState pages(MainPageState::ContentHeights{});

@@ -83,14 +83,23 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 
 window=""
+korvane_pid=""
 # start_korvane ARGS...: starts the program on the scratch folder and waits for its window.
 start_korvane() {
-  "$bin_dir/korvane" --home "$home" "$@" >"$artefacts/korvane.log" 2>&1 &
-  pids+=($!)
+  "$bin_dir/korvane" --home "$home" "$@" >>"$artefacts/korvane.log" 2>&1 &
+  korvane_pid=$!
+  pids+=("$korvane_pid")
   wait_until 15 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null || return 1
   window=$(xdotool search --onlyvisible --name "Tellurix Korvane" | head -1)
   xdotool windowmove --sync "$window" 0 0
   sleep 0.3
+}
+
+# stop_korvane: ends the program started last and waits until its window is gone.
+stop_korvane() {
+  kill "$korvane_pid" 2>/dev/null
+  wait "$korvane_pid" 2>/dev/null
+  wait_until 5 eval '! xdotool search --name "Tellurix Korvane" >/dev/null'
 }
 
 # press X Y [BUTTON]: a real pointer press and release at window coordinates.

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/status.h"
+#include "config/config_files.h"
+#include "config/mouse_config.h"
+#include "system/pointer_settings.h"
+
+namespace korvane {
+
+// The desktop's own pointer settings, set the way the desktop keeps them. A setting the desktop does not
+// have is skipped (nullopt); otherwise the result says whether the write worked.
+class DesktopPointer {
+ public:
+  virtual ~DesktopPointer() = default;
+  virtual std::string_view name() const = 0;
+  // Enhanced precision: thresholds {6, 10, 1} on, {0, 0, 0} off.
+  virtual std::optional<Status> SetMouse(const std::array<int, 3>& thresholds) = 0;
+  // Pointer speed 1-20, 10 the desktop's default.
+  virtual std::optional<Status> SetMouseSpeed(int speed) = 0;
+  // Lines per wheel notch, or kWheelPageScroll for one screen.
+  virtual std::optional<Status> SetWheelScrollLines(std::uint32_t lines) = 0;
+  virtual std::optional<Status> SetDoubleClickTime(int milliseconds) = 0;
+};
+
+// Our speed 1-20 (10 the default) on the -1 to 1 scale (0 the default) of libinput desktops, as text
+// with two decimals.
+std::string SignedUnitSpeed(int speed);
+
+// The four settings of the record, in order, each whatever the others did. A failed write shows its own
+// message ("SETMOUSE failed." …, caption "Warning") with the reason; a skipped one shows nothing.
+void ApplyPointerSettings(const MouseConfig& config, DesktopPointer& desktop, MessageSink& messages);
+
+// Runs a program (no shell) and waits for it, at most a few seconds. The seam the backends write through.
+using ProgramRunner = std::function<Status(const std::vector<std::string>& argv)>;
+Status RunProgram(const std::vector<std::string>& argv);
+
+enum class DesktopKind { kGnome, kKde, kXServer, kNone };
+// From XDG_CURRENT_DESKTOP (a colon-separated list) and DISPLAY: GNOME and the desktops built on its
+// settings, KDE Plasma, any other X session, or nothing to set.
+DesktopKind DesktopKindFrom(std::string_view currentDesktop, std::string_view display);
+DesktopKind DesktopKindOfThisSession();
+
+// GNOME: org.gnome.desktop.peripherals.mouse speed and accel-profile, and double-click, through the
+// gsettings program; no wheel-lines setting.
+std::unique_ptr<DesktopPointer> MakeGSettingsPointer(ProgramRunner run = RunProgram);
+// KDE Plasma: kcminputrc and kdeglobals through kwriteconfig6 (or kwriteconfig5).
+std::unique_ptr<DesktopPointer> MakeKdePointer(ProgramRunner run = RunProgram);
+// A bare X server: the core pointer control (acceleration and threshold) through xset; no double-click
+// or wheel settings.
+std::unique_ptr<DesktopPointer> MakeXServerPointer(ProgramRunner run = RunProgram);
+// The backend for this session; one that skips everything where there is no desktop to set.
+std::unique_ptr<DesktopPointer> MakeDesktopPointer(DesktopKind kind);
+
+}  // namespace korvane
