@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/help_panel.h"
 #include "device/upload.h"
 
 namespace korvane {
@@ -167,6 +168,13 @@ void MainController::Cancel() {
 
 MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x, int y) {
   const MainClick click = ClassifyMainClick(pages, x, y);
+  const bool helpButton = click.kind == MainClick::Kind::kButton && click.button == MainButton::kHelp;
+  // The help panel goes with any other press, which then does what it does.
+  if (helpButton) {
+    SetHelpOpen(!helpOpen_);
+  } else if (helpOpen_) {
+    SetHelpOpen(false);
+  }
   if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
   if (click.kind != MainClick::Kind::kButton) return click;
   switch (click.button) {
@@ -175,11 +183,34 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
     case MainButton::kCancel: Cancel(); break;
     case MainButton::kMinimise: view_.HideWindow(); break;
     case MainButton::kClose: Exit(); break;
-    case MainButton::kHelp:    // the help panel
+    case MainButton::kHelp:    // toggled above
     case MainButton::kConfig:  // the profile manager
       break;
   }
   return click;
+}
+
+void MainController::SetHelpOpen(bool open) {
+  helpOpen_ = open;
+  view_.ShowHelpPanel(open);
+}
+
+void MainController::OnHelpPanelPress(int x, int y) {
+  switch (HelpPanelPress(x, y)) {
+    case HelpPress::kLink: view_.OpenWebPage(strings_->webAddress); break;
+    case HelpPress::kUpdate: RunUpdater(); break;
+    case HelpPress::kNothing: break;
+  }
+}
+
+void MainController::RunUpdater() {
+  const std::filesystem::path updater = UpdaterPath(files_.folder(), MachineName());
+  std::error_code error;
+  const Status started = std::filesystem::is_regular_file(updater, error)
+                             ? view_.StartProgram(updater)
+                             : Status::Failure("The firmware updater is not installed: " + updater.string() +
+                                               " was not found.");
+  if (!started) view_.ShowMessage(started.message(), strings_->productTitle);
 }
 
 void MainController::Exit() {

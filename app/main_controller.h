@@ -55,6 +55,9 @@ class MainController {
   // window's order, and returns the press so that the window can do what is its own (view switch,
   // headers, the window move of a press that no command takes).
   MainClick MainClickDispatcher(const MainPageState& pages, int x, int y);
+  // A press on the open help panel, in its own coordinates.
+  void OnHelpPanelPress(int x, int y);
+  bool helpOpen() const { return helpOpen_; }
   // Runs after every upload that the mouse accepted, with the record it accepted.
   void setAfterUpload(std::function<void(const MouseConfig&)> hook) { afterUpload_ = std::move(hook); }
   // Stops the reader and the device watch; called before the view goes away.
@@ -80,6 +83,8 @@ class MainController {
   void Repaint();
   void StartReader();
   void ShowStageBalloon(int stage);
+  void SetHelpOpen(bool open);
+  void RunUpdater();
   // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name.
   void UploadAndKeep();
 
@@ -93,6 +98,7 @@ class MainController {
   const MainStrings* strings_;
   bool reloadOnRestore_ = false;
   bool saveGuard_ = false;
+  bool helpOpen_ = false;
   std::function<void(const MouseConfig&)> afterUpload_;
 };
 

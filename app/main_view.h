@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string_view>
 
@@ -35,6 +36,10 @@ class MainView : public MessageSink {
   virtual void SetWaitCursor(bool wait) = 0;
   // Asks the desktop to open a web page in the browser.
   virtual void OpenWebPage(std::string_view address) = 0;
+  // Creates or destroys the help panel.
+  virtual void ShowHelpPanel(bool shown) = 0;
+  // Starts a program without a shell and without waiting for it.
+  virtual Status StartProgram(const std::filesystem::path& program) = 0;
   virtual void StartTimer(MainTimer timer, int milliseconds) = 0;
   virtual void StopTimer(MainTimer timer) = 0;
   // Ends the program with exit code 0.

@@ -59,6 +59,8 @@ class ConsoleView : public MainView {
   void AddTrayIcon(std::string_view /*tooltip*/) override {}
   void SetWaitCursor(bool /*wait*/) override {}
   void OpenWebPage(std::string_view /*address*/) override {}
+  void ShowHelpPanel(bool /*shown*/) override {}
+  Status StartProgram(const std::filesystem::path& /*program*/) override { return Status::Ok(); }
   void StartTimer(MainTimer /*timer*/, int /*milliseconds*/) override {}
   void StopTimer(MainTimer /*timer*/) override {}
   void Quit() override {}

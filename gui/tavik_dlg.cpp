@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProcess>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +22,7 @@
 
 #include "app/emulator_menu.h"
 #include "gui/desktop_notifications.h"
+#include "gui/help_dialog.h"
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/skin_painter.h"
@@ -217,6 +219,20 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
 }
 
 void CTavikDlg::OpenWebPage(std::string_view address) { QDesktopServices::openUrl(QUrl(ToQString(address))); }
+
+void CTavikDlg::ShowHelpPanel(bool shown) {
+  delete help_;
+  help_ = nullptr;
+  if (!shown) return;
+  help_ = new CHelpDialog(this, *controller_);
+  help_->show();
+}
+
+Status CTavikDlg::StartProgram(const std::filesystem::path& program) {
+  const QString path = QString::fromStdString(program.string());
+  if (QProcess::startDetached(path, {})) return Status::Ok();
+  return Status::Failure("Cannot start " + program.string() + ".");
+}
 
 void CTavikDlg::SetWaitCursor(bool wait) {
   if (wait == waitCursor_) return;

@@ -19,6 +19,7 @@ class QTimer;
 namespace korvane {
 
 class CGdipButton;
+class CHelpDialog;
 
 // The main window: a frameless, fixed-size skinned surface whose face is one persistent canvas. It
 // paints and hit-tests; what a press means lives in MainController and the page rules.
@@ -49,6 +50,10 @@ class CTavikDlg : public QWidget, public MainView {
   void AddTrayIcon(std::string_view tooltip) override;
   void SetWaitCursor(bool wait) override;
   void OpenWebPage(std::string_view address) override;
+  void ShowHelpPanel(bool shown) override;
+  Status StartProgram(const std::filesystem::path& program) override;
+  // Null while the help panel is closed.
+  CHelpDialog* helpPanel() { return help_; }
   void StartTimer(MainTimer timer, int milliseconds) override;
   void StopTimer(MainTimer timer) override;
   void Quit() override;
@@ -72,6 +77,7 @@ class CTavikDlg : public QWidget, public MainView {
   std::unique_ptr<MainPages> pages_;
   CGdipButton* thumb_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
+  CHelpDialog* help_ = nullptr;
   EmulatedMouse* emulated_ = nullptr;
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray
   std::map<MainTimer, QTimer*> timers_;

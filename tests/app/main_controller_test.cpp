@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/help_panel.h"
 #include "config/ini_file.h"
 #include "device/emulated_mouse.h"
 #include "device/protocol.h"
@@ -39,6 +40,11 @@ class RecordingView : public MainView {
   void RepaintMainWindow() override { calls.push_back("repaint"); }
   void AddTrayIcon(std::string_view tooltip) override { calls.push_back("tray " + std::string(tooltip)); }
   void OpenWebPage(std::string_view address) override { calls.push_back("open " + std::string(address)); }
+  void ShowHelpPanel(bool shown) override { calls.push_back(shown ? "help" : "no-help"); }
+  Status StartProgram(const std::filesystem::path& program) override {
+    calls.push_back("start " + program.string());
+    return Status::Ok();
+  }
   void SetWaitCursor(bool wait) override { calls.push_back(wait ? "wait-cursor" : "arrow-cursor"); }
   void StartTimer(MainTimer timer, int) override { calls.push_back("start-timer " + std::to_string(int(timer))); }
   void StopTimer(MainTimer timer) override { calls.push_back("stop-timer " + std::to_string(int(timer))); }
@@ -376,6 +382,38 @@ TEST_F(MainControllerTest, PressesRunTheCommandOfTheirRectangle) {
   controller->MainClickDispatcher(pages, 958, 5);  // Minimise
   EXPECT_EQ(view.calls.back(), "hide");
   EXPECT_EQ(UploadsSent(sent), 1);
+}
+
+TEST_F(MainControllerTest, TheHelpPanelTogglesOnItsButtonAndGoesWithAnyOtherPress) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{});
+  view.calls.clear();
+  controller->MainClickDispatcher(pages, 937, 5);
+  controller->MainClickDispatcher(pages, 951, 19);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"help", "no-help"}));
+
+  controller->MainClickDispatcher(pages, 937, 5);
+  controller->MainClickDispatcher(pages, 888, 619);  // Cancel: closes the panel, then cancels
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"help", "no-help", "help", "no-help", "hide"}));
+  EXPECT_FALSE(controller->helpOpen());
+}
+
+TEST_F(MainControllerTest, TheHelpPanelOpensTheWebPageAndStartsTheUpdaterWhenItIsThere) {
+  Make().Start();
+  view.calls.clear();
+  controller->OnHelpPanelPress(80, 10);
+  EXPECT_EQ(view.calls.back(), "open https://tellurix.example");
+  controller->OnHelpPanelPress(80, 60);  // the version row does nothing
+  EXPECT_EQ(view.calls.size(), 1u);
+
+  const auto updater = UpdaterPath(ProgramFolder(folder.path()), MachineName());
+  controller->OnHelpPanelPress(80, 30);
+  EXPECT_EQ(view.calls.back(), "message The firmware updater is not installed: " + updater.string() + " was not found.");
+
+  std::filesystem::create_directories(updater.parent_path());
+  folder.WriteText(std::filesystem::relative(updater, folder.path()).string(), "#!/bin/sh\n");
+  controller->OnHelpPanelPress(80, 30);
+  EXPECT_EQ(view.calls.back(), "start " + updater.string());
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

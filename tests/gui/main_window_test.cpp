@@ -3,12 +3,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
+#include "app/help_panel.h"
 #include "app/single_instance.h"
+#include "gui/help_dialog.h"
 #include "gui/tavik_dlg.h"
 #include "config/ini_file.h"
 #include "device/emulated_mouse.h"
@@ -224,6 +227,39 @@ TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
   EXPECT_TRUE(!dlg.isVisible() || dlg.isMinimized());  // minimised where there is no tray
   EXPECT_EQ(dlg.controller().config(), dlg.controller().savedConfig());
   EXPECT_TRUE(sent.empty());
+}
+
+TEST_F(MainWindowTest, HelpOpensOnItsButtonAndClosesOnTheNextPressWhichGoesOnToItsCommand) {
+  CTavikDlg& dlg = Start();
+  PressAt(dlg, {944, 12});
+  ASSERT_NE(dlg.helpPanel(), nullptr);
+  EXPECT_EQ(dlg.helpPanel()->geometry(), QRect(786, 25, 166, 77));
+  EXPECT_FALSE(dlg.helpPanel()->canvas().isNull());
+  PressAt(dlg, {944, 12});
+  EXPECT_EQ(dlg.helpPanel(), nullptr);
+
+  PressAt(dlg, {944, 12});
+  PressAt(dlg, {530, 540});  // the Top view switch
+  EXPECT_EQ(dlg.helpPanel(), nullptr);
+  EXPECT_EQ(dlg.pages()->state().currentView(), kTopView);
+}
+
+TEST_F(MainWindowTest, UpdateStartsTheUpdaterWithoutWaitingForIt) {
+  CTavikDlg& dlg = Start();
+  const fs::path updater = UpdaterPath(ProgramFolder(folder.path()), MachineName());
+  fs::create_directories(updater.parent_path());
+  const fs::path started = folder.File("updater-started"), finished = folder.File("updater-finished");
+  folder.WriteText(fs::relative(updater, folder.path()).string(),
+                   "#!/bin/sh\ntouch '" + started.string() + "'\nsleep 3\ntouch '" + finished.string() + "' 2>/dev/null\n");
+  fs::permissions(updater, fs::perms::owner_all);
+  PressAt(dlg, {944, 12});
+  ASSERT_NE(dlg.helpPanel(), nullptr);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(80, 37), dlg.helpPanel()->mapToGlobal(QPointF(80, 37)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(dlg.helpPanel(), &press);
+  for (int i = 0; i < 100 && !fs::exists(started); ++i) QThread::msleep(20);
+  EXPECT_TRUE(fs::exists(started));
+  EXPECT_FALSE(fs::exists(finished));  // the press came back while the updater still runs
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {
