@@ -1,0 +1,141 @@
+#include "config/profile_manager.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "common/file_io.h"
+#include "config/config_files.h"
+#include "config/ini_file.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::size_t kMaxNameBytes = 64;
+
+std::filesystem::path ConfigPathOf(const ProgramFolder& folder, int position) {
+  return folder.File("config" + std::to_string(position) + ".bin");
+}
+std::filesystem::path LabelPathOf(const ProgramFolder& folder, int position) {
+  return folder.File("str" + std::to_string(position) + ".ini");
+}
+
+struct PairBytes {
+  std::string config;
+  std::string labels;
+};
+
+// A profile's files as they are now; the factory pair is config.bin and str.ini without its list.
+std::optional<PairBytes> ReadPair(const ProgramFolder& folder, int pair) {
+  if (pair == ProfileManagerModel::kFactoryPair) {
+    auto config = ReadWholeFile(folder.File("config.bin"), kConfigFileSize);
+    auto list = ReadWholeFile(folder.File("str.ini"));
+    if (!config || !list) return std::nullopt;
+    IniDocument labels = IniDocument::Parse(*list);
+    labels.DeleteSection("Profile");
+    return PairBytes{std::move(*config), labels.Serialize()};
+  }
+  auto config = ReadWholeFile(ConfigPathOf(folder, pair), kConfigFileSize);
+  auto labels = ReadWholeFile(LabelPathOf(folder, pair));
+  if (!config || !labels) return std::nullopt;
+  return PairBytes{std::move(*config), std::move(*labels)};
+}
+
+}  // namespace
+
+ProfileManagerModel::ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix)
+    : selected_(list.selected), copyWord_(copyWord), prefix_(prefix) {
+  for (std::size_t i = 0; i < list.names.size(); ++i) entries_.push_back({list.names[i], static_cast<int>(i)});
+}
+
+void ProfileManagerModel::Select(int position) {
+  selected_ = position >= 0 && position < static_cast<int>(entries_.size()) ? position : -1;
+}
+
+ProfileManagerModel::Outcome ProfileManagerModel::New() {
+  const std::size_t count = entries_.size();
+  if (count >= static_cast<std::size_t>(kMaxProfiles)) return Outcome::kLimit;
+  std::string name;
+  if (count == 0) {
+    name = prefix_ + "_0";
+  } else {
+    const std::string& last = entries_.back().name;
+    const std::size_t underscore = last.find('_');
+    name = underscore == std::string::npos
+               ? last + "_" + std::to_string(count)
+               : prefix_ + "_" + std::to_string(std::atoi(last.c_str() + underscore + 1) + 1);
+  }
+  entries_.push_back({std::move(name), kFactoryPair});
+  selected_ = static_cast<int>(count);
+  return Outcome::kDone;
+}
+
+ProfileManagerModel::Outcome ProfileManagerModel::Copy() {
+  if (selected_ < 0) return Outcome::kNoSelection;
+  if (entries_.size() >= static_cast<std::size_t>(kMaxProfiles)) return Outcome::kLimit;
+  const Entry& source = entries_[static_cast<std::size_t>(selected_)];
+  entries_.push_back({copyWord_ + " " + source.name, source.pair});
+  return Outcome::kDone;
+}
+
+ProfileManagerModel::Outcome ProfileManagerModel::Delete() {
+  if (selected_ < 0) return Outcome::kNoSelection;
+  entries_.erase(entries_.begin() + selected_);
+  selected_ = -1;
+  armed_ = -1;
+  return Outcome::kDone;
+}
+
+bool ProfileManagerModel::Edit() {
+  if (selected_ < 0) return false;
+  if (armed_ == selected_) return true;
+  armed_ = selected_;
+  return false;
+}
+
+std::string ProfileManagerModel::Rename(int position, std::string_view name) {
+  if (position < 0 || position >= static_cast<int>(entries_.size())) return "There is no such profile.";
+  if (name.find_first_not_of(' ') == std::string_view::npos) return "A profile needs a name.";
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "A profile name cannot hold line breaks or tabs.";
+  }
+  if (name.size() > kMaxNameBytes) return "A profile name can be at most 64 characters long.";
+  entries_[static_cast<std::size_t>(position)].name = std::string(name);
+  return {};
+}
+
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex,
+                           const WholeFileWriter& write) {
+  const std::filesystem::path listPath = folder.File("str.ini");
+  if (!IniFile(listPath).Exists()) return Status::Failure(listPath.string() + " does not exist");
+
+  // Which positions change, and the bytes they get, all read before the first write.
+  const std::vector<ProfileManagerModel::Entry>& entries = model.entries();
+  std::vector<std::pair<int, PairBytes>> changes;
+  for (int position = 0; position < kMaxProfiles; ++position) {
+    const bool listed = position < static_cast<int>(entries.size());
+    const int source = listed ? entries[static_cast<std::size_t>(position)].pair : ProfileManagerModel::kFactoryPair;
+    if (source == position) continue;
+    // A position beyond the list that never held a profile keeps whatever it has.
+    if (!listed && !std::filesystem::exists(ConfigPathOf(folder, position))) continue;
+    std::optional<PairBytes> bytes = ReadPair(folder, source);
+    if (!bytes) {
+      return Status::Failure("The settings of profile " + std::to_string(position + 1) +
+                             " cannot be read; the profile list is unchanged.");
+    }
+    changes.emplace_back(position, std::move(*bytes));
+  }
+  for (const auto& [position, bytes] : changes) {
+    if (Status written = write(ConfigPathOf(folder, position), bytes.config); !written) return written;
+    if (Status written = write(LabelPathOf(folder, position), bytes.labels); !written) return written;
+  }
+  std::vector<std::string> names;
+  for (const auto& entry : entries) names.push_back(entry.name);
+  return WriteProfileList(listPath, names, model.CurrentPosition(), currentIndex);
+}
+
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex) {
+  return WriteProfileManager(folder, model, currentIndex, WriteFileReplacing);
+}
+
+}  // namespace korvane

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/status.h"
+#include "config/label_file.h"
+#include "config/program_folder.h"
+
+namespace korvane {
+
+// The profile manager's list of up to six names. Each entry remembers whose settings it holds, so that
+// when the list is written the file pairs (configN.bin, strN.ini) move with their names: a deleted
+// profile's pair goes, the pairs below move up, a copy gets a copy of its source's pair and a new profile
+// starts from the factory pair. The files keep their position-indexed names.
+class ProfileManagerModel {
+ public:
+  static constexpr int kFactoryPair = -1;
+  struct Entry {
+    std::string name;
+    int pair;  // the position whose files hold its settings when the list was read, or kFactoryPair
+  };
+  enum class Outcome { kDone, kLimit, kNoSelection };
+
+  // copyWord: the language's "Copy"; prefix: "PROFILE".
+  ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix);
+
+  const std::vector<Entry>& entries() const { return entries_; }
+  int selected() const { return selected_; }
+  void Select(int position);
+
+  // PROFILE_0 on an empty list; after a name with "_", PROFILE_ and one more than the number after the
+  // first "_"; after a name without one, that name, "_" and the count. The new entry is selected.
+  Outcome New();
+  // "Copy <name>" at the end, carrying a copy of the selected entry's settings.
+  Outcome Copy();
+  // Removes the selected entry; nothing is selected afterwards.
+  Outcome Delete();
+  // The first Edit on an entry arms it; the second on the same entry returns true: open the editor.
+  bool Edit();
+  // A name for the list: not blank, no line breaks or other control characters, at most 64 bytes.
+  // Returns the reason when the name is refused.
+  std::string Rename(int position, std::string_view name);
+
+  // The position that becomes current on closing: the selected entry, else the first.
+  int CurrentPosition() const { return selected_ >= 0 ? selected_ : 0; }
+
+ private:
+  std::vector<Entry> entries_;
+  int selected_ = -1;
+  int armed_ = -1;
+  std::string copyWord_;
+  std::string prefix_;
+};
+
+// Writes one file whole; the seam through which tests fail a chosen step.
+using WholeFileWriter = std::function<Status(const std::filesystem::path&, std::string_view bytes)>;
+
+// Closing the manager: every position whose settings change gets its pair from its source (read in full
+// before anything is written), then str.ini's list is rewritten with the current profile. Each file is
+// replaced whole, so stopping at any step leaves every file of every position whole. Positions freed by a
+// delete get the factory pair. Writes nothing when str.ini does not exist.
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex,
+                           const WholeFileWriter& write);
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex);
+
+}  // namespace korvane

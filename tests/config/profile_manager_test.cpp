@@ -1,0 +1,168 @@
+#include "config/profile_manager.h"
+
+#include <gtest/gtest.h>
+
+#include "common/file_io.h"
+
+#include "config/config_files.h"
+#include "config/ini_file.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+ProfileManagerModel ModelOf(std::vector<std::string> names, int selected = -1) {
+  ProfileList list;
+  list.names = std::move(names);
+  list.selected = selected;
+  return ProfileManagerModel(list, "Copy", "PROFILE");
+}
+
+std::vector<std::string> Names(const ProfileManagerModel& model) {
+  std::vector<std::string> names;
+  for (const auto& entry : model.entries()) names.push_back(entry.name);
+  return names;
+}
+
+TEST(ProfileManagerTest, NewProfilesAreNamedAfterTheLastOne) {
+  struct Row {
+    std::vector<std::string> names;
+    std::string added;
+  };
+  const Row rows[] = {
+      {{}, "PROFILE_0"},
+      {{"PROFILE_0", "PROFILE_1", "PROFILE_2", "PROFILE_3", "PROFILE_4"}, "PROFILE_5"},
+      {{"A", "MY_GAME_2"}, "PROFILE_1"},  // the number after the first "_" reads as 0
+      {{"Home", "Work"}, "Work_2"},
+  };
+  for (const Row& row : rows) {
+    ProfileManagerModel model = ModelOf(row.names);
+    ASSERT_EQ(model.New(), ProfileManagerModel::Outcome::kDone);
+    EXPECT_EQ(Names(model).back(), row.added);
+    EXPECT_EQ(model.selected(), static_cast<int>(row.names.size()));
+  }
+}
+
+TEST(ProfileManagerTest, SixProfilesAreTheLimitForNewAndCopy) {
+  ProfileManagerModel model = ModelOf({"a", "b", "c", "d", "e", "f"}, 2);
+  EXPECT_EQ(model.New(), ProfileManagerModel::Outcome::kLimit);
+  EXPECT_EQ(model.Copy(), ProfileManagerModel::Outcome::kLimit);
+  EXPECT_EQ(model.entries().size(), 6u);
+  ProfileManagerModel fewer = ModelOf({"PROFILE_0"}, 0);
+  EXPECT_EQ(fewer.Copy(), ProfileManagerModel::Outcome::kDone);
+  EXPECT_EQ(Names(fewer), (std::vector<std::string>{"PROFILE_0", "Copy PROFILE_0"}));
+}
+
+TEST(ProfileManagerTest, CommandsWithoutASelectionDoNothingAndEditArmsFirst) {
+  ProfileManagerModel model = ModelOf({"a", "b"});
+  EXPECT_EQ(model.Delete(), ProfileManagerModel::Outcome::kNoSelection);
+  EXPECT_EQ(model.Copy(), ProfileManagerModel::Outcome::kNoSelection);
+  EXPECT_FALSE(model.Edit());
+  model.Select(1);
+  EXPECT_FALSE(model.Edit());  // armed
+  EXPECT_TRUE(model.Edit());   // opens the editor
+  model.Select(0);
+  EXPECT_FALSE(model.Edit());
+}
+
+TEST(ProfileManagerTest, RefusedNamesSayWhy) {
+  ProfileManagerModel model = ModelOf({"a"});
+  EXPECT_EQ(model.Rename(0, "  "), "A profile needs a name.");
+  EXPECT_EQ(model.Rename(0, "two\nlines"), "A profile name cannot hold line breaks or tabs.");
+  EXPECT_EQ(model.Rename(0, std::string(65, 'x')), "A profile name can be at most 64 characters long.");
+  EXPECT_EQ(model.Rename(0, "Shooter"), "");
+  EXPECT_EQ(Names(model), (std::vector<std::string>{"Shooter"}));
+}
+
+// A program folder with the profiles A, B and C, told apart by the CPI of their first stage (10, 20, 30)
+// and by their first label.
+struct ThreeProfiles {
+  ThreeProfiles() {
+    EXPECT_TRUE(WriteProfileList(folder.File("str.ini"), {"A", "B", "C"}, 0));
+    for (int i = 0; i < 3; ++i) SetMarker(i, static_cast<Byte>(10 * (i + 1)));
+  }
+
+  void SetMarker(int position, Byte marker) {
+    ConfigFileContent content;
+    EXPECT_TRUE(ReadConfigFile(ConfigPath(position), content));
+    content.config.dpiStage[0] = marker;
+    EXPECT_TRUE(WriteConfigFile(ConfigPath(position), content.config));
+    EXPECT_TRUE(IniFile(folder.File("str" + std::to_string(position) + ".ini"))
+                    .Write("Setting-EN", "Item1", "label " + std::to_string(marker)));
+  }
+  std::filesystem::path ConfigPath(int position) const {
+    return folder.File("config" + std::to_string(position) + ".bin");
+  }
+  int Marker(int position) const {
+    ConfigFileContent content;
+    EXPECT_TRUE(ReadConfigFile(ConfigPath(position), content)) << position;
+    return content.config.dpiStage[0];
+  }
+  std::string Label(int position) const {
+    return IniFile(folder.File("str" + std::to_string(position) + ".ini")).Read("Setting-EN", "Item1");
+  }
+  ProfileManagerModel Read() const { return ProfileManagerModel(ReadProfileList(folder.File("str.ini")), "Copy", "PROFILE"); }
+
+  testing::FactoryFolder folder;
+};
+
+class ProfileFilesTest : public ::testing::Test, public ThreeProfiles {};
+
+TEST_F(ProfileFilesTest, DeletingAMiddleProfileKeepsEveryNameWithItsOwnSettings) {
+  ProfileManagerModel model = Read();
+  model.Select(1);
+  model.Delete();
+  int current = -1;
+  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, &current));
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).names, (std::vector<std::string>{"A", "C"}));
+  EXPECT_EQ(Marker(0), 10);
+  EXPECT_EQ(Marker(1), 30);
+  EXPECT_EQ(Label(1), "label 30");
+  EXPECT_EQ(current, 0);  // nothing selected: the first becomes current
+  ConfigFileContent factory, freed;
+  ASSERT_TRUE(ReadConfigFile(folder.File("config.bin"), factory));
+  ASSERT_TRUE(ReadConfigFile(ConfigPath(2), freed));
+  EXPECT_EQ(freed.config, factory.config);  // the deleted profile's settings are gone
+}
+
+TEST_F(ProfileFilesTest, ACopyCarriesItsSourcesSettingsAndANewProfileTheFactorys) {
+  ProfileManagerModel model = Read();
+  model.Select(1);
+  model.Copy();
+  model.New();  // selected: it becomes current
+  int current = -1;
+  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, &current));
+  EXPECT_EQ(Marker(3), 20);
+  EXPECT_EQ(Label(3), "label 20");
+  EXPECT_EQ(folder.ReadText("config4.bin"), folder.ReadText("config.bin"));
+  EXPECT_FALSE(IniFile(folder.File("str4.ini")).Load().HasSection("Profile"));
+  EXPECT_EQ(current, 4);
+  const ProfileList written = ReadProfileList(folder.File("str.ini"));
+  EXPECT_EQ(written.names, (std::vector<std::string>{"A", "B", "C", "Copy B", "Copy B_4"}));
+  EXPECT_EQ(written.currentName, "Copy B_4");
+}
+
+TEST_F(ProfileFilesTest, StoppingAtAnyStepOfADeleteLeavesEveryFileWhole) {
+  for (int failAt = 0;; ++failAt) {
+    ThreeProfiles fresh;  // each run starts from the same three profiles
+    ProfileManagerModel model = fresh.Read();
+    model.Select(0);
+    model.Delete();
+    int calls = 0;
+    const Status status = WriteProfileManager(
+        ProgramFolder(fresh.folder.path()), model, nullptr,
+        [&](const std::filesystem::path& path, std::string_view bytes) {
+          return calls++ == failAt ? Status::Failure("stopped") : WriteFileReplacing(path, bytes);
+        });
+    for (int position = 0; position < 6; ++position) {
+      ConfigFileContent content;
+      EXPECT_TRUE(ReadConfigFile(fresh.ConfigPath(position), content)) << failAt << " " << position;
+    }
+    if (status) break;  // every step ran
+    EXPECT_EQ(ReadProfileList(fresh.folder.File("str.ini")).names, (std::vector<std::string>{"A", "B", "C"}));
+    ASSERT_LT(failAt, 20);
+  }
+}
+
+}  // namespace
+}  // namespace korvane
