@@ -178,11 +178,14 @@ Status ConfigFiles::ExportConfiguration(const std::filesystem::path& chosen, con
 
   // The second copy beside the program never replaces the factory pair or the macro file.
   const std::string labelName = ReplaceAll(name, ".bin", ".ini");
-  if (name == "config.bin" || labelName == "str.ini" || labelName == "record.ini") return status;
-  labelPath_ = folder_.File(labelName);
-  if (Status written = WriteLabels(labels); !written && status) status = written;
-  configPath_ = folder_.File(name);
-  if (Status written = WriteReporting(configPath_, config); !written && status) status = written;
+  if (name != "config.bin" && labelName != "str.ini" && labelName != "record.ini") {
+    labelPath_ = folder_.File(labelName);
+    if (Status written = WriteLabels(labels); !written && status) status = written;
+    configPath_ = folder_.File(name);
+    if (Status written = WriteReporting(configPath_, config); !written && status) status = written;
+  }
+  // What is saved next goes into the current profile again, never into the exported copies.
+  FormProfilePaths();
   return status;
 }
 

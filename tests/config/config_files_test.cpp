@@ -179,7 +179,9 @@ TEST_F(ConfigFilesTest, ExportWritesTheChosenPairAndACopyBesideTheProgram) {
     EXPECT_EQ(*ReadWholeFile(where / "mine.bin"), ConfigFile(1, edited));
     EXPECT_EQ(ReadLabels(where / "mine.ini", "").buttonLabel, labels);
   }
-  EXPECT_EQ(files.configPath(), folder.File("mine.bin"));
+  // Saving after an export goes into the current profile, not into the exported copies.
+  EXPECT_EQ(files.configPath(), folder.File("config0.bin"));
+  EXPECT_EQ(files.labelPath(), folder.File("str0.ini"));
 }
 
 TEST_F(ConfigFilesTest, ExportNeverReplacesTheFactoryPairOrTheMacros) {
