@@ -183,11 +183,57 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
     case MainButton::kCancel: Cancel(); break;
     case MainButton::kMinimise: view_.HideWindow(); break;
     case MainButton::kClose: Exit(); break;
-    case MainButton::kHelp:    // toggled above
-    case MainButton::kConfig:  // the profile manager
+    case MainButton::kConfig:
+      if (!profileManagerOpen_) {
+        profileManagerOpen_ = true;
+        view_.ShowProfileManager();
+      }
+      break;
+    case MainButton::kHelp:  // toggled above
       break;
   }
   return click;
+}
+
+void MainController::ImportIntoProfile(int position) {
+  files_.setCurrentProfileIndex(position);
+  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false);
+  if (!chosen) return;
+  const Status imported = files_.ImportConfiguration(*chosen, config_, labels_);
+  if (!imported) view_.ShowMessage(imported.message() + ".", strings_->warningTitle);
+  Repaint();
+}
+
+void MainController::ExportProfile(int position) {
+  files_.setCurrentProfileIndex(position);
+  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true);
+  if (!chosen) return;
+  const Status exported = files_.ExportConfiguration(*chosen, config_, labels_.buttonLabel);
+  if (!exported) view_.ShowMessage(exported.message(), strings_->warningTitle);
+}
+
+Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
+  profileManagerOpen_ = false;
+  int current = 0;
+  const Status written = WriteProfileManager(files_.folder(), model, &current);
+  if (!written) {
+    view_.ShowMessage("The profile list was not saved: " + written.message(), strings_->warningTitle);
+    return written;
+  }
+  const bool keepEdits = !(config_ == savedConfig_) &&
+                         !view_.Confirm("The settings in the window have not been saved. Discard them and show the "
+                                        "chosen profile?",
+                                        strings_->warningTitle);
+  if (keepEdits) {
+    // They stay in the window; Save now stores them in the chosen profile.
+    files_.setCurrentProfileIndex(current);
+  } else {
+    files_.LoadConfiguration(config_);
+    labels_ = files_.ReadLabels();
+    savedConfig_ = config_;
+  }
+  Repaint();
+  return written;
 }
 
 void MainController::SetHelpOpen(bool open) {

@@ -7,6 +7,7 @@
 #include "config/config_files.h"
 #include "config/label_file.h"
 #include "config/mouse_config.h"
+#include "config/profile_manager.h"
 #include "config/program_folder.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
@@ -55,6 +56,13 @@ class MainController {
   // window's order, and returns the press so that the window can do what is its own (view switch,
   // headers, the window move of a press that no command takes).
   MainClick MainClickDispatcher(const MainPageState& pages, int x, int y);
+  // The profile manager's requests: import into or export from the profile at a position (it becomes
+  // the current one), and closing, which writes the list (the file pairs follow their names) and loads
+  // the chosen profile, asking first when the window holds unsaved edits.
+  void ImportIntoProfile(int position);
+  void ExportProfile(int position);
+  Status CloseProfileManager(const ProfileManagerModel& model);
+  bool profileManagerOpen() const { return profileManagerOpen_; }
   // A press on the open help panel, in its own coordinates.
   void OnHelpPanelPress(int x, int y);
   bool helpOpen() const { return helpOpen_; }
@@ -99,6 +107,7 @@ class MainController {
   bool reloadOnRestore_ = false;
   bool saveGuard_ = false;
   bool helpOpen_ = false;
+  bool profileManagerOpen_ = false;
   std::function<void(const MouseConfig&)> afterUpload_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "config/config_files.h"
@@ -38,6 +39,13 @@ class MainView : public MessageSink {
   virtual void OpenWebPage(std::string_view address) = 0;
   // Creates or destroys the help panel.
   virtual void ShowHelpPanel(bool shown) = 0;
+  // Opens the profile manager window (the controller allows one at a time).
+  virtual void ShowProfileManager() = 0;
+  // A ".bin" profile file chosen by the user to import (save false) or to export to (save true);
+  // nullopt when the chooser was cancelled.
+  virtual std::optional<std::filesystem::path> ChooseProfileFile(bool save) = 0;
+  // A yes/no question; true for yes.
+  virtual bool Confirm(std::string_view question, std::string_view caption) = 0;
   // Starts a program without a shell and without waiting for it.
   virtual Status StartProgram(const std::filesystem::path& program) = 0;
   virtual void StartTimer(MainTimer timer, int milliseconds) = 0;

@@ -41,5 +41,9 @@ if(KORVANE_BUILD_TESTS)
   add_test(NAME DesktopPointerSettings
     COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/pointer_settings.sh ${KORVANE_PROGRAM_DIR}
             ${CMAKE_BINARY_DIR}/desktop-artefacts/pointer-settings)
-  set_tests_properties(DesktopMainWindow DesktopPointerSettings PROPERTIES TIMEOUT 120 LABELS desktop)
+  add_test(NAME DesktopProfileManager
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/profile_manager.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/profile-manager)
+  set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager
+    PROPERTIES TIMEOUT 120 LABELS desktop)
 endif()

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -21,6 +23,7 @@
 #include <future>
 
 #include "app/emulator_menu.h"
+#include "gui/config_dialog.h"
 #include "gui/desktop_notifications.h"
 #include "gui/help_dialog.h"
 #include "ui/main_window_geometry.h"
@@ -226,6 +229,26 @@ void CTavikDlg::ShowHelpPanel(bool shown) {
   if (!shown) return;
   help_ = new CHelpDialog(this, *controller_);
   help_->show();
+}
+
+void CTavikDlg::ShowProfileManager() {
+  profileManager_ = new CConfigDialog(this, *controller_);
+  profileManager_->move(pos() + QPoint(width() + 8, 0));
+  profileManager_->show();
+}
+
+std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
+  const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString filter = QStringLiteral("Korvane profiles (*.bin)");
+  QWidget* owner = profileManager_ ? static_cast<QWidget*>(profileManager_) : this;
+  const QString chosen = save ? QFileDialog::getSaveFileName(owner, QString(), start, filter)
+                              : QFileDialog::getOpenFileName(owner, QString(), start, filter);
+  if (chosen.isEmpty()) return std::nullopt;
+  return std::filesystem::path(chosen.toStdString());
+}
+
+bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
+  return QMessageBox::question(this, ToQString(caption), ToQString(question)) == QMessageBox::Yes;
 }
 
 Status CTavikDlg::StartProgram(const std::filesystem::path& program) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <atomic>
 #include <map>
@@ -10,6 +11,7 @@
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "device/emulated_mouse.h"
+#include "gui/config_dialog.h"
 #include "gui/main_pages.h"
 
 class QMenu;
@@ -51,6 +53,11 @@ class CTavikDlg : public QWidget, public MainView {
   void SetWaitCursor(bool wait) override;
   void OpenWebPage(std::string_view address) override;
   void ShowHelpPanel(bool shown) override;
+  void ShowProfileManager() override;
+  std::optional<std::filesystem::path> ChooseProfileFile(bool save) override;
+  bool Confirm(std::string_view question, std::string_view caption) override;
+  // Null while the profile manager is closed.
+  CConfigDialog* profileManager() { return profileManager_; }
   Status StartProgram(const std::filesystem::path& program) override;
   // Null while the help panel is closed.
   CHelpDialog* helpPanel() { return help_; }
@@ -78,6 +85,7 @@ class CTavikDlg : public QWidget, public MainView {
   CGdipButton* thumb_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
   CHelpDialog* help_ = nullptr;
+  QPointer<CConfigDialog> profileManager_;
   EmulatedMouse* emulated_ = nullptr;
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray
   std::map<MainTimer, QTimer*> timers_;

@@ -41,6 +41,17 @@ class RecordingView : public MainView {
   void AddTrayIcon(std::string_view tooltip) override { calls.push_back("tray " + std::string(tooltip)); }
   void OpenWebPage(std::string_view address) override { calls.push_back("open " + std::string(address)); }
   void ShowHelpPanel(bool shown) override { calls.push_back(shown ? "help" : "no-help"); }
+  void ShowProfileManager() override { calls.push_back("profile-manager"); }
+  std::optional<std::filesystem::path> ChooseProfileFile(bool save) override {
+    calls.push_back(save ? "choose-save" : "choose-open");
+    return chosenFile;
+  }
+  bool Confirm(std::string_view question, std::string_view) override {
+    calls.push_back("confirm " + std::string(question));
+    return confirmAnswer;
+  }
+  std::optional<std::filesystem::path> chosenFile;
+  bool confirmAnswer = true;
   Status StartProgram(const std::filesystem::path& program) override {
     calls.push_back("start " + program.string());
     return Status::Ok();
@@ -414,6 +425,53 @@ TEST_F(MainControllerTest, TheHelpPanelOpensTheWebPageAndStartsTheUpdaterWhenItI
   folder.WriteText(std::filesystem::relative(updater, folder.path()).string(), "#!/bin/sh\n");
   controller->OnHelpPanelPress(80, 30);
   EXPECT_EQ(view.calls.back(), "start " + updater.string());
+}
+
+TEST_F(MainControllerTest, ConfigOpensOneProfileManagerAndItsFileRequestsUseTheChosenPosition) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{});
+  view.calls.clear();
+  controller->MainClickDispatcher(pages, 20, 610);
+  controller->MainClickDispatcher(pages, 20, 610);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"profile-manager"}));
+
+  controller->ImportIntoProfile(2);  // the chooser is cancelled
+  EXPECT_EQ(controller->files().configPath(), folder.File("config2.bin"));
+
+  testing::TempFolder backups;
+  view.chosenFile = backups.File("mine");
+  controller->ExportProfile(1);
+  EXPECT_TRUE(std::filesystem::exists(backups.File("mine.bin")));
+  EXPECT_TRUE(std::filesystem::exists(backups.File("mine.ini")));
+  EXPECT_EQ(controller->files().configPath(), folder.File("config1.bin"));
+
+  view.chosenFile = backups.File("mine.txt");
+  controller->ImportIntoProfile(1);
+  EXPECT_TRUE(HasCall(view, "message " + backups.File("mine.txt").string() + " is not a .bin profile file."));
+}
+
+TEST_F(MainControllerTest, ClosingTheProfileManagerLoadsTheChosenProfileButAsksBeforeDroppingEdits) {
+  ASSERT_TRUE(WriteProfileList(folder.File("str.ini"), {"A", "B"}, 0));
+  ConfigFileContent second;
+  ASSERT_TRUE(ReadConfigFile(folder.File("config1.bin"), second));
+  second.config.dpiStage[0] = 77;
+  ASSERT_TRUE(WriteConfigFile(folder.File("config1.bin"), second.config));
+  Make().Start();
+  ProfileManagerModel model(ReadProfileList(folder.File("str.ini")), "Copy", "PROFILE");
+  model.Select(1);
+
+  controller->config().dpiStage[0] = 33;  // an edit not saved
+  view.confirmAnswer = false;
+  ASSERT_TRUE(controller->CloseProfileManager(model));
+  EXPECT_TRUE(HasCall(view, "confirm The settings in the window have not been saved."));
+  EXPECT_EQ(controller->config().dpiStage[0], 33);
+  EXPECT_EQ(controller->files().configPath(), folder.File("config1.bin"));  // Save goes to the chosen one
+
+  view.confirmAnswer = true;
+  ASSERT_TRUE(controller->CloseProfileManager(model));
+  EXPECT_EQ(controller->config().dpiStage[0], 77);
+  EXPECT_EQ(controller->savedConfig(), controller->config());
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "B");
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

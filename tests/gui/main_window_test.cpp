@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProcess>
@@ -11,6 +12,7 @@
 
 #include "app/help_panel.h"
 #include "app/single_instance.h"
+#include "gui/config_dialog.h"
 #include "gui/help_dialog.h"
 #include "gui/tavik_dlg.h"
 #include "config/ini_file.h"
@@ -260,6 +262,37 @@ TEST_F(MainWindowTest, UpdateStartsTheUpdaterWithoutWaitingForIt) {
   for (int i = 0; i < 100 && !fs::exists(started); ++i) QThread::msleep(20);
   EXPECT_TRUE(fs::exists(started));
   EXPECT_FALSE(fs::exists(finished));  // the press came back while the updater still runs
+}
+
+void PressOn(QWidget* widget, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &press);
+}
+
+TEST_F(MainWindowTest, ConfigOpensTheProfileManagerOnceAndClosingWritesTheList) {
+  CTavikDlg& dlg = Start();
+  PressAt(dlg, {50, 619});
+  CConfigDialog* manager = dlg.profileManager();
+  ASSERT_NE(manager, nullptr);
+  PressAt(dlg, {50, 619});
+  EXPECT_EQ(dlg.profileManager(), manager);  // one at a time
+  EXPECT_EQ(manager->size(), QSize(263, 598));
+  ASSERT_NE(manager->list(), nullptr);
+  const int before = manager->list()->count();
+
+  PressOn(manager, {100, 585});  // New
+  ASSERT_EQ(manager->list()->count(), before + 1);
+  EXPECT_EQ(manager->list()->currentRow(), before);
+  const std::string added = manager->list()->item(before)->text().toStdString();
+
+  PressOn(manager, {245, 12});  // close
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(dlg.profileManager(), nullptr);
+  const ProfileList list = ReadProfileList(folder.File("str.ini"));
+  EXPECT_EQ(list.names.size(), static_cast<std::size_t>(before + 1));
+  EXPECT_EQ(list.currentName, added);
+  EXPECT_EQ(dlg.controller().files().configPath(), folder.File("config" + std::to_string(before) + ".bin"));
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {

@@ -1,0 +1,151 @@
+#include "gui/config_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "gui/lb_editor_wnd.h"
+#include "gui/skin_painter.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kBackground = "/Config/Config.png";
+constexpr double kOpacity = 178.0 / 255.0;
+
+QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
+
+}  // namespace
+
+CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
+      controller_(controller),
+      strings_(ProfileManagerStringsFor(controller.language())),
+      model_(ReadProfileList(controller.files().profileListPath()), strings_.copyItem, strings_.newProfilePrefix) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(ToQString(strings_.title));
+  setWindowOpacity(kOpacity);
+  const SkinSettings& skin = controller.skin();
+  canvas_ = MakeCanvas(skin, kBackground);
+  if (canvas_.isNull()) {
+    // Without its background the window stays empty, but it can still be closed with its close button.
+    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings_.backgroundLoadFailed));
+    setFixedSize(kNewRect.right, kNewRect.bottom);
+    return;
+  }
+  setFixedSize(canvas_.size());
+  const Language language = controller.language();
+  const QFont font = MakeFont(FontsFor(language).dialog, language);
+  DrawSkinImage(canvas_, skin, "/button-close-normal.png", kCloseRect.left, kCloseRect.top);
+  DrawSkinImage(canvas_, skin, "/Config/New-Config.png", kNewRect.left + 14, kNewRect.top + 7);
+  DrawSkinText(canvas_, skin, {12, 6, 230, 26}, strings_.title, font, Qt::AlignLeft | Qt::AlignVCenter);
+  DrawSkinText(canvas_, skin, {32, kNewRect.top, kNewRect.right, kNewRect.bottom}, strings_.newButton, font,
+               Qt::AlignLeft | Qt::AlignVCenter);
+
+  list_ = new QListWidget(this);
+  list_->setGeometry(ToQRect(kListRect));
+  list_->setFont(font);
+  list_->setFrameShape(QFrame::NoFrame);
+  list_->setStyleSheet(QStringLiteral("QListWidget { color: rgb(250, 250, 250); background: rgb(40, 40, 40); }"));
+  list_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { model_.Select(row); });
+  connect(list_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowMenu(at); });
+  Refill();
+}
+
+void CConfigDialog::Refill() {
+  if (list_ == nullptr) return;
+  const QSignalBlocker quiet(list_);
+  list_->clear();
+  for (const auto& entry : model_.entries()) list_->addItem(QString::fromStdString(entry.name));
+  list_->setCurrentRow(model_.selected());
+}
+
+void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
+  if (outcome == ProfileManagerModel::Outcome::kLimit) {
+    QMessageBox::warning(this, ToQString(strings_.warning), ToQString(strings_.profileLimit));
+  }
+}
+
+void CConfigDialog::ShowMenu(const QPoint& at) {
+  QMenu menu(this);
+  menu.addAction(ToQString(strings_.deleteItem), this, [this] {
+    model_.Delete();
+    Refill();
+  });
+  menu.addAction(ToQString(strings_.editItem), this, [this] {
+    if (!model_.Edit()) return;
+    const int row = model_.selected();
+    new CLBEditorWnd(list_, row, [this, row](const std::string& text) {
+      std::string refusal = model_.Rename(row, text);
+      if (refusal.empty()) list_->item(row)->setText(QString::fromStdString(text));
+      return refusal;
+    });
+  });
+  menu.addAction(ToQString(strings_.copyItem), this, [this] {
+    Refuse(model_.Copy());
+    Refill();
+  });
+  menu.addAction(ToQString(strings_.loadItem), this, [this] {
+    if (model_.selected() >= 0) controller_.ImportIntoProfile(model_.selected());
+  });
+  menu.addAction(ToQString(strings_.saveItem), this, [this] {
+    if (model_.selected() >= 0) controller_.ExportProfile(model_.selected());
+  });
+  menu.exec(list_->viewport()->mapToGlobal(at));
+}
+
+void CConfigDialog::CloseDialog() {
+  if (closed_) return;
+  closed_ = true;
+  controller_.CloseProfileManager(model_);
+  close();
+}
+
+void CConfigDialog::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (canvas_.isNull()) {
+    painter.fillRect(rect(), QColor(40, 40, 40));
+    return;
+  }
+  painter.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CConfigDialog::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  if (kCloseRect.Contains(at.x(), at.y())) {
+    CloseDialog();
+  } else if (kNewRect.Contains(at.x(), at.y()) && list_ != nullptr) {
+    Refuse(model_.New());
+    Refill();
+  } else if (windowHandle() != nullptr) {
+    windowHandle()->startSystemMove();
+  }
+}
+
+void CConfigDialog::keyPressEvent(QKeyEvent* event) {
+  // Enter must not end the window.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void CConfigDialog::closeEvent(QCloseEvent* event) {
+  // Closed by the window system (for example Alt+F4): the same as the close button.
+  if (!closed_) {
+    closed_ = true;
+    controller_.CloseProfileManager(model_);
+  }
+  event->accept();
+}
+
+}  // namespace korvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "app/main_controller.h"
+#include "config/profile_manager.h"
+
+class QListWidget;
+
+namespace korvane {
+
+// The profile manager: a translucent skinned window beside the main one with the list of named
+// profiles. What each command does to the list lives in ProfileManagerModel; closing hands the model to
+// the controller, which writes the list and loads the chosen profile.
+class CConfigDialog : public QWidget {
+ public:
+  CConfigDialog(QWidget* mainWindow, MainController& controller);
+
+  ProfileManagerModel& model() { return model_; }
+  QListWidget* list() { return list_; }
+  // The close button: writes the list and goes.
+  void CloseDialog();
+
+  static constexpr Rect kCloseRect{240, 8, 255, 23};
+  static constexpr Rect kListRect{0, 31, 263, 575};
+  static constexpr Rect kNewRect{0, 575, 263, 598};
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Refill();
+  void Refuse(ProfileManagerModel::Outcome outcome);
+  void ShowMenu(const QPoint& at);
+
+  MainController& controller_;
+  const ProfileManagerStrings& strings_;
+  ProfileManagerModel model_;
+  QImage canvas_;
+  QListWidget* list_ = nullptr;
+  bool closed_ = false;
+};
+
+}  // namespace korvane
