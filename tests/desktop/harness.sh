@@ -57,14 +57,13 @@ wait_until() {
 mkdir -p "$home"
 cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
 
-# The display: a free number, found by trying.
-for display in $(seq 90 120); do
-  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-  Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-  pids+=($!)
-  export DISPLAY=":$display"
-  wait_until 10 xdpyinfo >/dev/null && break
-done
+# The display: Xvfb picks a free number itself and tells it, so that tests running side by side never
+# share a server.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+pids+=($!)
+wait_until 10 test -s "$scratch/display"
+export DISPLAY=":$(head -1 "$scratch/display")"
+wait_until 10 xdpyinfo >/dev/null
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
 
 # Without a window manager a minimised window would stay mapped.
