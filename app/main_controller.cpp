@@ -176,6 +176,10 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
     SetHelpOpen(false);
   }
   if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
+  if (click.kind == MainClick::Kind::kHeader && click.section == MainSection::kMacroManager) {
+    // OK hands over the pages; they reach the mouse with the next Save.
+    if (std::optional<MacroPages> pages = view_.RunMacroManager()) config_.macroData = *pages;
+  }
   if (click.kind != MainClick::Kind::kButton) return click;
   switch (click.button) {
     case MainButton::kSave: Save(); break;

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "app/macro_manager.h"
 #include "app/main_view.h"
 #include "config/config_files.h"
 #include "config/label_file.h"
@@ -63,6 +64,8 @@ class MainController {
   void ExportProfile(int position);
   Status CloseProfileManager(const ProfileManagerModel& model);
   bool profileManagerOpen() const { return profileManagerOpen_; }
+  // The macro manager's options and recorder, kept from one opening to the next.
+  MacroManagerSession& macroSession() { return macroSession_; }
   // A press on the open help panel, in its own coordinates.
   void OnHelpPanelPress(int x, int y);
   bool helpOpen() const { return helpOpen_; }
@@ -108,6 +111,7 @@ class MainController {
   bool saveGuard_ = false;
   bool helpOpen_ = false;
   bool profileManagerOpen_ = false;
+  MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;
 };
 

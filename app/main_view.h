@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "config/config_files.h"
+#include "macro/macro_encoding.h"
 
 namespace korvane {
 
@@ -39,6 +40,8 @@ class MainView : public MessageSink {
   virtual void OpenWebPage(std::string_view address) = 0;
   // Creates or destroys the help panel.
   virtual void ShowHelpPanel(bool shown) = 0;
+  // Runs the macro manager modally; the twelve encoded macro pages when it closed with OK.
+  virtual std::optional<MacroPages> RunMacroManager() = 0;
   // Opens the profile manager window (the controller allows one at a time).
   virtual void ShowProfileManager() = 0;
   // A ".bin" profile file chosen by the user to import (save false) or to export to (save true);

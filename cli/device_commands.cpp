@@ -61,6 +61,7 @@ class ConsoleView : public MainView {
   void OpenWebPage(std::string_view /*address*/) override {}
   void ShowHelpPanel(bool /*shown*/) override {}
   void ShowProfileManager() override {}
+  std::optional<MacroPages> RunMacroManager() override { return std::nullopt; }
   std::optional<std::filesystem::path> ChooseProfileFile(bool /*save*/) override { return std::nullopt; }
   bool Confirm(std::string_view /*question*/, std::string_view /*caption*/) override { return false; }
   Status StartProgram(const std::filesystem::path& /*program*/) override { return Status::Ok(); }

@@ -42,6 +42,11 @@ class RecordingView : public MainView {
   void OpenWebPage(std::string_view address) override { calls.push_back("open " + std::string(address)); }
   void ShowHelpPanel(bool shown) override { calls.push_back(shown ? "help" : "no-help"); }
   void ShowProfileManager() override { calls.push_back("profile-manager"); }
+  std::optional<MacroPages> RunMacroManager() override {
+    calls.push_back("macro-manager");
+    return macroPages;
+  }
+  std::optional<MacroPages> macroPages;
   std::optional<std::filesystem::path> ChooseProfileFile(bool save) override {
     calls.push_back(save ? "choose-save" : "choose-open");
     return chosenFile;
@@ -472,6 +477,23 @@ TEST_F(MainControllerTest, ClosingTheProfileManagerLoadsTheChosenProfileButAsksB
   EXPECT_EQ(controller->config().dpiStage[0], 77);
   EXPECT_EQ(controller->savedConfig(), controller->config());
   EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "B");
+}
+
+TEST_F(MainControllerTest, TheMacroManagersPagesReachTheRecordOnlyWithOk) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{});
+  const auto before = controller->config().macroData;
+  controller->MainClickDispatcher(pages, 100, 150);  // the Macro Manager header, closed with Cancel
+  EXPECT_EQ(controller->config().macroData, before);
+  EXPECT_TRUE(sent.empty() || UploadsSent(sent) == 0);
+
+  MacroPages encoded{};
+  encoded[2][0] = 0x01;
+  encoded[2][2] = 0x84;
+  view.macroPages = encoded;
+  controller->MainClickDispatcher(pages, 100, 150);
+  EXPECT_EQ(controller->config().macroData, encoded);
+  EXPECT_EQ(UploadsSent(sent), 0);  // nothing goes to the mouse before Save
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

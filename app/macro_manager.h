@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "macro/macro_recorder.h"
+#include "macro/macro_store.h"
+#include "ui/rect.h"
+
+namespace korvane {
+
+// The macro manager window: its click areas, what each does to the macro store, the event editor's
+// rules and the recording. The Qt view paints these fields and forwards presses and keys.
+enum class MacroArea { kOk, kCancel, kClose, kRecord, kDelaysOption, kLoopOption, kNew, kDelete, kNone };
+
+struct MacroAreaInfo {
+  MacroArea area;
+  Rect rect;
+};
+// In the order a press tests them.
+inline constexpr std::array<MacroAreaInfo, 8> kMacroAreas = {{
+    {MacroArea::kOk, {298, 394, 352, 422}},
+    {MacroArea::kCancel, {354, 394, 408, 422}},
+    {MacroArea::kClose, {427, 17, 478, 41}},
+    {MacroArea::kRecord, {295, 87, 384, 111}},
+    {MacroArea::kDelaysOption, {370, 144, 384, 158}},
+    {MacroArea::kLoopOption, {296, 314, 310, 328}},
+    {MacroArea::kNew, {17, 367, 75, 392}},
+    {MacroArea::kDelete, {77, 367, 135, 392}},
+}};
+inline constexpr Rect kMacroListRect{21, 82, 130, 353};
+inline constexpr Rect kEventListRect{153, 82, 262, 353};
+inline constexpr Rect kLoopCountRect{298, 333, 379, 345};
+
+MacroArea MacroAreaAt(int x, int y);
+
+// The event list's context menu, in menu order.
+enum class EventCommand { kDelete, kInsertLeftButton, kInsertMiddleButton, kInsertRightButton, kInsertDelay };
+
+// What the state of a manager that outlives one window holds: the two options and the recorder.
+struct MacroManagerSession {
+  MacroOptions options;
+  MacroRecorder recorder;
+};
+
+class MacroManagerModel {
+ public:
+  MacroManagerModel(std::filesystem::path recordPath, MacroManagerSession& session, std::string languageCode);
+
+  MacroStore& store() { return store_; }
+  const MacroStore& store() const { return store_; }
+  bool recording() const { return session_.recorder.active(); }
+  int selectedEvent() const { return selectedEvent_; }
+  void SelectEvent(int row) { selectedEvent_ = row; }
+
+  enum class Reply { kNothing, kCloseWithOk, kCloseWithCancel, kMoveWindow };
+  struct PressResult {
+    Reply reply = Reply::kNothing;
+    std::string message;  // shown with caption "Warning" when not empty
+  };
+  // A left press at a point of the window.
+  PressResult Press(int x, int y);
+
+  // The macro list's selection changed.
+  void SelectMacro(int row);
+  // A double-click on a macro row: the first arms the row, the second on the same row returns true and
+  // the view opens the name editor over it.
+  bool MacroRowDoubleClicked(int row);
+  // The name editor ends: an empty string when the name was taken, else the reason it was refused (the
+  // editor stays open on the text).
+  std::string CommitMacroName(int row, std::string_view name);
+
+  // A row of the event list was chosen (selected or double-clicked): true when the delay editor opens.
+  bool EventRowChosen(int row);
+  // The delay editor ends with its text: spaces removed, digits then "ms", at most 6553500; other text
+  // leaves the row as it was. True when the row changed.
+  bool CommitDelay(int row, std::string_view text);
+  void RunEventCommand(EventCommand command);
+  Status SetLoopCount(std::string_view text) { return store_.SetLoopCount(text); }
+
+  // A key event from the window while recording; see MacroRecorder::OnKey.
+  MacroRecorder::KeyOutcome OnKey(std::string_view name, bool release, bool wasDown, std::uint32_t tick);
+  // Enter is kept from the window until a recording has been stopped in this run.
+  bool SwallowsEnter() const { return session_.recorder.phase() != MacroRecorder::Phase::Stopped; }
+  // The window closes: a recording still running is abandoned, unsaved.
+  void Closing() { session_.recorder.Abandon(); }
+
+  // OK: the current macro saved and all macros encoded. `report` tells what the pages could not carry
+  // (which macro, how many events), empty when everything fitted.
+  struct Encoded {
+    MacroPages pages{};
+    std::string report;
+  };
+  Encoded EncodeForOk();
+
+ private:
+  void StartOrStopRecording();
+  void InsertMouseButton(std::string_view button);
+  void InsertDelay();
+
+  MacroManagerSession& session_;
+  std::string languageCode_;
+  MacroStore store_;
+  int selectedEvent_ = -1;
+  int lastDelayRow_ = -1;
+  int lastRenameRow_ = -1;
+};
+
+}  // namespace korvane

@@ -1,0 +1,133 @@
+#include "app/macro_manager.h"
+
+#include <gtest/gtest.h>
+
+#include "config/ini_file.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class MacroManagerTest : public ::testing::Test {
+ protected:
+  MacroManagerModel Open() { return MacroManagerModel(folder.File("record.ini"), session, ""); }
+
+  // A manager with one new macro holding the given event lines.
+  MacroManagerModel WithEvents(const Lines& events) {
+    MacroManagerModel model = Open();
+    model.Press(20, 370);  // New
+    model.store().eventList = events;
+    model.store().SaveCurrentMacro();
+    return model;
+  }
+
+  testing::TempFolder folder;
+  MacroManagerSession session;
+};
+
+TEST_F(MacroManagerTest, AreasAreTestedInOrderAndOnlyTheRecordButtonKeepsTheWindowStill) {
+  MacroManagerModel model = Open();
+  EXPECT_EQ(model.Press(298, 394).reply, MacroManagerModel::Reply::kCloseWithOk);
+  EXPECT_EQ(model.Press(407, 421).reply, MacroManagerModel::Reply::kCloseWithCancel);
+  EXPECT_EQ(model.Press(427, 17).reply, MacroManagerModel::Reply::kCloseWithCancel);
+  EXPECT_EQ(model.Press(200, 20).reply, MacroManagerModel::Reply::kMoveWindow);
+  EXPECT_EQ(model.Press(370, 144).reply, MacroManagerModel::Reply::kMoveWindow);
+  EXPECT_TRUE(session.options.recordDelays);
+  model.Press(20, 370);  // New, so that there is a macro to record into
+  EXPECT_EQ(model.Press(295, 87).reply, MacroManagerModel::Reply::kNothing);
+  EXPECT_TRUE(model.recording());
+  model.Press(383, 110);
+  EXPECT_FALSE(model.recording());
+}
+
+TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
+  session.options.recordDelays = true;
+  MacroManagerModel model = WithEvents({});
+  model.Press(300, 90);
+  model.OnKey("A", false, false, 1000);
+  model.OnKey("A", false, true, 1030);  // auto-repeat
+  model.OnKey("A", true, true, 1100);
+  model.OnKey("B", false, false, 1250);
+  model.OnKey("B", true, true, 1300);
+  model.Press(300, 90);
+  const Lines expected = {"A   Dn", "100 ms", "A   Up", "150 ms", "B   Dn", "50 ms", "B   Up"};
+  EXPECT_EQ(model.store().eventList, expected);
+  const IniDocument file = IniFile(folder.File("record.ini")).Load();
+  EXPECT_EQ(file.Get("Macro_0", "Item0"), "A   Dn");
+  EXPECT_EQ(file.Get("Macro_0", "Item6"), "B   Up");
+  EXPECT_FALSE(model.SwallowsEnter());  // a recording has been stopped
+}
+
+TEST_F(MacroManagerTest, MouseButtonsAndDelaysAreInsertedByTheirRules) {
+  MacroManagerModel model = WithEvents({"A   Dn", "A   Up", "B   Dn"});
+  model.SelectEvent(1);
+  model.RunEventCommand(EventCommand::kInsertLeftButton);
+  EXPECT_EQ(model.store().eventList, (Lines{"A   Dn", "A   Up", "L-Button   Dn", "L-Button   Up", "B   Dn"}));
+  EXPECT_EQ(model.selectedEvent(), 2);
+
+  model.SelectEvent(2);
+  model.RunEventCommand(EventCommand::kInsertDelay);
+  EXPECT_EQ(model.store().eventList[2], "50 ms");
+  const Lines withDelay = model.store().eventList;
+  for (const int refused : {0, 2, 3}) {  // the first row, a delay line, the row under a delay line
+    model.SelectEvent(refused);
+    model.RunEventCommand(EventCommand::kInsertDelay);
+    EXPECT_EQ(model.store().eventList, withDelay) << refused;
+  }
+
+  model.SelectEvent(0);
+  model.RunEventCommand(EventCommand::kDelete);
+  EXPECT_EQ(model.store().eventList.front(), "A   Up");
+  EXPECT_EQ(IniFile(folder.File("record.ini")).Read("Macro_0", "Item0"), "A   Up");
+
+  MacroManagerModel empty = WithEvents({});
+  empty.RunEventCommand(EventCommand::kInsertRightButton);
+  EXPECT_EQ(empty.store().eventList, (Lines{"R-Button   Dn", "R-Button   Up"}));
+}
+
+TEST_F(MacroManagerTest, DelayEditsFollowTheirRules) {
+  MacroManagerModel model = WithEvents({"A   Dn", "120 ms", "A   Up"});
+  EXPECT_FALSE(model.EventRowChosen(1));  // first choice arms
+  EXPECT_TRUE(model.EventRowChosen(1));   // second opens the editor
+  EXPECT_FALSE(model.EventRowChosen(0));  // not a delay line
+  struct Row {
+    const char* typed;
+    const char* result;
+  };
+  const Row rows[] = {{"1 500 ms", "1500 ms"}, {"99999999 ms", "6553500 ms"}, {"12a ms", "6553500 ms"},
+                      {"ms", "0 ms"},          {"300", "0 ms"},               {"00042ms", "42 ms"}};
+  for (const Row& row : rows) {
+    model.CommitDelay(1, row.typed);
+    EXPECT_EQ(model.store().eventList[1], row.result) << row.typed;
+  }
+  EXPECT_EQ(IniFile(folder.File("record.ini")).Read("Macro_0", "Item1"), "42 ms");
+}
+
+TEST_F(MacroManagerTest, RefusedMacroNamesAreExplained) {
+  MacroManagerModel model = WithEvents({"A   Dn"});
+  model.Press(20, 370);  // Macro_1
+  EXPECT_EQ(model.CommitMacroName(1, "macro_0"), "There is already a macro named \"Macro_0\".");
+  EXPECT_EQ(model.CommitMacroName(1, " x"), "A macro name cannot begin or end with a space.");
+  EXPECT_EQ(model.CommitMacroName(1, "Jump"), "");
+  EXPECT_EQ(model.store().macroList, (Lines{"Macro_0", "Jump"}));
+}
+
+TEST_F(MacroManagerTest, OkHandsOverTheCoreEncodingAndSaysWhatDidNotFit) {
+  MacroManagerModel fits = WithEvents({"A   Dn", "A   Up"});
+  EXPECT_EQ(fits.EncodeForOk().report, "");
+
+  Lines longMacro;
+  for (int i = 0; i < 40; ++i) {
+    longMacro.push_back("A   Dn");
+    longMacro.push_back("A   Up");
+  }
+  MacroManagerModel model = WithEvents(longMacro);
+  const MacroManagerModel::Encoded encoded = model.EncodeForOk();
+  EXPECT_EQ(encoded.pages, EncodeMacroPages(IniFile(folder.File("record.ini")).Load()).pages);
+  EXPECT_EQ(encoded.report, "Macro \"Macro_1\" is too long for the mouse: its last 17 events are left out.\n");
+}
+
+}  // namespace
+}  // namespace korvane
