@@ -70,10 +70,15 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   QPainter painter(&canvas);
   painter.setFont(font);
   painter.setPen(QColor(skin.red, skin.green, skin.blue));
+  const QRect box(rect.left, rect.top, rect.width(), rect.height());
+  if ((flags & Qt::TextWordWrap) != 0) {
+    painter.drawText(box, flags, ToQString(text));
+    return;
+  }
   // A text wider than its rectangle (a long label in a narrow box, a fallback font wider than the
   // named one) ends in an ellipsis rather than being cut at both sides.
   const QString shown = painter.fontMetrics().elidedText(ToQString(text), Qt::ElideRight, rect.width());
-  painter.drawText(QRect(rect.left, rect.top, rect.width(), rect.height()), flags | Qt::TextSingleLine, shown);
+  painter.drawText(box, flags | Qt::TextSingleLine, shown);
 }
 
 QFont MakeFont(const FontSpec& wanted, Language language) {

@@ -36,7 +36,8 @@ bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& 
 // The size of a skin image read from its header; an empty size when it is missing.
 QSize SkinImageSize(const SkinSettings& skin, std::string_view name);
 
-// One line of text in the skin's text colour on a transparent background; flags are Qt::Alignment.
+// Text in the skin's text colour on a transparent background; flags are Qt::Alignment and text flags.
+// One line, elided to the rectangle, unless the flags ask for Qt::TextWordWrap.
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
                   const QFont& font, int flags);
 

@@ -26,6 +26,7 @@
 #include "gui/config_dialog.h"
 #include "gui/desktop_notifications.h"
 #include "gui/help_dialog.h"
+#include "gui/macro_program_dialog.h"
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/skin_painter.h"
@@ -229,6 +230,12 @@ void CTavikDlg::ShowHelpPanel(bool shown) {
   if (!shown) return;
   help_ = new CHelpDialog(this, *controller_);
   help_->show();
+}
+
+std::optional<MacroPages> CTavikDlg::RunMacroManager() {
+  CMacroProgramDialog dialog(this, *controller_);
+  dialog.exec();
+  return dialog.pages();
 }
 
 void CTavikDlg::ShowProfileManager() {

@@ -53,6 +53,7 @@ class CTavikDlg : public QWidget, public MainView {
   void SetWaitCursor(bool wait) override;
   void OpenWebPage(std::string_view address) override;
   void ShowHelpPanel(bool shown) override;
+  std::optional<MacroPages> RunMacroManager() override;
   void ShowProfileManager() override;
   std::optional<std::filesystem::path> ChooseProfileFile(bool save) override;
   bool Confirm(std::string_view question, std::string_view caption) override;

@@ -14,6 +14,8 @@
 #include "app/single_instance.h"
 #include "gui/config_dialog.h"
 #include "gui/help_dialog.h"
+#include "gui/macro_program_dialog.h"
+#include "macro/macro_encoding.h"
 #include "gui/tavik_dlg.h"
 #include "config/ini_file.h"
 #include "device/emulated_mouse.h"
@@ -293,6 +295,46 @@ TEST_F(MainWindowTest, ConfigOpensTheProfileManagerOnceAndClosingWritesTheList) 
   EXPECT_EQ(list.names.size(), static_cast<std::size_t>(before + 1));
   EXPECT_EQ(list.currentName, added);
   EXPECT_EQ(dlg.controller().files().configPath(), folder.File("config" + std::to_string(before) + ".bin"));
+}
+
+void SendKey(QWidget* to, QEvent::Type type, int key, quint32 keysym, bool autoRepeat = false) {
+  QKeyEvent event(type, key, Qt::NoModifier, 0, keysym, 0, QString(), autoRepeat);
+  QCoreApplication::sendEvent(to, &event);
+}
+
+std::vector<std::string> Rows(QListWidget* list) {
+  std::vector<std::string> rows;
+  for (int i = 0; i < list->count(); ++i) rows.push_back(list->item(i)->text().toStdString());
+  return rows;
+}
+
+TEST_F(MainWindowTest, TheMacroManagerRecordsKeysFromItsOwnKeyEventsAndOkEncodesThem) {
+  CTavikDlg& dlg = Start();
+  dlg.controller().macroSession().options.recordDelays = false;
+  CMacroProgramDialog manager(&dlg, dlg.controller());
+  manager.show();
+  PressOn(&manager, {40, 380});  // New
+  ASSERT_EQ(Rows(manager.macroList()), (std::vector<std::string>{"Macro_0"}));
+  PressOn(&manager, {340, 99});  // Start Recording
+  ASSERT_TRUE(manager.model().recording());
+  QWidget* focused = manager.eventList();
+  SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61);
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61, true);  // X11's auto-repeat: a release and a press
+  SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61, true);
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Control, 0xFFE4);  // right Ctrl
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Control, 0xFFE4);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);  // recorded, does not close the window
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Escape, 0xFF1B);
+  EXPECT_TRUE(manager.isVisible());
+  PressOn(&manager, {340, 99});  // Stop Recording
+  EXPECT_FALSE(manager.model().recording());
+  EXPECT_EQ(Rows(manager.eventList()), (std::vector<std::string>{"A   Dn", "A   Up", "Right Ctrl   Dn",
+                                                                   "Right Ctrl   Up", "Esc   Dn", "Esc   Up"}));
+  PressOn(&manager, {320, 405});  // OK
+  ASSERT_TRUE(manager.pages());
+  EXPECT_EQ(*manager.pages(), EncodeMacroPages(IniFile(folder.File("record.ini")).Load()).pages);
+  EXPECT_NE((*manager.pages())[0], DevicePage{});
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {

@@ -1,0 +1,329 @@
+#include "gui/macro_program_dialog.h"
+
+#include <QApplication>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "gui/lb_editor_wnd.h"
+#include "gui/skin_painter.h"
+#include "keys/keysym_names.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
+constexpr std::string_view kPane = "/MacroManagement/Pane.png";
+constexpr std::string_view kPaneTicked = "/MacroManagement/PaneMakingTick.png";
+// X11's keysyms of the two Windows keys (Super_L, Super_R): never recorded, never acted on.
+constexpr quint32 kSuperL = 0xFFEB;
+constexpr quint32 kSuperR = 0xFFEC;
+
+const Rect& AreaRect(MacroArea area) {
+  for (const MacroAreaInfo& info : kMacroAreas) {
+    if (info.area == area) return info.rect;
+  }
+  static constexpr Rect kNowhere{};
+  return kNowhere;
+}
+
+QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
+
+// The normal and "-over" faces of the buttons, and their captions.
+struct ButtonFace {
+  MacroArea area;
+  std::string_view normal, over;
+  std::string_view MacroManagerStrings::*caption;
+};
+constexpr ButtonFace kButtons[] = {
+    {MacroArea::kNew, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
+     &MacroManagerStrings::newButton},
+    {MacroArea::kDelete, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
+     &MacroManagerStrings::deleteButton},
+    {MacroArea::kOk, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::ok},
+    {MacroArea::kCancel, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::cancel},
+    {MacroArea::kClose, "/macro-button-close-normal.png", "/macro-button-close-over.png", nullptr},
+};
+
+QString ListStyle(const SkinSettings& skin, int red, int green, int blue) {
+  return QStringLiteral("color: rgb(%1, %2, %3); background: rgb(%4, %5, %6); border: none;")
+      .arg(skin.red)
+      .arg(skin.green)
+      .arg(skin.blue)
+      .arg(red)
+      .arg(green)
+      .arg(blue);
+}
+
+}  // namespace
+
+CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& controller)
+    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
+      controller_(controller),
+      strings_(MacroManagerStringsFor(controller.language())),
+      model_(controller.files().macroPath(), controller.macroSession(), controller.files().languageCode()) {
+  setWindowTitle(QStringLiteral("Macro Manager"));
+  setMouseTracking(true);
+  clock_.start();
+  const SkinSettings& skin = controller.skin();
+  background_ = MakeCanvas(skin, kBackground);
+  if (background_.isNull()) {
+    // Without its background the window has no controls and loads no macro; Cancel still closes it.
+    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings_.backgroundLoadFailed));
+    setFixedSize(AreaRect(MacroArea::kCancel).right + 8, AreaRect(MacroArea::kCancel).bottom + 8);
+    return;
+  }
+  setFixedSize(background_.size());
+  const Language language = controller.language();
+  font_ = MakeFont(FontsFor(language).macroManager, language);
+
+  macroList_ = new QListWidget(this);
+  eventList_ = new QListWidget(this);
+  for (QListWidget* list : {macroList_, eventList_}) list->setStyleSheet(ListStyle(skin, 109, 109, 109));
+  macroList_->setGeometry(ToQRect(kMacroListRect));
+  eventList_->setGeometry(ToQRect(kEventListRect));
+  eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  eventList_->setContextMenuPolicy(Qt::CustomContextMenu);
+  loopCount_ = new QLineEdit(this);
+  loopCount_->setGeometry(ToQRect(kLoopCountRect));
+  loopCount_->setAlignment(Qt::AlignCenter);
+  loopCount_->setValidator(new QIntValidator(0, 99999, loopCount_));
+  loopCount_->setStyleSheet(ListStyle(skin, 34, 24, 21));
+
+  connect(macroList_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    model_.SelectMacro(row);
+    RefillEvents();
+    Redraw();
+  });
+  connect(macroList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+    const int row = macroList_->row(item);
+    if (!model_.MacroRowDoubleClicked(row)) return;
+    new CLBEditorWnd(macroList_, row, [this, row](const std::string& text) {
+      std::string refusal = model_.CommitMacroName(row, text);
+      if (refusal.empty()) QMetaObject::invokeMethod(this, [this] { RefillMacros(); }, Qt::QueuedConnection);
+      return refusal;
+    });
+  });
+  const auto chooseEvent = [this](int row) {
+    if (!model_.EventRowChosen(row)) return;
+    new CLBEditorWnd(eventList_, row, [this, row](const std::string& text) {
+      model_.CommitDelay(row, text);
+      QMetaObject::invokeMethod(this, [this] { RefillEvents(); }, Qt::QueuedConnection);
+      return std::string();
+    });
+  };
+  connect(eventList_, &QListWidget::currentRowChanged, this, chooseEvent);
+  connect(eventList_, &QListWidget::itemDoubleClicked, this,
+          [this, chooseEvent](QListWidgetItem* item) { chooseEvent(eventList_->row(item)); });
+  connect(eventList_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowEventMenu(at); });
+  connect(loopCount_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    model_.SetLoopCount(text.toStdString());
+    if (loopCount_->text().toStdString() != model_.store().loopCountText) {
+      loopCount_->setText(QString::fromStdString(model_.store().loopCountText));
+    }
+  });
+
+  // Keys reach the recorder, and the key rules apply, whichever control has the focus.
+  qApp->installEventFilter(this);
+  RefillMacros();
+  OnRecordingChanged();
+}
+
+CMacroProgramDialog::~CMacroProgramDialog() {
+  qApp->removeEventFilter(this);
+  if (grabbing_) releaseKeyboard();
+  model_.Closing();
+}
+
+void CMacroProgramDialog::RefillMacros() {
+  if (macroList_ == nullptr) return;
+  {
+    const QSignalBlocker quiet(macroList_);
+    macroList_->clear();
+    for (const std::string& name : model_.store().macroList) macroList_->addItem(QString::fromStdString(name));
+    macroList_->setCurrentRow(model_.store().selectedMacro);
+  }
+  RefillEvents();
+  Redraw();
+}
+
+void CMacroProgramDialog::RefillEvents() {
+  if (eventList_ == nullptr) return;
+  const QSignalBlocker quiet(eventList_);
+  eventList_->clear();
+  for (const std::string& line : model_.store().eventList) eventList_->addItem(QString::fromStdString(line));
+  eventList_->setCurrentRow(model_.selectedEvent());
+  if (model_.selectedEvent() >= 0) eventList_->scrollToItem(eventList_->item(model_.selectedEvent()));
+  const QSignalBlocker quietLoop(loopCount_);
+  loopCount_->setText(QString::fromStdString(model_.store().loopCountText));
+}
+
+void CMacroProgramDialog::OnRecordingChanged() {
+  const bool recording = model_.recording();
+  setWindowTitle(recording ? ToQString(strings_.recordingTitle) : QStringLiteral("Macro Manager"));
+  if (loopCount_ != nullptr) loopCount_->setEnabled(!recording && model_.store().options().loopEnabled);
+  // While recording, the desktop's shortcuts (Alt+F4, Super…) come here and are recorded.
+  if (recording && !grabbing_) {
+    grabKeyboard();
+    grabbing_ = true;
+  } else if (!recording && grabbing_) {
+    releaseKeyboard();
+    grabbing_ = false;
+  }
+  if (eventList_ != nullptr && recording) eventList_->setFocus();
+  Redraw();
+}
+
+void CMacroProgramDialog::Redraw() {
+  if (background_.isNull()) return;
+  const SkinSettings& skin = controller_.skin();
+  canvas_ = background_.copy();
+  const int centred = Qt::AlignCenter;
+  const int left = Qt::AlignLeft | Qt::AlignVCenter;
+  DrawSkinText(canvas_, skin, {128, 0, 420, 56}, strings_.title, font_, left);
+  DrawSkinText(canvas_, skin, {42, 58, 140, 80}, strings_.selectMacro, font_, left);
+  DrawSkinText(canvas_, skin, {172, 58, 280, 80}, strings_.keyPressSequence, font_, left);
+  DrawSkinText(canvas_, skin, {290, 58, 398, 78}, strings_.recordOption, font_, left);
+  for (const ButtonFace& button : kButtons) {
+    const Rect& rect = AreaRect(button.area);
+    DrawSkinImage(canvas_, skin, hovered_ == button.area ? button.over : button.normal, rect.left, rect.top);
+    if (button.caption != nullptr) DrawSkinText(canvas_, skin, rect, strings_.*button.caption, font_, centred);
+  }
+  const Rect& record = AreaRect(MacroArea::kRecord);
+  DrawSkinImage(canvas_, skin, "/MacroManagement/Record-normal.png", record.left, record.top);
+  DrawSkinText(canvas_, skin, record, model_.recording() ? strings_.stopRecording : strings_.startRecording, font_,
+               centred);
+  const MacroOptions& options = model_.store().options();
+  const Rect& delays = AreaRect(MacroArea::kDelaysOption);
+  DrawSkinImage(canvas_, skin, options.recordDelays ? kPaneTicked : kPane, delays.left, delays.top);
+  DrawSkinText(canvas_, skin, {292, 140, 366, 230}, strings_.recordDelays, font_,
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+  const Rect& loop = AreaRect(MacroArea::kLoopOption);
+  DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
+  DrawSkinText(canvas_, skin, {314, 310, 396, 332}, strings_.loopTimes, font_, left);
+  update();
+}
+
+void CMacroProgramDialog::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (canvas_.isNull()) {
+    painter.fillRect(rect(), QColor(40, 40, 40));
+    return;
+  }
+  painter.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  const bool recordingBefore = model_.recording();
+  const MacroManagerModel::PressResult result = model_.Press(at.x(), at.y());
+  if (!result.message.empty()) {
+    QMessageBox::warning(this, ToQString(strings_.warning), QString::fromStdString(result.message));
+  }
+  switch (result.reply) {
+    case MacroManagerModel::Reply::kCloseWithOk: Ok(); return;
+    case MacroManagerModel::Reply::kCloseWithCancel: reject(); return;
+    case MacroManagerModel::Reply::kMoveWindow:
+      RefillMacros();
+      if (windowHandle() != nullptr) windowHandle()->startSystemMove();
+      break;
+    case MacroManagerModel::Reply::kNothing: break;
+  }
+  if (recordingBefore != model_.recording()) RefillEvents();
+  OnRecordingChanged();
+}
+
+void CMacroProgramDialog::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  const MacroArea area = MacroAreaAt(at.x(), at.y());
+  if (area == hovered_) return;
+  hovered_ = area;
+  Redraw();
+}
+
+void CMacroProgramDialog::leaveEvent(QEvent*) {
+  if (hovered_ == MacroArea::kNone) return;
+  hovered_ = MacroArea::kNone;
+  Redraw();
+}
+
+bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  const bool release = event->type() == QEvent::KeyRelease;
+  if (key->nativeVirtualKey() == kSuperL || key->nativeVirtualKey() == kSuperR) return true;
+  if (model_.recording()) {
+    // X11 repeats a held key as a release and a press, both marked; the release is no real one.
+    if (release && key->isAutoRepeat()) return true;
+    const std::string name = KeyNameFromKeysym(key->nativeVirtualKey());
+    // A release always follows the key being down; a press was down before only when repeated.
+    const auto outcome = model_.OnKey(name, release, release || key->isAutoRepeat(),
+                                      static_cast<std::uint32_t>(clock_.elapsed()));
+    RefillEvents();
+    if (outcome == MacroRecorder::KeyOutcome::LimitReached) OnRecordingChanged();
+    return true;
+  }
+  if (release) return false;
+  if (key->key() == Qt::Key_Escape) return true;
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && model_.SwallowsEnter()) return true;
+  // Enter that reaches the dialog itself runs OK in full, never a default action that skips encoding.
+  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && watched == this) {
+    Ok();
+    return true;
+  }
+  return false;
+}
+
+void CMacroProgramDialog::ShowEventMenu(const QPoint& at) {
+  if (model_.recording()) return;
+  model_.SelectEvent(eventList_->currentRow());
+  QMenu menu(this);
+  const std::pair<std::string_view, EventCommand> items[] = {
+      {strings_.deleteButton, EventCommand::kDelete},
+      {strings_.insertLeftButton, EventCommand::kInsertLeftButton},
+      {strings_.insertMiddleButton, EventCommand::kInsertMiddleButton},
+      {strings_.insertRightButton, EventCommand::kInsertRightButton},
+      {strings_.insertDelay, EventCommand::kInsertDelay},
+  };
+  for (const auto& [text, command] : items) {
+    menu.addAction(ToQString(text), this, [this, command = command] {
+      model_.RunEventCommand(command);
+      RefillEvents();
+    });
+  }
+  menu.exec(eventList_->viewport()->mapToGlobal(at));
+}
+
+void CMacroProgramDialog::Ok() {
+  // A window that could not load its skin has no macros to hand over: OK keeps the mouse's pages.
+  if (background_.isNull()) {
+    reject();
+    return;
+  }
+  const MacroManagerModel::Encoded encoded = model_.EncodeForOk();
+  if (!encoded.report.empty()) {
+    QMessageBox::information(this, ToQString(strings_.warning), QString::fromStdString(encoded.report));
+  }
+  pages_ = encoded.pages;
+  accept();
+}
+
+void CMacroProgramDialog::reject() {
+  model_.Closing();
+  QDialog::reject();
+}
+
+}  // namespace korvane

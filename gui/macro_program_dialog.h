@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QImage>
+#include <optional>
+
+#include "app/macro_manager.h"
+#include "app/main_controller.h"
+
+class QLineEdit;
+class QListWidget;
+
+namespace korvane {
+
+// The macro manager window: modal, skinned, drawn from one canvas. Presses, keys and list events go to
+// MacroManagerModel; this class only paints what the model holds and keeps the three child controls in
+// step with it.
+class CMacroProgramDialog : public QDialog {
+ public:
+  CMacroProgramDialog(QWidget* mainWindow, MainController& controller);
+  ~CMacroProgramDialog() override;
+
+  MacroManagerModel& model() { return model_; }
+  QListWidget* macroList() { return macroList_; }
+  QListWidget* eventList() { return eventList_; }
+  QLineEdit* loopCount() { return loopCount_; }
+  const QImage& canvas() const { return canvas_; }
+  // The pages encoded by OK; nothing after Cancel.
+  const std::optional<MacroPages>& pages() const { return pages_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void reject() override;
+
+ private:
+  void Redraw();
+  void RefillMacros();
+  void RefillEvents();
+  void ShowEventMenu(const QPoint& at);
+  void OnRecordingChanged();
+  void Ok();
+
+  MainController& controller_;
+  const MacroManagerStrings& strings_;
+  MacroManagerModel model_;
+  QImage background_;
+  QImage canvas_;
+  QFont font_;
+  QListWidget* macroList_ = nullptr;
+  QListWidget* eventList_ = nullptr;
+  QLineEdit* loopCount_ = nullptr;
+  MacroArea hovered_ = MacroArea::kNone;
+  QElapsedTimer clock_;
+  std::optional<MacroPages> pages_;
+  bool grabbing_ = false;
+};
+
+}  // namespace korvane
