@@ -51,9 +51,8 @@ MacroManagerModel::PressResult MacroManagerModel::Press(int x, int y) {
       }
       selectedEvent_ = -1;
       break;
-    case MacroArea::kNone: break;
+    case MacroArea::kNone: result.reply = Reply::kMoveWindow; break;
   }
-  result.reply = Reply::kMoveWindow;
   return result;
 }
 

@@ -62,7 +62,8 @@ class MacroManagerModel {
     Reply reply = Reply::kNothing;
     std::string message;  // shown with caption "Warning" when not empty
   };
-  // A left press at a point of the window.
+  // A left press at a point of the window. Only a press outside every area moves the window: a move
+  // started from a button would take the pointer away from the click.
   PressResult Press(int x, int y);
 
   // The macro list's selection changed.

@@ -44,6 +44,9 @@ if(KORVANE_BUILD_TESTS)
   add_test(NAME DesktopProfileManager
     COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/profile_manager.sh ${KORVANE_PROGRAM_DIR}
             ${CMAKE_BINARY_DIR}/desktop-artefacts/profile-manager)
-  set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager
+  add_test(NAME DesktopMacroManager
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/macro_manager.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/macro-manager)
+  set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager DesktopMacroManager
     PROPERTIES TIMEOUT 120 LABELS desktop)
 endif()

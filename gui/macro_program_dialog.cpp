@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 
 #include "gui/lb_editor_wnd.h"
 #include "gui/skin_painter.h"
@@ -191,26 +192,36 @@ void CMacroProgramDialog::Redraw() {
   const int centred = Qt::AlignCenter;
   const int left = Qt::AlignLeft | Qt::AlignVCenter;
   DrawSkinText(canvas_, skin, {128, 0, 420, 56}, strings_.title, font_, left);
-  DrawSkinText(canvas_, skin, {42, 58, 140, 80}, strings_.selectMacro, font_, left);
-  DrawSkinText(canvas_, skin, {172, 58, 280, 80}, strings_.keyPressSequence, font_, left);
-  DrawSkinText(canvas_, skin, {290, 58, 398, 78}, strings_.recordOption, font_, left);
+  const auto heading = [&](const Rect& rect, std::string_view text) {
+    DrawSkinText(canvas_, skin, rect, text, FittingFont(font_, text, rect.width()), left);
+  };
+  heading({42, 58, 140, 80}, strings_.selectMacro);
+  heading({172, 58, 280, 80}, strings_.keyPressSequence);
+  heading({290, 58, 398, 78}, strings_.recordOption);
   for (const ButtonFace& button : kButtons) {
     const Rect& rect = AreaRect(button.area);
     DrawSkinImage(canvas_, skin, hovered_ == button.area ? button.over : button.normal, rect.left, rect.top);
-    if (button.caption != nullptr) DrawSkinText(canvas_, skin, rect, strings_.*button.caption, font_, centred);
+    if (button.caption != nullptr) {
+      const std::string_view caption = strings_.*button.caption;
+      DrawSkinText(canvas_, skin, rect, caption, FittingFont(font_, caption, rect.width() - 4), centred);
+    }
   }
   const Rect& record = AreaRect(MacroArea::kRecord);
   DrawSkinImage(canvas_, skin, "/MacroManagement/Record-normal.png", record.left, record.top);
-  DrawSkinText(canvas_, skin, record, model_.recording() ? strings_.stopRecording : strings_.startRecording, font_,
-               centred);
+  const std::string_view recordCaption = model_.recording() ? strings_.stopRecording : strings_.startRecording;
+  DrawSkinText(canvas_, skin, record, recordCaption, FittingFont(font_, recordCaption, record.width() - 6), centred);
   const MacroOptions& options = model_.store().options();
   const Rect& delays = AreaRect(MacroArea::kDelaysOption);
   DrawSkinImage(canvas_, skin, options.recordDelays ? kPaneTicked : kPane, delays.left, delays.top);
-  DrawSkinText(canvas_, skin, {292, 140, 366, 230}, strings_.recordDelays, font_,
+  QFont small = font_;
+  small.setPixelSize(std::min(font_.pixelSize(), 13));
+  small.setBold(false);
+  DrawSkinText(canvas_, skin, {292, 140, 366, 230}, strings_.recordDelays, small,
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   const Rect& loop = AreaRect(MacroArea::kLoopOption);
   DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
-  DrawSkinText(canvas_, skin, {314, 310, 396, 332}, strings_.loopTimes, font_, left);
+  DrawSkinText(canvas_, skin, {314, 310, 396, 332}, strings_.loopTimes, FittingFont(font_, strings_.loopTimes, 80),
+               left);
   update();
 }
 
@@ -235,12 +246,15 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
     case MacroManagerModel::Reply::kCloseWithOk: Ok(); return;
     case MacroManagerModel::Reply::kCloseWithCancel: reject(); return;
     case MacroManagerModel::Reply::kMoveWindow:
-      RefillMacros();
       if (windowHandle() != nullptr) windowHandle()->startSystemMove();
-      break;
+      return;
     case MacroManagerModel::Reply::kNothing: break;
   }
-  if (recordingBefore != model_.recording()) RefillEvents();
+  if (recordingBefore == model_.recording()) {
+    RefillMacros();
+  } else {
+    RefillEvents();
+  }
   OnRecordingChanged();
 }
 

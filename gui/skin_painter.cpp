@@ -1,5 +1,6 @@
 #include "gui/skin_painter.h"
 
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
@@ -79,6 +80,14 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   // named one) ends in an ellipsis rather than being cut at both sides.
   const QString shown = painter.fontMetrics().elidedText(ToQString(text), Qt::ElideRight, rect.width());
   painter.drawText(box, flags | Qt::TextSingleLine, shown);
+}
+
+QFont FittingFont(QFont font, std::string_view text, int width) {
+  const QString shown = ToQString(text);
+  while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(shown) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
 }
 
 QFont MakeFont(const FontSpec& wanted, Language language) {

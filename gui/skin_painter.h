@@ -41,6 +41,9 @@ QSize SkinImageSize(const SkinSettings& skin, std::string_view name);
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
                   const QFont& font, int flags);
 
+// The font made smaller, a pixel at a time down to 9 pixels, until the text fits the width.
+QFont FittingFont(QFont font, std::string_view text, int width);
+
 // A font of the table with the language's fallback faces behind the named one.
 QFont MakeFont(const FontSpec& wanted, Language language);
 

@@ -27,13 +27,13 @@ class MacroManagerTest : public ::testing::Test {
   MacroManagerSession session;
 };
 
-TEST_F(MacroManagerTest, AreasAreTestedInOrderAndOnlyTheRecordButtonKeepsTheWindowStill) {
+TEST_F(MacroManagerTest, AreasAreTestedInOrderAndOnlyAPressOutsideThemMovesTheWindow) {
   MacroManagerModel model = Open();
   EXPECT_EQ(model.Press(298, 394).reply, MacroManagerModel::Reply::kCloseWithOk);
   EXPECT_EQ(model.Press(407, 421).reply, MacroManagerModel::Reply::kCloseWithCancel);
   EXPECT_EQ(model.Press(427, 17).reply, MacroManagerModel::Reply::kCloseWithCancel);
   EXPECT_EQ(model.Press(200, 20).reply, MacroManagerModel::Reply::kMoveWindow);
-  EXPECT_EQ(model.Press(370, 144).reply, MacroManagerModel::Reply::kMoveWindow);
+  EXPECT_EQ(model.Press(370, 144).reply, MacroManagerModel::Reply::kNothing);
   EXPECT_TRUE(session.options.recordDelays);
   model.Press(20, 370);  // New, so that there is a macro to record into
   EXPECT_EQ(model.Press(295, 87).reply, MacroManagerModel::Reply::kNothing);
