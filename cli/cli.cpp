@@ -66,7 +66,7 @@ const std::array<CommandEntry, 11> kCommands = {{
      "                                'korvanectl keys' lists the names\n",
      true},
     {"pages", PagesCommand, "pages [--profile N | --file FILE]\n  prints the settings, key and twelve macro pages as hex bytes\n", true},
-    {"macros", MacrosCommand, "macros [--record FILE] [--encode]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n", false},
+    {"macros", MacrosCommand, "macros [--record FILE] [--encode | --store [--profile N | --file FILE]]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n  --store        put the twelve macro pages into a profile (the current one by default), so\n                 that the next upload gives them to the mouse\n", false},
     {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
     {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
     {"events", EventsCommand, "events [--count N] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n", false},

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "cli/commands.h"
 #include "cli/profile_target.h"
 #include "device/transport.h"
@@ -64,7 +66,13 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   std::string record;
   if (Status s = args.TakeOption("--record", record); !s) return s;
   const bool encode = args.TakeFlag("--encode");
+  const bool store = args.TakeFlag("--store");
+  ProfileTarget target;
+  if (store) {
+    if (Status s = TakeProfileTarget(context, args, target); !s) return s;
+  }
   if (Status s = args.RejectUnknownOptions(); !s) return s;
+  if (encode && store) return Status::Failure("macros takes --encode or --store, not both");
   if (!args.rest().empty()) return Status::Failure("macros takes no further arguments");
   // The program folder's record.ini is missing until the first macro is made, and then means no
   // macros; a file named with --record has to exist.
@@ -74,6 +82,21 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   }
 
   const IniDocument document = IniFile(path).Load();
+  if (store) {
+    // The macro pages of the profile are what the mouse plays: the same hand-over as the macro
+    // manager's OK, into the profile file, for the next upload.
+    const MacroEncoding encoded = EncodeMacroPages(document);
+    ReportEncodingChanges(context.err, path, MacroNames(document), encoded);
+    FolderLock lock;
+    if (Status s = LockProfileFolder(target, lock); !s) return s;
+    LoadedProfile profile;
+    if (Status s = LoadProfile(target, profile); !s) return s;
+    profile.config.macroData = encoded.pages;
+    if (Status s = SaveProfile(target, profile); !s) return s;
+    context.out << "stored " << std::min(MacroNames(document).size(), kMacroCount) << " macros in "
+                << target.configPath.string() << "; 'korvanectl upload' sends them to the mouse\n";
+    return Status::Ok();
+  }
   if (encode) {
     const MacroEncoding encoded = EncodeMacroPages(document);
     PrintMacroPages(context.out, encoded.pages);

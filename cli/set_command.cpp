@@ -131,6 +131,11 @@ Status SetButton(const Context& context, const ProfileTarget& target, const Args
   const std::optional<std::string> label = ApplyButtonChoice(p.config, index, choice, target.languageCode);
   if (!label) return CheckButtonChoice(choice);
   p.labels.buttonLabel[index] = *label;
+  if (choice.kind == ButtonKind::MacroKey && p.config.macroData[choice.macroNumber] == DevicePage{}) {
+    context.err << "korvanectl: note: macro " << choice.macroNumber << " (" << choice.macroName
+                << ") is empty in this profile's macro pages, so the button would play nothing; "
+                   "'korvanectl macros --store' puts record.ini's macros into the profile\n";
+  }
   return Status::Ok();
 }
 

@@ -493,6 +493,8 @@ TEST_F(MainControllerTest, TheMacroManagersPagesReachTheRecordOnlyWithOk) {
   controller->MainClickDispatcher(pages, 100, 150);
   EXPECT_EQ(controller->config().macroData, encoded);
   EXPECT_EQ(UploadsSent(sent), 0);  // nothing goes to the mouse before Save
+  controller->Save();
+  EXPECT_EQ(mouse.memory().macroPages, encoded);
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

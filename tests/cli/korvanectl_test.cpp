@@ -516,5 +516,26 @@ TEST_F(KorvanectlTest, EditsMadeAtTheSameTimeAreAllKept) {
   }
 }
 
+TEST_F(KorvanectlTest, StoredMacrosAreThePagesTheProfileSendsAndAnEmptyOneIsPointedOut) {
+  folder.WriteText("record.ini",
+                   "[Jump]\nDelayTimeSelStatus=0\nLoopTimeSelStatus=0\nMacroLoopTimes=1\nItemCount=2\n"
+                   "Item0=Space   Dn\nItem1=Space   Up\n[Fire]\nDelayTimeSelStatus=0\nLoopTimeSelStatus=0\n"
+                   "MacroLoopTimes=1\nItemCount=2\nItem0=F   Dn\nItem1=F   Up\n");
+  const Result bound = Run({"set", "button", "7", "macro", "1", "0"});
+  ASSERT_EQ(bound.exitCode, 0) << bound.err;
+  EXPECT_THAT(bound.err, HasSubstr("macro 1 (Fire) is empty in this profile's macro pages"));
+  EXPECT_THAT(bound.err, HasSubstr("korvanectl macros --store"));
+
+  const Result stored = Run({"macros", "--store"});
+  ASSERT_EQ(stored.exitCode, 0) << stored.err;
+  const std::vector<std::string> encoded = Lines(Run({"macros", "--encode"}).out);
+  const std::vector<std::string> pages = Lines(Run({"pages"}).out);
+  ASSERT_EQ(pages.size(), 14u);
+  EXPECT_EQ(std::vector<std::string>(pages.begin() + 2, pages.end()), encoded);
+  EXPECT_NE(Profile(0).macroData[1], DevicePage{});
+  EXPECT_EQ(Run({"set", "button", "7", "macro", "1", "0"}).err, "");
+  EXPECT_EQ(Run({"macros", "--encode", "--store"}).exitCode, 1);
+}
+
 }  // namespace
 }  // namespace korvane
