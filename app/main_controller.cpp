@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "app/button_assignment.h"
 #include "app/help_panel.h"
+#include "config/ini_file.h"
+#include "macro/macro_section.h"
 #include "device/upload.h"
 
 namespace korvane {
@@ -175,6 +178,12 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
   } else if (helpOpen_) {
     SetHelpOpen(false);
   }
+  // A press anywhere but on a button's row closes its open list.
+  if (click.kind == MainClick::Kind::kButtonRow) {
+    ToggleAssignmentList(click.row);
+  } else if (openList_ >= 0) {
+    CloseAssignmentList();
+  }
   if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
   if (click.kind == MainClick::Kind::kHeader && click.section == MainSection::kMacroManager) {
     // OK hands over the pages; they reach the mouse with the next Save.
@@ -238,6 +247,76 @@ Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
   }
   Repaint();
   return written;
+}
+
+void MainController::ToggleAssignmentList(int button) {
+  if (button < 0 || button >= static_cast<int>(kButtonCount)) return;
+  const bool wasOpen = openList_ == button;
+  if (openList_ >= 0) CloseAssignmentList();
+  if (wasOpen) return;
+  if (LeftButtonLocked(config_, button)) {
+    view_.ShowMessage(LeftButtonWarningText(files_.languageCode()), kLeftButtonWarningCaption);
+    return;
+  }
+  openList_ = button;
+  view_.ShowAssignmentList(button);
+}
+
+void MainController::CloseAssignmentList() {
+  openList_ = -1;
+  view_.CloseAssignmentList();
+}
+
+void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
+  ButtonChoice choice;
+  choice.kind = kind;
+  switch (StepForKind(kind)) {
+    case AssignmentStep::kSubList: return;  // completed in the sub-list
+    case AssignmentStep::kSingleKeyDialog: {
+      const std::optional<std::string> key = view_.RunSingleKeyDialog();
+      // A key without a name cannot be stored: the button keeps what it had.
+      if (!key || key->empty()) break;
+      choice.keyName = *key;
+      Assign(button, choice);
+      return;
+    }
+    case AssignmentStep::kComboKeyDialog: {
+      const std::optional<ComboKeyResult> combo = view_.RunComboKeyDialog();
+      if (!combo) break;
+      choice.modifierName = combo->modifierName;
+      choice.keyName = combo->firstKeyName;
+      choice.secondKeyName = combo->secondKeyName;
+      Assign(button, choice);
+      return;
+    }
+    case AssignmentStep::kMacroKeyDialog: {
+      const std::optional<MacroKeyResult> macro = view_.RunMacroKeyDialog(MacroNames(IniFile(files_.macroPath()).Load()));
+      if (!macro) break;
+      choice.macroNumber = macro->macroNumber;
+      choice.repeatMode = static_cast<Byte>(macro->repeatMode);
+      choice.macroName = macro->macroName;
+      Assign(button, choice);
+      return;
+    }
+    case AssignmentStep::kStore: Assign(button, choice); return;
+  }
+  CloseAssignmentList();
+  view_.RedrawButtonLabel(button);
+}
+
+void MainController::OnSubListChosen(int button, ButtonKind kind, int position) {
+  ButtonChoice choice;
+  choice.kind = kind;
+  choice.position = position;
+  Assign(button, choice);
+}
+
+void MainController::Assign(int button, const ButtonChoice& choice) {
+  if (const auto label = ApplyButtonChoice(config_, button, choice, files_.languageCode())) {
+    labels_.buttonLabel[static_cast<std::size_t>(button)] = *label;
+  }
+  CloseAssignmentList();
+  view_.RedrawButtonLabel(button);
 }
 
 void MainController::SetHelpOpen(bool open) {

@@ -9,6 +9,7 @@
 #include "config/label_file.h"
 #include "config/mouse_config.h"
 #include "config/profile_manager.h"
+#include "keys/button_catalogue.h"
 #include "config/program_folder.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
@@ -57,6 +58,12 @@ class MainController {
   // window's order, and returns the press so that the window can do what is its own (view switch,
   // headers, the window move of a press that no command takes).
   MainClick MainClickDispatcher(const MainPageState& pages, int x, int y);
+  // The assignment lists: a press on button 0-7's row opens its list (or closes it when open), unless it
+  // holds the last "Click"; a kind chosen in the list, and an item of a kind's sub-list.
+  void ToggleAssignmentList(int button);
+  void OnAssignmentChosen(int button, ButtonKind kind);
+  void OnSubListChosen(int button, ButtonKind kind, int position);
+  int openAssignmentList() const { return openList_; }
   // The profile manager's requests: import into or export from the profile at a position (it becomes
   // the current one), and closing, which writes the list (the file pairs follow their names) and loads
   // the chosen profile, asking first when the window holds unsaved edits.
@@ -95,6 +102,9 @@ class MainController {
   void StartReader();
   void ShowStageBalloon(int stage);
   void SetHelpOpen(bool open);
+  void CloseAssignmentList();
+  // Stores a choice for a button with its label, then closes the list and redraws the button's box.
+  void Assign(int button, const ButtonChoice& choice);
   void RunUpdater();
   // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name.
   void UploadAndKeep();
@@ -111,6 +121,7 @@ class MainController {
   bool saveGuard_ = false;
   bool helpOpen_ = false;
   bool profileManagerOpen_ = false;
+  int openList_ = -1;
   MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;
 };

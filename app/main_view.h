@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 #include <string_view>
 
 #include "config/config_files.h"
@@ -19,6 +21,16 @@ enum class MainTimer {
 
 // Notification servers keep a message up for exactly the time asked; shorter than this cannot be read.
 inline constexpr int kShortestReadableBalloonMs = 3000;
+
+// What the combo-key and macro-key dialogs return with OK.
+struct ComboKeyResult {
+  std::string modifierName, firstKeyName, secondKeyName;
+};
+struct MacroKeyResult {
+  int macroNumber = 0;
+  int repeatMode = 0;
+  std::string macroName;
+};
 
 // What the controller needs from the screen. CTavikDlg implements it with Qt; tests record the calls.
 // Message boxes come through MessageSink::ShowMessage.
@@ -40,6 +52,16 @@ class MainView : public MessageSink {
   virtual void OpenWebPage(std::string_view address) = 0;
   // Creates or destroys the help panel.
   virtual void ShowHelpPanel(bool shown) = 0;
+  // Opens the assignment list of button 0-7 beside its drop-down box (and highlights the button on the
+  // mouse picture); closing takes the list, its sub-list and the highlight away.
+  virtual void ShowAssignmentList(int button) = 0;
+  virtual void CloseAssignmentList() = 0;
+  // Redraws button 0-7's drop-down box with its label after a choice.
+  virtual void RedrawButtonLabel(int button) = 0;
+  // The key dialogs, run modally; nullopt when cancelled.
+  virtual std::optional<std::string> RunSingleKeyDialog() = 0;
+  virtual std::optional<ComboKeyResult> RunComboKeyDialog() = 0;
+  virtual std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) = 0;
   // Runs the macro manager modally; the twelve encoded macro pages when it closed with OK.
   virtual std::optional<MacroPages> RunMacroManager() = 0;
   // Opens the profile manager window (the controller allows one at a time).

@@ -62,6 +62,14 @@ class ConsoleView : public MainView {
   void ShowHelpPanel(bool /*shown*/) override {}
   void ShowProfileManager() override {}
   std::optional<MacroPages> RunMacroManager() override { return std::nullopt; }
+  void ShowAssignmentList(int /*button*/) override {}
+  void CloseAssignmentList() override {}
+  void RedrawButtonLabel(int /*button*/) override {}
+  std::optional<std::string> RunSingleKeyDialog() override { return std::nullopt; }
+  std::optional<ComboKeyResult> RunComboKeyDialog() override { return std::nullopt; }
+  std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& /*names*/) override {
+    return std::nullopt;
+  }
   std::optional<std::filesystem::path> ChooseProfileFile(bool /*save*/) override { return std::nullopt; }
   bool Confirm(std::string_view /*question*/, std::string_view /*caption*/) override { return false; }
   Status StartProgram(const std::filesystem::path& /*program*/) override { return Status::Ok(); }

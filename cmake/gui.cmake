@@ -47,6 +47,10 @@ if(KORVANE_BUILD_TESTS)
   add_test(NAME DesktopMacroManager
     COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/macro_manager.sh ${KORVANE_PROGRAM_DIR}
             ${CMAKE_BINARY_DIR}/desktop-artefacts/macro-manager)
+  add_test(NAME DesktopButtonAssignment
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/button_assignment.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/button-assignment)
   set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager DesktopMacroManager
+                       DesktopButtonAssignment
     PROPERTIES TIMEOUT 120 LABELS desktop)
 endif()

@@ -19,7 +19,6 @@ namespace {
 constexpr std::string_view kBackground = "/Config/Config.png";
 constexpr double kOpacity = 178.0 / 255.0;
 
-QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 
 }  // namespace
 

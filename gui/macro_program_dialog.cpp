@@ -35,7 +35,6 @@ const Rect& AreaRect(MacroArea area) {
   return kNowhere;
 }
 
-QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 
 // The normal and "-over" faces of the buttons, and their captions.
 struct ButtonFace {

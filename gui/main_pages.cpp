@@ -120,7 +120,11 @@ void MainPages::DrawButtonAssignment(int headerBottom) {
 void MainPages::DrawDropdown(int row, std::string_view image) {
   const Rect box = DropdownBoxRect(ButtonAssignmentBottom(), row);
   Draw(image, box.left, box.top);
-  Text(box, (*context_.labels)[row], kCentred);
+  // Left of the box's arrow, smaller where a long label (a combo key, a macro's name) needs it.
+  const Rect text{box.left + 2, box.top, box.right - 14, box.bottom};
+  const std::string& label = (*context_.labels)[row];
+  DrawSkinText(*context_.canvas, *context_.skin, text, label, FittingFont(context_.textFont, label, text.width()),
+               kCentred);
 }
 
 void MainPages::DrawRightColumn() {
@@ -157,6 +161,10 @@ void MainPages::DrawHotSpot(int button, bool over) {
   const HotSpot& spot = MouseHotSpot(state_.currentView(), button);
   Draw(over ? spot.overImage : spot.normalImage, spot.rect.left, spot.rect.top);
 }
+
+void MainPages::ShowChosenLabel(int row) { DrawDropdown(row, "/ButtonAssignment/DropdownBox-leave.png"); }
+
+Rect MainPages::DropdownBox(int row) const { return DropdownBoxRect(ButtonAssignmentBottom(), row); }
 
 void MainPages::HighlightButton(int button) {
   for (int n = 1; n <= static_cast<int>(kButtonCount); ++n) DrawHotSpot(n, n == button);

@@ -38,6 +38,10 @@ class MainPages {
   void ScrollTo(int thumbTop);
   // Button n (1-8) "-over" on the mouse picture of the current view, the others "-normal".
   void HighlightButton(int button);
+  // Button row 0-7's drop-down box with its label in the look of a box whose list just closed.
+  void ShowChosenLabel(int row);
+  // Where row 0-7's drop-down box is drawn now.
+  Rect DropdownBox(int row) const;
   // The pointer moved to (x, y): hover looks of the buttons and drop-down boxes.
   void PointerMoved(int x, int y);
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <string_view>
@@ -43,6 +44,8 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
 
 // The font made smaller, a pixel at a time down to 9 pixels, until the text fits the width.
 QFont FittingFont(QFont font, std::string_view text, int width);
+
+inline QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 
 // A font of the table with the language's fallback faces behind the named one.
 QFont MakeFont(const FontSpec& wanted, Language language);

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -23,10 +24,15 @@
 #include <future>
 
 #include "app/emulator_menu.h"
+#include "app/button_assignment.h"
+#include "gui/combo_dialog.h"
 #include "gui/config_dialog.h"
 #include "gui/desktop_notifications.h"
 #include "gui/help_dialog.h"
+#include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
+#include "gui/popup_list.h"
+#include "gui/single_dialog.h"
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/skin_painter.h"
@@ -236,6 +242,93 @@ std::optional<MacroPages> CTavikDlg::RunMacroManager() {
   CMacroProgramDialog dialog(this, *controller_);
   dialog.exec();
   return dialog.pages();
+}
+
+void CTavikDlg::ShowAssignmentList(int button) {
+  CloseAssignmentList();
+  if (!pages_) return;
+  listButton_ = button;
+  // The list starts at the row of its box, wherever the section has put the box.
+  const Rect box = pages_->DropdownBox(button);
+  Rect rect = AssignmentListRect(button);
+  const int shift = box.top - rect.top;
+  rect.top += shift;
+  rect.bottom += shift;
+  QStringList kinds;
+  for (const ButtonKindInfo& info : BUTTON_KINDS) kinds << ToQString(info.text.In(controller_->files().languageCode()));
+  assignmentList_ = MakePopupList(this, ToQRect(rect), font(), kinds, kAssignmentRowHeight);
+  connect(assignmentList_, &QListWidget::itemEntered, this,
+          [this](QListWidgetItem* item) { ShowSubList(assignmentList_->row(item)); });
+  connect(assignmentList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = assignmentList_->row(item);
+    ShowSubList(row);
+    controller_->OnAssignmentChosen(listButton_, static_cast<ButtonKind>(row));
+    update();
+  });
+  assignmentList_->show();
+  pages_->HighlightButton(button + 1);
+  update();
+}
+
+void CTavikDlg::ShowSubList(int row) {
+  if (subList_ != nullptr && subListRow_ == row) return;
+  delete subList_;
+  subList_ = nullptr;
+  subListRow_ = row;
+  if (assignmentList_ == nullptr || row < 0 || row >= static_cast<int>(BUTTON_KINDS.size())) return;
+  const ButtonKindInfo& info = BUTTON_KINDS[static_cast<std::size_t>(row)];
+  const QRect item = assignmentList_->visualItemRect(assignmentList_->item(row))
+                         .translated(assignmentList_->geometry().topLeft() + assignmentList_->viewport()->pos());
+  const QRect list = assignmentList_->geometry();
+  const std::optional<Rect> place = SubListRect(info.kind, {item.left(), item.top(), item.right() + 1, item.bottom() + 1},
+                                                {list.left(), list.top(), list.right() + 1, list.bottom() + 1});
+  if (!place) return;
+  QStringList entries;
+  for (const SubListItem& entry : info.subList) entries << ToQString(entry.text.In(controller_->files().languageCode()));
+  subList_ = MakePopupList(this, ToQRect(*place), font(), entries, kAssignmentRowHeight);
+  connect(subList_, &QListWidget::itemClicked, this, [this, kind = info.kind](QListWidgetItem* entry) {
+    controller_->OnSubListChosen(listButton_, kind, subList_->row(entry));
+    update();
+  });
+  subList_->show();
+}
+
+void CTavikDlg::CloseAssignmentList() {
+  // Deleted later: a list may be closing from within its own click.
+  for (QListWidget* list : {subList_, assignmentList_}) {
+    if (list != nullptr) list->deleteLater();
+  }
+  subList_ = nullptr;
+  assignmentList_ = nullptr;
+  listButton_ = -1;
+  if (pages_) pages_->HighlightButton(0);
+  update();
+}
+
+void CTavikDlg::RedrawButtonLabel(int button) {
+  if (!pages_) return;
+  pages_->ShowChosenLabel(button);
+  update();
+}
+
+std::optional<std::string> CTavikDlg::RunSingleKeyDialog() {
+  CSingleDialog dialog(this, controller_->skin(), controller_->language());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.keyName();
+}
+
+std::optional<ComboKeyResult> CTavikDlg::RunComboKeyDialog() {
+  CComboDialog dialog(this, controller_->skin(), controller_->language());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const ComboKeyModel& model = dialog.model();
+  return ComboKeyResult{model.modifierName(), model.firstKeyName(), model.secondKeyName()};
+}
+
+std::optional<MacroKeyResult> CTavikDlg::RunMacroKeyDialog(const std::vector<std::string>& macroNames) {
+  CMacroDialog dialog(this, controller_->skin(), controller_->language(), macroNames);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const MacroKeyModel& model = dialog.model();
+  return MacroKeyResult{model.macroNumber(), model.repeatMode(), model.chosenName()};
 }
 
 void CTavikDlg::ShowProfileManager() {

@@ -14,6 +14,7 @@
 #include "gui/config_dialog.h"
 #include "gui/main_pages.h"
 
+class QListWidget;
 class QMenu;
 class QSystemTrayIcon;
 class QTimer;
@@ -54,6 +55,15 @@ class CTavikDlg : public QWidget, public MainView {
   void OpenWebPage(std::string_view address) override;
   void ShowHelpPanel(bool shown) override;
   std::optional<MacroPages> RunMacroManager() override;
+  void ShowAssignmentList(int button) override;
+  void CloseAssignmentList() override;
+  void RedrawButtonLabel(int button) override;
+  std::optional<std::string> RunSingleKeyDialog() override;
+  std::optional<ComboKeyResult> RunComboKeyDialog() override;
+  std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) override;
+  // Null while no button's list is open.
+  QListWidget* assignmentList() { return assignmentList_; }
+  QListWidget* subList() { return subList_; }
   void ShowProfileManager() override;
   std::optional<std::filesystem::path> ChooseProfileFile(bool save) override;
   bool Confirm(std::string_view question, std::string_view caption) override;
@@ -78,6 +88,8 @@ class CTavikDlg : public QWidget, public MainView {
 
  private:
   QTimer* TimerFor(MainTimer timer);
+  // The sub-list of the hovered row of the open list, if its kind has one.
+  void ShowSubList(int row);
   // The emulated mouse's items, as the mouse is now.
   void AddEmulatorItems(QMenu& menu);
 
@@ -86,6 +98,10 @@ class CTavikDlg : public QWidget, public MainView {
   CGdipButton* thumb_ = nullptr;
   QSystemTrayIcon* tray_ = nullptr;
   CHelpDialog* help_ = nullptr;
+  QListWidget* assignmentList_ = nullptr;
+  QListWidget* subList_ = nullptr;
+  int subListRow_ = -1;  // the row of the open list that subList_ belongs to
+  int listButton_ = -1;
   QPointer<CConfigDialog> profileManager_;
   EmulatedMouse* emulated_ = nullptr;
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray

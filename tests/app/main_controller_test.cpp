@@ -12,6 +12,7 @@
 
 #include "app/help_panel.h"
 #include "config/ini_file.h"
+#include "keys/key_page.h"
 #include "device/emulated_mouse.h"
 #include "device/protocol.h"
 #include "support/test_folder.h"
@@ -47,6 +48,19 @@ class RecordingView : public MainView {
     return macroPages;
   }
   std::optional<MacroPages> macroPages;
+  void ShowAssignmentList(int button) override { calls.push_back("list " + std::to_string(button)); }
+  void CloseAssignmentList() override { calls.push_back("close-list"); }
+  void RedrawButtonLabel(int button) override { calls.push_back("label " + std::to_string(button)); }
+  std::optional<std::string> RunSingleKeyDialog() override { return singleKey; }
+  std::optional<ComboKeyResult> RunComboKeyDialog() override { return comboKey; }
+  std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& names) override {
+    macroNamesShown = names;
+    return macroKey;
+  }
+  std::optional<std::string> singleKey;
+  std::optional<ComboKeyResult> comboKey;
+  std::optional<MacroKeyResult> macroKey;
+  std::vector<std::string> macroNamesShown;
   std::optional<std::filesystem::path> ChooseProfileFile(bool save) override {
     calls.push_back(save ? "choose-save" : "choose-open");
     return chosenFile;
@@ -495,6 +509,61 @@ TEST_F(MainControllerTest, TheMacroManagersPagesReachTheRecordOnlyWithOk) {
   EXPECT_EQ(UploadsSent(sent), 0);  // nothing goes to the mouse before Save
   controller->Save();
   EXPECT_EQ(mouse.memory().macroPages, encoded);
+}
+
+TEST_F(MainControllerTest, TheLastClickCannotBeReassignedAndAListClosesOnItsSecondPress) {
+  Make().Start();
+  view.calls.clear();
+  controller->ToggleAssignmentList(0);  // the factory profile has one "Click", on button 1
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"message Left key must be selected!"}));
+  EXPECT_EQ(controller->openAssignmentList(), -1);
+
+  controller->config().buttonKind[2] = 0;  // now button 3 clicks too
+  view.calls.clear();
+  controller->ToggleAssignmentList(0);
+  controller->ToggleAssignmentList(0);
+  controller->ToggleAssignmentList(4);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"list 0", "close-list", "list 4"}));
+  MainPageState pages(MainPageState::ContentHeights{});
+  controller->MainClickDispatcher(pages, 600, 400);  // anywhere else closes it
+  EXPECT_EQ(controller->openAssignmentList(), -1);
+}
+
+TEST_F(MainControllerTest, DialogChoicesStoreWhatTheCatalogueSaysAndCancelChangesNothing) {
+  Make().Start();
+  MouseConfig& config = controller->config();
+  const MouseConfig before = config;
+  controller->OnAssignmentChosen(3, ButtonKind::SingleKey);  // cancelled
+  EXPECT_EQ(config, before);
+
+  view.singleKey = "A";
+  controller->OnAssignmentChosen(3, ButtonKind::SingleKey);
+  EXPECT_EQ(config.buttonKind[3], 10);
+  EXPECT_EQ(config.Arg(kSingleKeyArg, 3), 0x04);
+  EXPECT_EQ(controller->labels()[3], "Single Key-A");
+
+  view.comboKey = ComboKeyResult{"Left Ctrl", "A", "B"};
+  controller->OnAssignmentChosen(1, ButtonKind::ComboKey);
+  EXPECT_EQ(config.Arg(kComboModifierArg, 1), 0x01);
+  EXPECT_EQ(config.Arg(kComboFirstKeyArg, 1), 0x04);
+  EXPECT_EQ(config.Arg(kComboSecondKeyArg, 1), 0x05);
+  EXPECT_EQ(controller->labels()[1], "Combo Key-Left Ctrl+A+B");
+
+  folder.WriteText("record.ini", "[One]\nItemCount=0\n[Two]\nItemCount=0\n[Three]\nItemCount=0\n");
+  view.macroKey = MacroKeyResult{2, 2, "Three"};
+  controller->OnAssignmentChosen(6, ButtonKind::MacroKey);
+  EXPECT_EQ(view.macroNamesShown, (std::vector<std::string>{"One", "Two", "Three"}));
+  const ButtonEntry entry = EncodeButtonEntry(config, 6);
+  EXPECT_EQ(std::vector<Byte>(entry.begin(), entry.end()), (std::vector<Byte>{0x09, 0x02, 0x03, 0x00}));
+  EXPECT_EQ(controller->labels()[6], "Macro Key-Three");
+
+  controller->OnSubListChosen(5, ButtonKind::Multimedia, 6);  // "Volume Up"
+  EXPECT_EQ(config.Arg(kMultimediaArg, 5), 0xE9);
+  EXPECT_EQ(controller->labels()[5], "Volume Up");
+  controller->OnAssignmentChosen(7, ButtonKind::DoubleClick);
+  EXPECT_EQ(config.buttonKind[7], 5);
+  EXPECT_EQ(controller->labels()[7], "Double Click");
+  EXPECT_EQ(UploadsSent(sent), 0);  // nothing reaches the mouse before Save
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

@@ -1,4 +1,8 @@
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QImage>
 #include <QListWidget>
 #include <QKeyEvent>
@@ -8,13 +12,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "app/help_panel.h"
 #include "app/single_instance.h"
+#include "gui/combo_dialog.h"
 #include "gui/config_dialog.h"
 #include "gui/help_dialog.h"
+#include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
+#include "gui/single_dialog.h"
+#include "keys/key_page.h"
+#include "keys/button_kind.h"
 #include "macro/macro_encoding.h"
 #include "gui/tavik_dlg.h"
 #include "config/ini_file.h"
@@ -203,16 +213,17 @@ TEST_F(MainWindowTest, EnterAndEscapeLeaveTheWindowAlone) {
   EXPECT_TRUE(dlg.isVisible());
 }
 
-void PressAt(CTavikDlg& dlg, QPoint at) {
-  QMouseEvent press(QEvent::MouseButtonPress, at, dlg.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+
+void PressOn(QWidget* widget, QPoint at) {
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
-  QCoreApplication::sendEvent(&dlg, &press);
+  QCoreApplication::sendEvent(widget, &press);
 }
 
 TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
   CTavikDlg& dlg = Start();
   dlg.controller().config().dpiStage[1] = 32;
-  PressAt(dlg, {950, 619});  // Save
+  PressOn(&dlg, {950, 619});  // Save
   ConfigFileContent stored;
   ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), stored));
   EXPECT_EQ(stored.config.dpiStage[1], 32);
@@ -220,14 +231,14 @@ TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
 
   ConfigFileContent factory;
   ASSERT_TRUE(ReadConfigFile(folder.File("config.bin"), factory));
-  PressAt(dlg, {820, 619});  // Reset
+  PressOn(&dlg, {820, 619});  // Reset
   EXPECT_EQ(dlg.controller().config().dpiStage, factory.config.dpiStage);
   ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), stored));
   EXPECT_EQ(stored.config.dpiStage, factory.config.dpiStage);
 
   sent.clear();
   dlg.controller().config().dpiStage[2] = 70;
-  PressAt(dlg, {880, 619});  // Cancel
+  PressOn(&dlg, {880, 619});  // Cancel
   EXPECT_TRUE(!dlg.isVisible() || dlg.isMinimized());  // minimised where there is no tray
   EXPECT_EQ(dlg.controller().config(), dlg.controller().savedConfig());
   EXPECT_TRUE(sent.empty());
@@ -235,15 +246,15 @@ TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
 
 TEST_F(MainWindowTest, HelpOpensOnItsButtonAndClosesOnTheNextPressWhichGoesOnToItsCommand) {
   CTavikDlg& dlg = Start();
-  PressAt(dlg, {944, 12});
+  PressOn(&dlg, {944, 12});
   ASSERT_NE(dlg.helpPanel(), nullptr);
   EXPECT_EQ(dlg.helpPanel()->geometry(), QRect(786, 25, 166, 77));
   EXPECT_FALSE(dlg.helpPanel()->canvas().isNull());
-  PressAt(dlg, {944, 12});
+  PressOn(&dlg, {944, 12});
   EXPECT_EQ(dlg.helpPanel(), nullptr);
 
-  PressAt(dlg, {944, 12});
-  PressAt(dlg, {530, 540});  // the Top view switch
+  PressOn(&dlg, {944, 12});
+  PressOn(&dlg, {530, 540});  // the Top view switch
   EXPECT_EQ(dlg.helpPanel(), nullptr);
   EXPECT_EQ(dlg.pages()->state().currentView(), kTopView);
 }
@@ -256,7 +267,7 @@ TEST_F(MainWindowTest, UpdateStartsTheUpdaterWithoutWaitingForIt) {
   folder.WriteText(fs::relative(updater, folder.path()).string(),
                    "#!/bin/sh\ntouch '" + started.string() + "'\nsleep 3\ntouch '" + finished.string() + "' 2>/dev/null\n");
   fs::permissions(updater, fs::perms::owner_all);
-  PressAt(dlg, {944, 12});
+  PressOn(&dlg, {944, 12});
   ASSERT_NE(dlg.helpPanel(), nullptr);
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(80, 37), dlg.helpPanel()->mapToGlobal(QPointF(80, 37)),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -266,18 +277,13 @@ TEST_F(MainWindowTest, UpdateStartsTheUpdaterWithoutWaitingForIt) {
   EXPECT_FALSE(fs::exists(finished));  // the press came back while the updater still runs
 }
 
-void PressOn(QWidget* widget, QPoint at) {
-  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &press);
-}
 
 TEST_F(MainWindowTest, ConfigOpensTheProfileManagerOnceAndClosingWritesTheList) {
   CTavikDlg& dlg = Start();
-  PressAt(dlg, {50, 619});
+  PressOn(&dlg, {50, 619});
   CConfigDialog* manager = dlg.profileManager();
   ASSERT_NE(manager, nullptr);
-  PressAt(dlg, {50, 619});
+  PressOn(&dlg, {50, 619});
   EXPECT_EQ(dlg.profileManager(), manager);  // one at a time
   EXPECT_EQ(manager->size(), QSize(263, 598));
   ASSERT_NE(manager->list(), nullptr);
@@ -335,6 +341,167 @@ TEST_F(MainWindowTest, TheMacroManagerRecordsKeysFromItsOwnKeyEventsAndOkEncodes
   ASSERT_TRUE(manager.pages());
   EXPECT_EQ(*manager.pages(), EncodeMacroPages(IniFile(folder.File("record.ini")).Load()).pages);
   EXPECT_NE((*manager.pages())[0], DevicePage{});
+}
+
+// Runs `act` on the modal window of type W as soon as it is open (from within its own event loop).
+template <typename W>
+void WhenModal(std::function<void(W&)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+    if (auto* modal = dynamic_cast<W*>(QApplication::activeModalWidget())) {
+      poll->deleteLater();
+      act(*modal);
+    }
+  });
+  poll->start(10);
+}
+
+// Releases the left button on a row of a list, as a click on it ends.
+void ClickRow(QListWidget* list, const QString& text) {
+  const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+  ASSERT_EQ(found.size(), 1) << text.toStdString();
+  const QPoint at = list->visualItemRect(found.front()).center();
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list->viewport(), &event);
+  }
+}
+
+constexpr QPoint kButtonAssignmentHeader{100, 117};
+QPoint DropdownOf(int button) { return {185, 162 + 20 * button}; }  // 0-7
+constexpr QPoint kDialogOk{279, 262};
+constexpr QPoint kDialogCancel{343, 262};
+
+TEST_F(MainWindowTest, TheSingleKeyDialogNamesTheLastKeyAndNoKeyClosesIt) {
+  CTavikDlg& dlg = Start();
+  CSingleDialog dialog(&dlg, dlg.controller().skin(), dlg.controller().language());
+  dialog.show();
+  ASSERT_TRUE(dialog.loaded());
+  EXPECT_EQ(QWidget::keyboardGrabber(), &dialog);
+  SendKey(&dialog, QEvent::KeyPress, Qt::Key_Shift, 0xFFE1);
+  EXPECT_EQ(dialog.keyName(), "Shift");
+  SendKey(&dialog, QEvent::KeyPress, Qt::Key_Control, 0xFFE4);
+  EXPECT_EQ(dialog.keyName(), "Right Ctrl");
+  SendKey(&dialog, QEvent::KeyPress, Qt::Key_A, 0x61);
+  SendKey(&dialog, QEvent::KeyPress, Qt::Key_B, 0x62);
+  EXPECT_EQ(dialog.keyName(), "B");
+  SendKey(&dialog, QEvent::KeyPress, Qt::Key_C, 0x63, true);  // auto-repeat is not a press
+  EXPECT_EQ(dialog.keyName(), "B");
+  for (const auto& [key, keysym] : {std::pair{Qt::Key_Return, 0xFF0Du}, {Qt::Key_Escape, 0xFF1Bu}, {Qt::Key_F1, 0xFFBEu}}) {
+    SendKey(&dialog, QEvent::KeyPress, key, keysym);
+    SendKey(&dialog, QEvent::KeyRelease, key, keysym);
+    EXPECT_TRUE(dialog.isVisible()) << keysym;
+  }
+  EXPECT_EQ(dialog.keyName(), "F1");
+  PressOn(&dialog, {360, 14});  // ×
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+}
+
+TEST_F(MainWindowTest, AComboChosenFromButtonTwosListIsStoredWithItsLabel) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, kButtonAssignmentHeader);
+  PressOn(&dlg, DropdownOf(1));
+  ASSERT_NE(dlg.assignmentList(), nullptr);
+  EXPECT_EQ(dlg.assignmentList()->geometry().top(), DropdownOf(1).y() - 8);
+  WhenModal<CComboDialog>([](CComboDialog& combo) {
+    PressOn(&combo, {90, 77});  // the modifier box
+    QListWidget* modifiers = combo.findChild<QListWidget*>();
+    ASSERT_NE(modifiers, nullptr);
+    ClickRow(modifiers, "Left Ctrl");
+    const QList<QLineEdit*> boxes = combo.findChildren<QLineEdit*>();
+    ASSERT_EQ(boxes.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+      boxes[i]->setFocus();
+      QFocusEvent focus(QEvent::FocusIn);
+      QCoreApplication::sendEvent(boxes[i], &focus);
+      SendKey(boxes[i], QEvent::KeyPress, i == 0 ? Qt::Key_A : Qt::Key_B, i == 0 ? 0x61 : 0x62);
+    }
+    PressOn(&combo, kDialogOk);
+  });
+  ClickRow(dlg.assignmentList(), "Combo Key");
+  const MouseConfig& config = dlg.controller().config();
+  EXPECT_EQ(config.Arg(kComboModifierArg, 1), 0x01);
+  EXPECT_EQ(config.Arg(kComboFirstKeyArg, 1), 0x04);
+  EXPECT_EQ(config.Arg(kComboSecondKeyArg, 1), 0x05);
+  EXPECT_EQ(dlg.controller().labels()[1], "Combo Key-Left Ctrl+A+B");
+  EXPECT_EQ(dlg.assignmentList(), nullptr);
+}
+
+TEST_F(MainWindowTest, CancelLeavesTheButtonAsItWasAndTheLastClickIsRefused) {
+  CTavikDlg& dlg = Start();
+  const MouseConfig before = dlg.controller().config();
+  PressOn(&dlg, kButtonAssignmentHeader);
+  PressOn(&dlg, DropdownOf(3));
+  WhenModal<CSingleDialog>([](CSingleDialog& single) {
+    SendKey(&single, QEvent::KeyPress, Qt::Key_A, 0x61);
+    PressOn(&single, kDialogCancel);
+  });
+  ClickRow(dlg.assignmentList(), "Single Key");
+  EXPECT_EQ(dlg.controller().config(), before);
+
+  std::string warning;
+  WhenModal<QMessageBox>([&warning](QMessageBox& box) {
+    warning = box.text().toStdString();
+    box.accept();
+  });
+  PressOn(&dlg, DropdownOf(0));  // button 1 holds the only "Click"
+  EXPECT_EQ(warning, "Left key must be selected!");
+  EXPECT_EQ(dlg.assignmentList(), nullptr);
+}
+
+TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWithoutMacros) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, kButtonAssignmentHeader);
+  std::string refusal;
+  WhenModal<CMacroDialog>([&refusal](CMacroDialog& macro) {
+    WhenModal<QMessageBox>([&refusal](QMessageBox& box) {
+      refusal = box.text().toStdString();
+      box.accept();
+    });
+    PressOn(&macro, kDialogOk);  // record.ini has no macro yet
+    EXPECT_TRUE(macro.isVisible());
+    PressOn(&macro, kDialogCancel);
+  });
+  PressOn(&dlg, DropdownOf(6));
+  ClickRow(dlg.assignmentList(), "Macro Key");
+  EXPECT_NE(refusal.find("Macro Manager"), std::string::npos) << refusal;
+  EXPECT_EQ(dlg.controller().config().buttonKind[6], 3);
+
+  folder.WriteText("record.ini", "[One]\nItemCount=0\n[Two]\nItemCount=0\n[Three]\nItemCount=0\n");
+  WhenModal<CMacroDialog>([](CMacroDialog& macro) {
+    PressOn(&macro, {100, 136});  // the macro name box
+    ClickRow(macro.findChild<QListWidget*>(), "Three");
+    PressOn(&macro, {228, 186});  // the third repeat mode
+    PressOn(&macro, kDialogOk);
+  });
+  PressOn(&dlg, DropdownOf(6));
+  ClickRow(dlg.assignmentList(), "Macro Key");
+  const ButtonEntry entry = EncodeButtonEntry(dlg.controller().config(), 6);
+  EXPECT_EQ(std::vector<Byte>(entry.begin(), entry.end()), (std::vector<Byte>{0x09, 0x02, 0x03, 0x00}));
+  EXPECT_EQ(dlg.controller().labels()[6], "Macro Key-Three");
+}
+
+TEST_F(MainWindowTest, SubListsOpenOnHoverAndStoreTheCataloguesByte) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, kButtonAssignmentHeader);
+  for (const ButtonKindInfo& info : BUTTON_KINDS) {
+    if (info.subList.empty()) continue;
+    for (std::size_t position = 0; position < info.subList.size(); ++position) {
+      PressOn(&dlg, DropdownOf(5));
+      QListWidget* list = dlg.assignmentList();
+      ASSERT_NE(list, nullptr);
+      emit list->itemEntered(list->item(static_cast<int>(info.kind)));
+      ASSERT_NE(dlg.subList(), nullptr) << info.token;
+      EXPECT_EQ(dlg.subList()->count(), static_cast<int>(info.subList.size()));
+      ClickRow(dlg.subList(), QString::fromUtf8(info.subList[position].text.English().data(),
+                                                static_cast<int>(info.subList[position].text.English().size())));
+      EXPECT_EQ(dlg.controller().config().buttonKind[5], static_cast<Byte>(info.kind)) << info.token;
+      EXPECT_EQ(dlg.controller().config().Arg(info.subListArg, 5), info.subList[position].stored) << info.token;
+      EXPECT_EQ(dlg.assignmentList(), nullptr);
+    }
+  }
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {

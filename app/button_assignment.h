@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "keys/button_catalogue.h"
+#include "ui/rect.h"
+
+namespace korvane {
+
+// The assignment lists of the Button Assignment section: one list of the fourteen kinds beside the
+// drop-down box of a button, and the sub-list of a kind that needs a further choice.
+Rect AssignmentListRect(int button);  // button 0-7
+inline constexpr int kAssignmentRowHeight = 16;
+// The sub-list of a kind (2, 6, 7, 8 or 9) for a hovered item of the list; nullopt for other kinds.
+std::optional<Rect> SubListRect(ButtonKind kind, const Rect& item, const Rect& list);
+
+// What choosing a kind in a list asks for next.
+enum class AssignmentStep { kSubList, kSingleKeyDialog, kComboKeyDialog, kMacroKeyDialog, kStore };
+AssignmentStep StepForKind(ButtonKind kind);
+
+}  // namespace korvane

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/rect.h"
+
+namespace korvane {
+
+// The three small key dialogs (single key, combo key, macro key) share their size and buttons.
+inline constexpr Rect kKeyDialogClose{352, 6, 370, 24};
+inline constexpr Rect kKeyDialogOk{250, 250, 308, 275};
+inline constexpr Rect kKeyDialogCancel{314, 250, 372, 275};
+
+enum class KeyDialogButton { kOk, kCancel, kClose, kNone };
+KeyDialogButton KeyDialogButtonAt(int x, int y);
+
+// Names are kept as the key tables name them, at most 31 characters.
+std::string KeyNameForDialog(std::string_view name);
+
+// CSingleDialog: the name of the last key touched.
+struct SingleKeyModel {
+  static constexpr Rect kPromptRect{34, 103, 180, 123};
+  static constexpr Rect kKeyNameRect{74, 129, 150, 143};
+
+  std::string keyName;
+  void OnKey(std::string_view name) { keyName = KeyNameForDialog(name); }
+};
+
+// CComboDialog: a modifier from its list and two keys, each captured into the key box that has the focus.
+class ComboKeyModel {
+ public:
+  static constexpr Rect kModifierNameRect{50, 70, 116, 84};
+  static constexpr Rect kModifierBoxRect{50, 70, 132, 84};
+  static constexpr Rect kModifierListRect{50, 87, 132, 227};
+  static constexpr Rect kFirstKeyRect{50, 120, 131, 134};
+  static constexpr Rect kSecondKeyRect{50, 170, 131, 184};
+  enum class Focus { kNone, kFirstKey, kSecondKey };
+
+  // A left press in the dialog (outside the list's own rows): closes or toggles the modifier list, and
+  // says which of OK, Cancel and close it hit.
+  KeyDialogButton Press(int x, int y);
+  // The key boxes take the focus from the window, not from this model.
+  void SetFocus(Focus focus) { focus_ = listOpen_ ? Focus::kNone : focus; }
+  void ChooseModifier(int position);
+  void OnKey(std::string_view name);
+
+  bool listOpen() const { return listOpen_; }
+  Focus focus() const { return focus_; }
+  const std::string& modifierName() const { return modifierName_; }
+  const std::string& firstKeyName() const { return firstKeyName_; }
+  const std::string& secondKeyName() const { return secondKeyName_; }
+
+ private:
+  bool listOpen_ = false;
+  Focus focus_ = Focus::kNone;
+  std::string modifierName_, firstKeyName_, secondKeyName_;
+};
+
+// CMacroDialog: one macro of record.ini and a repeat mode.
+class MacroKeyModel {
+ public:
+  static constexpr Rect kNameRect{42, 128, 136, 144};
+  static constexpr Rect kBoxRect{42, 128, 151, 144};
+  static constexpr Rect kListRect{42, 146, 151, 286};
+  static constexpr Rect kPromptRect{12, 112, 181, 128};
+  static constexpr std::array<Rect, 3> kModeBoxes = {{{220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}}};
+  static constexpr std::array<Rect, 3> kModeLabels = {
+      {{237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}}};
+
+  // The section names of record.ini, in file order.
+  explicit MacroKeyModel(std::vector<std::string> macroNames) : names_(std::move(macroNames)) {}
+
+  KeyDialogButton Press(int x, int y);
+  void Choose(int row);
+  // Why OK cannot end the dialog, or empty when it can: a button cannot play a macro that does not exist.
+  std::string OkRefusal() const;
+
+  const std::vector<std::string>& names() const { return names_; }
+  bool listOpen() const { return listOpen_; }
+  int macroNumber() const { return macroNumber_; }
+  const std::string& chosenName() const { return chosenName_; }
+  int repeatMode() const { return repeatMode_; }
+
+ private:
+  std::vector<std::string> names_;
+  bool listOpen_ = false;
+  int macroNumber_ = 0;
+  std::string chosenName_;
+  int repeatMode_ = 0;
+};
+
+}  // namespace korvane

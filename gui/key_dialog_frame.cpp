@@ -1,0 +1,134 @@
+#include "gui/key_dialog_frame.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "gui/popup_list.h"
+#include "gui/skin_painter.h"
+#include "text/strings.h"
+
+namespace korvane {
+
+namespace {
+
+constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";
+constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
+
+}  // namespace
+
+CKeyDialogFrame::CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const Face& face, const QFont& font)
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), skin_(skin), font_(font), face_(face) {
+  setMouseTracking(true);
+  background_ = MakeCanvas(skin, face.background);
+  if (background_.isNull()) {
+    // The dialog still opens, without capturing, and OK, Cancel and close still end it.
+    QMessageBox::warning(owner, ToQString(kErrorCaption), ToQString(face.backgroundFailed));
+    setFixedSize(kKeyDialogCancel.right + 20, kKeyDialogCancel.bottom + 13);
+    return;
+  }
+  setFixedSize(background_.size());
+  qApp->installEventFilter(this);
+}
+
+CKeyDialogFrame::~CKeyDialogFrame() {
+  qApp->removeEventFilter(this);
+  if (grabbing_) releaseKeyboard();
+}
+
+void CKeyDialogFrame::Redraw() {
+  if (background_.isNull()) return;
+  canvas_ = background_.copy();
+  const auto button = [&](KeyDialogButton which, const Rect& rect, std::string_view caption) {
+    DrawSkinImage(canvas_, skin_, hovered_ == which ? kButtonOver : kButtonNormal, rect.left, rect.top);
+    DrawSkinText(canvas_, skin_, rect, caption, FittingFont(font_, caption, rect.width() - 4), Qt::AlignCenter);
+  };
+  DrawSkinImage(canvas_, skin_, hovered_ == KeyDialogButton::kClose ? "/button-close-over.png" : "/button-close-normal.png",
+                kKeyDialogClose.left, kKeyDialogClose.top);
+  button(KeyDialogButton::kOk, kKeyDialogOk, face_.ok);
+  button(KeyDialogButton::kCancel, kKeyDialogCancel, face_.cancel);
+  DrawFace();
+  update();
+}
+
+void CKeyDialogFrame::SyncList(bool open, const Rect& rect, const QStringList& rows, int rowHeight,
+                               std::function<void(int)> choose) {
+  if (open && list_ == nullptr) {
+    list_ = MakePopupList(this, ToQRect(rect), font_, rows, rowHeight);
+    connect(list_, &QListWidget::itemClicked, this, [this, choose = std::move(choose)](QListWidgetItem* item) {
+      choose(list_->row(item));
+      Redraw();
+    });
+    list_->show();
+  } else if (!open && list_ != nullptr) {
+    // Deleted later: the list may be closing from within its own click.
+    list_->deleteLater();
+    list_ = nullptr;
+  }
+}
+
+bool CKeyDialogFrame::PressButton(KeyDialogButton button) {
+  switch (button) {
+    case KeyDialogButton::kOk: accept(); return true;
+    case KeyDialogButton::kCancel:
+    case KeyDialogButton::kClose: reject(); return true;
+    case KeyDialogButton::kNone: return false;
+  }
+  return false;
+}
+
+void CKeyDialogFrame::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  if (canvas_.isNull()) {
+    painter.fillRect(rect(), QColor(40, 40, 40));
+    return;
+  }
+  painter.drawImage(event->rect(), canvas_, event->rect());
+}
+
+void CKeyDialogFrame::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  const KeyDialogButton over = KeyDialogButtonAt(at.x(), at.y());
+  if (over == hovered_) return;
+  hovered_ = over;
+  Redraw();
+}
+
+void CKeyDialogFrame::leaveEvent(QEvent*) {
+  if (hovered_ == KeyDialogButton::kNone) return;
+  hovered_ = KeyDialogButton::kNone;
+  Redraw();
+}
+
+void CKeyDialogFrame::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  Redraw();
+  // Keys such as Alt+F4, Super or Print are names to capture here, not commands for the desktop.
+  if (loaded() && !grabbing_) {
+    grabKeyboard();
+    grabbing_ = true;
+  }
+}
+
+void CKeyDialogFrame::done(int result) {
+  if (grabbing_) {
+    releaseKeyboard();
+    grabbing_ = false;
+  }
+  QDialog::done(result);
+}
+
+bool CKeyDialogFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (!key->isAutoRepeat()) OnKey(key->nativeVirtualKey());
+  // Every key is taken by the capture: none edits a box, confirms, cancels or asks for help.
+  return true;
+}
+
+}  // namespace korvane

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+#include <QImage>
+#include <QStringList>
+#include <functional>
+#include <string_view>
+
+#include "app/key_dialogs.h"
+#include "ui/skin_settings.h"
+
+class QListWidget;
+
+namespace korvane {
+
+// What the three small key dialogs share: the background, the close, OK and Cancel buttons with their
+// hover looks on one canvas, keys taken from the dialog's own key events (with the keyboard grabbed,
+// so that desktop shortcuts are captured as names), and Enter, Escape and F1 never closing it.
+class CKeyDialogFrame : public QDialog {
+ public:
+  struct Face {
+    std::string_view background;
+    std::string_view backgroundFailed;  // the message when the background cannot be loaded
+    std::string_view ok, cancel;
+  };
+  CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const Face& face, const QFont& font);
+  ~CKeyDialogFrame() override;
+
+  bool loaded() const { return !background_.isNull(); }
+  const QImage& canvas() const { return canvas_; }
+
+ protected:
+  // The dialog's own drawing over the shared face.
+  virtual void DrawFace() {}
+  // A key pressed or released in the dialog, by its keysym. Auto-repeat does not come here.
+  virtual void OnKey(quint32 keysym) = 0;
+  // OK, Cancel and close; true when the press was on one of them.
+  bool PressButton(KeyDialogButton button);
+  void Redraw();
+  // Opens the dialog's drop-down list (modifiers, macro names) when `open` and it is closed, closes it
+  // when not; a click on a row calls `choose` with the row, then redraws.
+  void SyncList(bool open, const Rect& rect, const QStringList& rows, int rowHeight, std::function<void(int)> choose);
+
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+  const SkinSettings& skin_;
+  QFont font_;
+  QImage canvas_;
+  QListWidget* list_ = nullptr;
+
+ private:
+  Face face_;
+  QImage background_;
+  KeyDialogButton hovered_ = KeyDialogButton::kNone;
+  bool grabbing_ = false;
+};
+
+}  // namespace korvane

@@ -1,0 +1,68 @@
+#include "gui/macro_dialog.h"
+
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "gui/skin_painter.h"
+
+namespace korvane {
+
+CMacroDialog::CMacroDialog(QWidget* owner, const SkinSettings& skin, Language language,
+                           std::vector<std::string> macroNames)
+    : CKeyDialogFrame(owner, skin,
+                      {"/macro-key.png", MacroKeyStringsFor(language).backgroundLoadFailed,
+                       MacroKeyStringsFor(language).ok, MacroKeyStringsFor(language).cancel},
+                      MakeFont(FontsFor(language).dialog, language)),
+      strings_(MacroKeyStringsFor(language)),
+      model_(std::move(macroNames)) {
+  setWindowTitle(QStringLiteral("Macro Key"));
+}
+
+void CMacroDialog::DrawFace() {
+  QPainter painter(&canvas_);
+  painter.setFont(font_);
+  painter.setPen(Qt::white);
+  painter.drawText(ToQRect(MacroKeyModel::kPromptRect), Qt::AlignLeft | Qt::AlignVCenter,
+                   ToQString(strings_.selectMacroPrompt));
+  painter.end();
+  DrawSkinText(canvas_, skin_, MacroKeyModel::kNameRect, model_.chosenName(), font_, Qt::AlignCenter);
+  QFont small = font_;
+  small.setPixelSize(std::min(font_.pixelSize(), 12));
+  for (int mode = 0; mode < static_cast<int>(MacroKeyModel::kModeBoxes.size()); ++mode) {
+    const Rect& box = MacroKeyModel::kModeBoxes[mode];
+    DrawSkinImage(canvas_, skin_, mode == model_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", box.left, box.top);
+    DrawSkinText(canvas_, skin_, MacroKeyModel::kModeLabels[mode], strings_.repeatMode[mode], small,
+                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+  }
+}
+
+void CMacroDialog::SyncList() {
+  QStringList names;
+  for (const std::string& name : model_.names()) names << QString::fromStdString(name);
+  CKeyDialogFrame::SyncList(model_.listOpen(), MacroKeyModel::kListRect, names, 16, [this](int row) {
+    model_.Choose(row);
+    SyncList();
+  });
+}
+
+void CMacroDialog::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPoint at = event->position().toPoint();
+  const KeyDialogButton button = model_.Press(at.x(), at.y());
+  SyncList();
+  Redraw();
+  PressButton(button);
+}
+
+void CMacroDialog::accept() {
+  // A button given a macro that does not exist would play nothing: say what to do instead.
+  if (const std::string refusal = model_.OkRefusal(); !refusal.empty()) {
+    QMessageBox::information(this, windowTitle(), QString::fromStdString(refusal));
+    return;
+  }
+  CKeyDialogFrame::accept();
+}
+
+}  // namespace korvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/key_dialogs.h"
+#include "gui/key_dialog_frame.h"
+#include "text/strings.h"
+
+namespace korvane {
+
+// "Single Key": the name of the last key touched, shown under the prompt.
+class CSingleDialog : public CKeyDialogFrame {
+ public:
+  CSingleDialog(QWidget* owner, const SkinSettings& skin, Language language);
+  const std::string& keyName() const { return model_.keyName; }
+
+ protected:
+  void DrawFace() override;
+  void OnKey(quint32 keysym) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  const SingleKeyStrings& strings_;
+  SingleKeyModel model_;
+};
+
+}  // namespace korvane
