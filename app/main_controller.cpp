@@ -271,7 +271,10 @@ void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
   ButtonChoice choice;
   choice.kind = kind;
   switch (StepForKind(kind)) {
-    case AssignmentStep::kSubList: return;  // completed in the sub-list
+    case AssignmentStep::kSubList:
+      // Completed in the sub-list, which stays with the list.
+      view_.RedrawButtonLabel(button);
+      return;
     case AssignmentStep::kSingleKeyDialog: {
       const std::optional<std::string> key = view_.RunSingleKeyDialog();
       // A key without a name cannot be stored: the button keeps what it had.
