@@ -185,6 +185,7 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
     CloseAssignmentList();
   }
   if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
+  if (click.kind == MainClick::Kind::kPanel) PressPanel(*click.panel, x, y);
   if (click.kind == MainClick::Kind::kHeader && click.section == MainSection::kMacroManager) {
     // OK hands over the pages; they reach the mouse with the next Save.
     if (std::optional<MacroPages> pages = view_.RunMacroManager()) config_.macroData = *pages;
@@ -320,6 +321,35 @@ void MainController::Assign(int button, const ButtonChoice& choice) {
   }
   CloseAssignmentList();
   view_.RedrawButtonLabel(button);
+}
+
+void MainController::PressPanel(const PanelHit& hit, int x, int y) {
+  // Edits stay in the record; they reach the mouse with Save.
+  switch (PressPanelControl(hit.section, hit.control, x, y, config_)) {
+    case PanelEffect::kNothing: return;
+    case PanelEffect::kChooseColour: {
+      const int stage = hit.control.index;
+      const std::optional<StageColour> chosen = view_.ChooseStageColour(stage, StageColourOf(config_, stage));
+      if (!chosen) return;
+      StoreStageColour(config_, stage, chosen->red, chosen->green, chosen->blue);
+      break;
+    }
+    case PanelEffect::kStored: break;
+  }
+  view_.RedrawPanels();
+}
+
+std::string MainController::OnStageBoxText(int stage, std::string_view text) {
+  const int cpi = CorrectedStageCpi(text);
+  config_.dpiStage[static_cast<std::size_t>(stage)] = static_cast<Byte>(cpi / 50);
+  view_.RedrawPanels();
+  return std::to_string(cpi);
+}
+
+std::string MainController::OnScrollLinesText(std::string_view text) {
+  config_.scrollLines = static_cast<Byte>(CorrectedScrollLines(text));
+  view_.RedrawPanels();
+  return std::to_string(config_.scrollLines);
 }
 
 void MainController::SetHelpOpen(bool open) {

@@ -64,6 +64,10 @@ class MainController {
   void OnAssignmentChosen(int button, ButtonKind kind);
   void OnSubListChosen(int button, ButtonKind kind, int position);
   int openAssignmentList() const { return openList_; }
+  // A stage's or the scroll lines' number box gave up its text (Enter, leaving it, a paste): the value
+  // it corrects to is stored, and the text the box shows then comes back.
+  std::string OnStageBoxText(int stage, std::string_view text);
+  std::string OnScrollLinesText(std::string_view text);
   // The profile manager's requests: import into or export from the profile at a position (it becomes
   // the current one), and closing, which writes the list (the file pairs follow their names) and loads
   // the chosen profile, asking first when the window holds unsaved edits.
@@ -82,6 +86,7 @@ class MainController {
   void Shutdown();
 
   MouseConfig& config() { return config_; }
+  const MouseConfig& config() const { return config_; }
   const MouseConfig& savedConfig() const { return savedConfig_; }
   const ButtonLabels& labels() const { return labels_.buttonLabel; }
   const SkinSettings& skin() const { return skin_; }
@@ -97,6 +102,7 @@ class MainController {
   void setSaveGuard(bool guard) { saveGuard_ = guard; }
 
  private:
+  void PressPanel(const PanelHit& hit, int x, int y);
   // The full repaint, with the first-run labels.
   void Repaint();
   void StartReader();

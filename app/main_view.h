@@ -9,6 +9,7 @@
 
 #include "config/config_files.h"
 #include "macro/macro_encoding.h"
+#include "ui/setting_panels.h"
 
 namespace korvane {
 
@@ -62,6 +63,10 @@ class MainView : public MessageSink {
   virtual std::optional<std::string> RunSingleKeyDialog() = 0;
   virtual std::optional<ComboKeyResult> RunComboKeyDialog() = 0;
   virtual std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) = 0;
+  // Draws the open setting panels again from the record, with their number boxes.
+  virtual void RedrawPanels() = 0;
+  // The colour chooser for stage 0-3, opened on its colour; nullopt when cancelled.
+  virtual std::optional<StageColour> ChooseStageColour(int stage, StageColour current) = 0;
   // Runs the macro manager modally; the twelve encoded macro pages when it closed with OK.
   virtual std::optional<MacroPages> RunMacroManager() = 0;
   // Opens the profile manager window (the controller allows one at a time).

@@ -65,6 +65,8 @@ class ConsoleView : public MainView {
   void ShowAssignmentList(int /*button*/) override {}
   void CloseAssignmentList() override {}
   void RedrawButtonLabel(int /*button*/) override {}
+  void RedrawPanels() override {}
+  std::optional<StageColour> ChooseStageColour(int /*stage*/, StageColour /*current*/) override { return std::nullopt; }
   std::optional<std::string> RunSingleKeyDialog() override { return std::nullopt; }
   std::optional<ComboKeyResult> RunComboKeyDialog() override { return std::nullopt; }
   std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& /*names*/) override {

@@ -50,7 +50,10 @@ if(KORVANE_BUILD_TESTS)
   add_test(NAME DesktopButtonAssignment
     COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/button_assignment.sh ${KORVANE_PROGRAM_DIR}
             ${CMAKE_BINARY_DIR}/desktop-artefacts/button-assignment)
+  add_test(NAME DesktopSettingPanels
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/setting_panels.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/setting-panels)
   set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager DesktopMacroManager
-                       DesktopButtonAssignment
+                       DesktopButtonAssignment DesktopSettingPanels
     PROPERTIES TIMEOUT 120 LABELS desktop)
 endif()

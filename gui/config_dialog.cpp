@@ -124,10 +124,12 @@ void CConfigDialog::mousePressEvent(QMouseEvent* event) {
   } else if (kNewRect.Contains(at.x(), at.y()) && list_ != nullptr) {
     Refuse(model_.New());
     Refill();
-  } else if (windowHandle() != nullptr) {
-    windowHandle()->startSystemMove();
+  } else {
+    move_.Press(event);
   }
 }
+
+void CConfigDialog::mouseMoveEvent(QMouseEvent* event) { move_.Moved(this, event); }
 
 void CConfigDialog::keyPressEvent(QKeyEvent* event) {
   // Enter must not end the window.

@@ -5,6 +5,7 @@
 
 #include "app/main_controller.h"
 #include "config/profile_manager.h"
+#include "gui/window_move.h"
 
 class QListWidget;
 
@@ -29,10 +30,12 @@ class CConfigDialog : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  PendingWindowMove move_;
   void Refill();
   void Refuse(ProfileManagerModel::Outcome outcome);
   void ShowMenu(const QPoint& at);

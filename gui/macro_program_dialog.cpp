@@ -245,7 +245,7 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
     case MacroManagerModel::Reply::kCloseWithOk: Ok(); return;
     case MacroManagerModel::Reply::kCloseWithCancel: reject(); return;
     case MacroManagerModel::Reply::kMoveWindow:
-      if (windowHandle() != nullptr) windowHandle()->startSystemMove();
+      move_.Press(event);
       return;
     case MacroManagerModel::Reply::kNothing: break;
   }
@@ -258,6 +258,7 @@ void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
 }
 
 void CMacroProgramDialog::mouseMoveEvent(QMouseEvent* event) {
+  if (move_.Moved(this, event)) return;
   const QPoint at = event->position().toPoint();
   const MacroArea area = MacroAreaAt(at.x(), at.y());
   if (area == hovered_) return;

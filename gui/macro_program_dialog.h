@@ -7,6 +7,7 @@
 
 #include "app/macro_manager.h"
 #include "app/main_controller.h"
+#include "gui/window_move.h"
 
 class QLineEdit;
 class QListWidget;
@@ -38,6 +39,7 @@ class CMacroProgramDialog : public QDialog {
   void reject() override;
 
  private:
+  PendingWindowMove move_;
   void Redraw();
   void RefillMacros();
   void RefillEvents();

@@ -1,6 +1,9 @@
 #include "gui/main_pages.h"
 
+#include <QPainter>
+
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
@@ -34,8 +37,11 @@ bool MainPages::Draw(std::string_view name, int x, int y) {
   return DrawSkinImage(*context_.canvas, *context_.skin, name, x, y);
 }
 
-void MainPages::Text(const Rect& rect, std::string_view text, int flags) {
-  DrawSkinText(*context_.canvas, *context_.skin, rect, text, context_.textFont, flags);
+void MainPages::Text(const Rect& rect, std::string_view text, int flags) { Text(rect, text, flags, context_.textFont); }
+
+void MainPages::Text(const Rect& rect, std::string_view text, int flags, const QFont& font) {
+  // Every caption fits its rectangle: a long one is drawn smaller.
+  DrawSkinText(*context_.canvas, *context_.skin, rect, text, FittingFont(font, text, rect.width()), flags);
 }
 
 std::string_view MainPages::Title(MainSection section) const {
@@ -105,7 +111,7 @@ void MainPages::DrawLeftColumn() {
   for (const SectionPlacement& placement : state_.LeftColumn().sections) {
     DrawHeader(placement);
     if (!placement.expanded) continue;
-    Draw(SectionInfo(placement.section).contentImage, kLeftColumnLeft, placement.contentTop());
+    DrawBody(placement.section, kLeftColumnLeft, placement.contentTop());
     if (placement.section == MainSection::kButtonAssignment) DrawButtonAssignment(placement.contentTop());
   }
 }
@@ -122,9 +128,7 @@ void MainPages::DrawDropdown(int row, std::string_view image) {
   Draw(image, box.left, box.top);
   // Left of the box's arrow, smaller where a long label (a combo key, a macro's name) needs it.
   const Rect text{box.left + 2, box.top, box.right - 14, box.bottom};
-  const std::string& label = (*context_.labels)[row];
-  DrawSkinText(*context_.canvas, *context_.skin, text, label, FittingFont(context_.textFont, label, text.width()),
-               kCentred);
+  Text(text, (*context_.labels)[row], kCentred);
 }
 
 void MainPages::DrawRightColumn() {
@@ -132,9 +136,7 @@ void MainPages::DrawRightColumn() {
   const ColumnLayout& column = state_.rightColumn();
   for (const SectionPlacement& placement : column.sections) {
     DrawHeader(placement);
-    if (placement.expanded) {
-      Draw(SectionInfo(placement.section).contentImage, kRightColumnLeft, placement.contentTop());
-    }
+    if (placement.expanded) DrawBody(placement.section, kRightColumnLeft, placement.contentTop());
   }
   if (column.stoppedEarly) context_.moveThumb(kTrackTop);
 }
@@ -160,6 +162,107 @@ void MainPages::ScrollTo(int thumbTop) {
 void MainPages::DrawHotSpot(int button, bool over) {
   const HotSpot& spot = MouseHotSpot(state_.currentView(), button);
   Draw(over ? spot.overImage : spot.normalImage, spot.rect.left, spot.rect.top);
+}
+
+void MainPages::DrawBody(MainSection section, int left, int top) {
+  Draw(SectionInfo(section).contentImage, left, top);
+  DrawPanel(section, left, top);
+}
+
+void MainPages::RedrawPanels() {
+  for (const PanelPlacement& panel : OpenPanels(state_)) {
+    if (!PanelControls(panel.section, panel.left, panel.top).empty()) DrawBody(panel.section, panel.left, panel.top);
+  }
+}
+
+void MainPages::DrawSlider(std::string_view family, const Rect& rect, int value, const std::vector<SliderTick>& ticks) {
+  Draw(NumberedSkinImage(family, value), rect.left, rect.top);
+  QFont small = context_.textFont;
+  small.setPixelSize(std::max(9, context_.textFont.pixelSize() - 4));
+  for (const SliderTick& tick : ticks) {
+    const int centre = rect.left + tick.centre;
+    Text({centre - 14, rect.bottom + 1, centre + 14, rect.bottom + 14}, tick.text, kCentred, small);
+  }
+}
+
+QFont MainPages::SharedFont(std::span<const std::string_view> texts, int width) const {
+  // One size for texts that stand side by side: the one the longest needs.
+  QFont font = context_.textFont;
+  for (const std::string_view text : texts) font = FittingFont(font, text, width);
+  return font;
+}
+
+void MainPages::DrawPanel(MainSection section, int left, int top) {
+  const MouseConfig& config = *context_.config;
+  const MainStrings& strings = *context_.strings;
+  const auto rel = [&](int x0, int y0, int x1, int y1) { return Rect{left + x0, top + y0, left + x1, top + y1}; };
+  for (const PanelControl& control : PanelControls(section, left, top)) {
+    const Rect& r = control.rect;
+    const int k = control.index;
+    switch (control.kind) {
+      case PanelControl::Kind::kStageBar:
+        Draw(NumberedSkinImage("/DPISetting/DPIStage/%d.png", config.dpiStage[k]), r.left, r.top);
+        break;
+      case PanelControl::Kind::kStageBox: Draw("/DPISetting/BK-DPIValue.png", r.left, r.top); break;
+      case PanelControl::Kind::kStageSwatch: {
+        const StageColour colour = StageColourOf(config, k);
+        QPainter painter(context_.canvas);
+        painter.setPen(QColor(200, 200, 200));
+        painter.setBrush(QColor(colour.red, colour.green, colour.blue));
+        painter.drawRect(r.left, r.top, r.width() - 1, r.height() - 1);
+        break;
+      }
+      case PanelControl::Kind::kSensitivitySlider:
+        Text(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), k == 0 ? strings.xAxis : strings.yAxis, kLeftAligned);
+        DrawSlider("/StageSlider/%d.png", r, k == 0 ? config.sensitivityX : config.sensitivityY, SensitivityTicks());
+        break;
+      case PanelControl::Kind::kLightSelector: {
+        const std::array<std::string_view, 3> mode{strings.singleColor, strings.pulsating, strings.multiColor};
+        Draw(config.lightMode == k + 1 ? "/Enable.png" : "/Disable.png", r.left, r.top);
+        const Rect text{r.right + 4, r.top - 5, left + 98, r.bottom + 5};
+        Text(text, mode[k], kLeftAligned, SharedFont(mode, text.width()));
+        break;
+      }
+      case PanelControl::Kind::kLightSlider: {
+        const Byte values[] = {config.lightBrightness, config.pulseSpeed, config.cycleSpeed};
+        DrawSlider("/Lighting/%d.png", r, values[k], LightingTicks(k));
+        break;
+      }
+      case PanelControl::Kind::kReportDial:
+        Draw(NumberedSkinImage("/USBReportRate/%dHZ.png", ShownReportRateHz(config.reportRate)), r.left, r.top);
+        break;
+      case PanelControl::Kind::kSpeedDial:
+        Draw(NumberedSkinImage("/MouseAttribute/Speed/%d.png",
+                               section == MainSection::kMouseSpeed ? config.pointerSpeed : config.doubleClickSpeed),
+             r.left, r.top);
+        Text({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, strings.slow, kCentred);
+        Text({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, strings.fast, kCentred);
+        break;
+      case PanelControl::Kind::kScrollChoice:
+        Draw(config.scrollOneScreen == k ? "/MouseAttribute/ScrollSpeed/Enable.png"
+                                         : "/MouseAttribute/ScrollSpeed/Disable.png",
+             r.left + 4, r.top + 4);
+        Text({r.left + 22, r.top, r.right, r.bottom}, k == 0 ? strings.numberOfRows : strings.scrollOneScreen,
+             kLeftAligned, SharedFont(std::array{strings.numberOfRows}, r.right - r.left - 22));
+        break;
+      case PanelControl::Kind::kScrollBox:
+        Draw("/MouseAttribute/ScrollSpeed/ScrollLines.png", r.left - kScrollLinesTextArea.left,
+             r.top - kScrollLinesTextArea.top);
+        break;
+      case PanelControl::Kind::kScrollArrow: break;  // drawn with the box's frame
+      case PanelControl::Kind::kAngleSnapPicture:
+        Draw(NumberedSkinImage("/AngleSnap/%d.png", config.angleSnap), r.left, r.top);
+        break;
+      case PanelControl::Kind::kAngleSnapSlider:
+        DrawSlider("/StageSlider/%d.png", r, config.angleSnap, SensitivityTicks());
+        break;
+    }
+  }
+  if (section == MainSection::kCpiSetting) {
+    const QFont font = SharedFont(std::array{strings.cpiDialDown, strings.cpiDialUp}, 85);
+    Text(rel(21, 13, 106, 32), strings.cpiDialDown, kCentred, font);
+    Text(rel(131, 13, 216, 32), strings.cpiDialUp, kCentred, font);
+  }
 }
 
 void MainPages::ShowChosenLabel(int row) { DrawDropdown(row, "/ButtonAssignment/DropdownBox-leave.png"); }

@@ -40,7 +40,11 @@ void CSingleDialog::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
   if (PressButton(KeyDialogButtonAt(at.x(), at.y()))) return;
-  if (windowHandle() != nullptr) windowHandle()->startSystemMove();
+  move_.Press(event);
+}
+
+void CSingleDialog::mouseMoveEvent(QMouseEvent* event) {
+  if (!move_.Moved(this, event)) CKeyDialogFrame::mouseMoveEvent(event);
 }
 
 }  // namespace korvane

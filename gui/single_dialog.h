@@ -2,6 +2,7 @@
 
 #include "app/key_dialogs.h"
 #include "gui/key_dialog_frame.h"
+#include "gui/window_move.h"
 #include "text/strings.h"
 
 namespace korvane {
@@ -16,10 +17,12 @@ class CSingleDialog : public CKeyDialogFrame {
   void DrawFace() override;
   void OnKey(quint32 keysym) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   const SingleKeyStrings& strings_;
   SingleKeyModel model_;
+  PendingWindowMove move_;
 };
 
 }  // namespace korvane

@@ -40,7 +40,7 @@ void ApplyOpenSteps(CTavikDlg& window, const std::vector<std::string>& steps) {
       window.MoveThumb(bottom);
       window.OnThumbMoved(bottom);
     } else if (const auto section = SectionByKey(step)) {
-      pages->ToggleSection(*section);
+      window.ToggleSection(*section);
     }
   }
 }

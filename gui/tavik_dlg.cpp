@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -95,7 +97,7 @@ void CTavikDlg::SetUpWindow() {
   setFixedSize(canvas_.size());
   const Language language = controller.language();
   pages_ = std::make_unique<MainPages>(MainPages::Context{
-      &canvas_, &controller.skin(), &controller.strings(), &controller.labels(),
+      &canvas_, &controller.skin(), &controller.strings(), &controller.labels(), &controller.config(),
       MakeFont(FontsFor(language).mainText, language), [this](int top) { MoveThumb(top); }});
   thumb_ = new CGdipButton(this, canvas_, [this](int top) { OnThumbMoved(top); });
 }
@@ -103,7 +105,99 @@ void CTavikDlg::SetUpWindow() {
 void CTavikDlg::RepaintMainWindow() {
   if (!pages_) return;
   pages_->Repaint();
+  SyncPanelBoxes();
   update();
+}
+
+void CTavikDlg::ToggleSection(MainSection section) {
+  if (!pages_) return;
+  pages_->ToggleSection(section);
+  SyncPanelBoxes();
+  update();
+}
+
+void CTavikDlg::RedrawPanels() {
+  if (!pages_) return;
+  pages_->RedrawPanels();
+  SyncPanelBoxes();
+  update();
+}
+
+std::optional<StageColour> CTavikDlg::ChooseStageColour(int stage, StageColour current) {
+  const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue), this,
+                                               ToQString(controller_->strings().cpiSetting) +
+                                                   QStringLiteral(" %1").arg(stage + 1));
+  if (!chosen.isValid()) return std::nullopt;
+  return StageColour{static_cast<Byte>(chosen.red()), static_cast<Byte>(chosen.green()),
+                     static_cast<Byte>(chosen.blue())};
+}
+
+QLineEdit* CTavikDlg::MakePanelBox(const Rect& rect, std::function<std::string(std::string_view)> take) {
+  auto* box = new QLineEdit(this);
+  box->setGeometry(ToQRect(rect));
+  box->setAlignment(Qt::AlignCenter);
+  box->setFrame(false);
+  box->setFont(pages_->textFont());
+  box->setMaxLength(6);
+  const SkinSettings& skin = controller_->skin();
+  box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }"
+                                    "QLineEdit:disabled { color: gray; }")
+                         .arg(QColor(skin.red, skin.green, skin.blue).name()));
+  // Each edit puts the box's value into the record at once, so that Save takes what the box shows; the
+  // text itself is corrected only when the user is done with it (Enter, leaving the box) or pastes, so
+  // that a number can be typed digit by digit.
+  connect(box, &QLineEdit::textEdited, box, [this, box, take](const QString& edited) {
+    const bool pasted = InsertedAtOnce(box->property("shown").toString().toStdString(), edited.toStdString());
+    takingFrom_ = box;
+    const std::string corrected = take(edited.toStdString());
+    takingFrom_ = nullptr;
+    if (pasted) box->setText(QString::fromStdString(corrected));
+    box->setProperty("shown", box->text());
+  });
+  // Done: the box shows what the record holds.
+  connect(box, &QLineEdit::editingFinished, this, [this] { SyncPanelBoxes(); });
+  box->show();
+  return box;
+}
+
+void CTavikDlg::SyncPanelBoxes() {
+  std::array<std::optional<Rect>, 4> stageRects;
+  std::optional<Rect> scrollRect;
+  for (const PanelPlacement& panel : OpenPanels(pages_->state())) {
+    for (const PanelControl& control : PanelControls(panel.section, panel.left, panel.top)) {
+      if (control.kind == PanelControl::Kind::kStageBox) stageRects[static_cast<std::size_t>(control.index)] = control.rect;
+      if (control.kind == PanelControl::Kind::kScrollBox) scrollRect = control.rect;
+    }
+  }
+  // A box exists only while its panel is open; the one whose edit is being taken keeps the user's text.
+  const auto sync = [this](QLineEdit*& box, const std::optional<Rect>& rect, const auto& make, int value) {
+    if (!rect) {
+      // Later: the box may be the one whose editingFinished asked for this.
+      if (box != nullptr) box->deleteLater();
+      box = nullptr;
+      return;
+    }
+    if (box == nullptr) box = make(*rect);
+    box->setGeometry(ToQRect(*rect));
+    if (box != takingFrom_) {
+      box->setText(QString::number(value));
+      box->setProperty("shown", box->text());
+    }
+  };
+  const MouseConfig& config = controller_->config();
+  for (int k = 0; k < 4; ++k) {
+    sync(stageBoxes_[static_cast<std::size_t>(k)], stageRects[static_cast<std::size_t>(k)],
+         [this, k](const Rect& rect) {
+           return MakePanelBox(rect, [this, k](std::string_view text) { return controller_->OnStageBoxText(k, text); });
+         },
+         config.dpiStage[static_cast<std::size_t>(k)] * 50);
+  }
+  sync(scrollBox_, scrollRect,
+       [this](const Rect& rect) {
+         return MakePanelBox(rect, [this](std::string_view text) { return controller_->OnScrollLinesText(text); });
+       },
+       config.scrollLines);
+  if (scrollBox_ != nullptr) scrollBox_->setEnabled(config.scrollOneScreen == 0);
 }
 
 void CTavikDlg::MoveThumb(int top) {
@@ -113,6 +207,7 @@ void CTavikDlg::MoveThumb(int top) {
 void CTavikDlg::OnThumbMoved(int top) {
   if (!pages_) return;
   pages_->ScrollTo(top);
+  SyncPanelBoxes();
   update();
 }
 
@@ -128,13 +223,13 @@ void CTavikDlg::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   const MainClick click = controller_->MainClickDispatcher(pages_->state(), at.x(), at.y());
   if (click.kind == MainClick::Kind::kViewSwitch) pages_->SwitchView(click.view);
-  if (click.kind == MainClick::Kind::kHeader) pages_->ToggleSection(click.section);
+  if (click.kind == MainClick::Kind::kHeader) ToggleSection(click.section);
   update();
-  if (click.drags() && windowHandle() != nullptr) windowHandle()->startSystemMove();
+  if (click.drags()) move_.Press(event);
 }
 
 void CTavikDlg::mouseMoveEvent(QMouseEvent* event) {
-  if (!pages_) return;
+  if (!pages_ || move_.Moved(this, event)) return;
   const QPoint at = event->position().toPoint();
   pages_->PointerMoved(at.x(), at.y());
   update();

@@ -13,7 +13,9 @@
 #include "device/emulated_mouse.h"
 #include "gui/config_dialog.h"
 #include "gui/main_pages.h"
+#include "gui/window_move.h"
 
+class QLineEdit;
 class QListWidget;
 class QMenu;
 class QSystemTrayIcon;
@@ -58,6 +60,13 @@ class CTavikDlg : public QWidget, public MainView {
   void ShowAssignmentList(int button) override;
   void CloseAssignmentList() override;
   void RedrawButtonLabel(int button) override;
+  void RedrawPanels() override;
+  // A section opened or closed, with its panel's number boxes.
+  void ToggleSection(MainSection section);
+  std::optional<StageColour> ChooseStageColour(int stage, StageColour current) override;
+  // The number boxes of the open panels; null while their panel is closed.
+  QLineEdit* stageBox(int stage) { return stageBoxes_[static_cast<std::size_t>(stage)]; }
+  QLineEdit* scrollLinesBox() { return scrollBox_; }
   std::optional<std::string> RunSingleKeyDialog() override;
   std::optional<ComboKeyResult> RunComboKeyDialog() override;
   std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) override;
@@ -88,6 +97,9 @@ class CTavikDlg : public QWidget, public MainView {
 
  private:
   QTimer* TimerFor(MainTimer timer);
+  // Creates or removes the panels' number boxes to match the open panels, and shows the record in them.
+  void SyncPanelBoxes();
+  QLineEdit* MakePanelBox(const Rect& rect, std::function<std::string(std::string_view)> take);
   // The sub-list of the hovered row of the open list, if its kind has one.
   void ShowSubList(int row);
   // The emulated mouse's items, as the mouse is now.
@@ -102,6 +114,10 @@ class CTavikDlg : public QWidget, public MainView {
   QListWidget* subList_ = nullptr;
   int subListRow_ = -1;  // the row of the open list that subList_ belongs to
   int listButton_ = -1;
+  PendingWindowMove move_;
+  std::array<QLineEdit*, 4> stageBoxes_{};
+  QLineEdit* scrollBox_ = nullptr;
+  QLineEdit* takingFrom_ = nullptr;  // the box whose edit the record is taking
   QPointer<CConfigDialog> profileManager_;
   EmulatedMouse* emulated_ = nullptr;
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray

@@ -93,6 +93,10 @@ MainClick ClassifyMainClick(const MainPageState& pages, int x, int y) {
       }
     }
   }
+  if (click.kind == MainClick::Kind::kDrag) {
+    click.panel = PanelControlAt(pages, x, y);
+    if (click.panel) click.kind = MainClick::Kind::kPanel;
+  }
   return click;
 }
 

@@ -6,6 +6,7 @@
 
 #include "ui/main_page_layout.h"
 #include "ui/rect.h"
+#include "ui/setting_panels.h"
 #include "text/strings.h"
 
 namespace korvane {
@@ -72,6 +73,7 @@ struct MainClick {
     kViewSwitch,    // view holds which
     kHeader,        // section holds which; a right header also drags
     kButtonRow,     // row holds 0-7; only while Button Assignment is open
+    kPanel,         // panel holds the control of an open setting panel
     kDrag,
   };
   Kind kind = Kind::kDrag;
@@ -79,6 +81,7 @@ struct MainClick {
   int view = 0;
   MainSection section = MainSection::kButtonAssignment;
   int row = 0;
+  std::optional<PanelHit> panel;
   // The press also moves the window: no command that ends the press took it.
   bool drags() const {
     return kind == Kind::kDrag || (kind == Kind::kHeader && static_cast<int>(section) >= kFirstRightSection);

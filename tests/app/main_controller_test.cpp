@@ -51,6 +51,14 @@ class RecordingView : public MainView {
   void ShowAssignmentList(int button) override { calls.push_back("list " + std::to_string(button)); }
   void CloseAssignmentList() override { calls.push_back("close-list"); }
   void RedrawButtonLabel(int button) override { calls.push_back("label " + std::to_string(button)); }
+  void RedrawPanels() override { calls.push_back("panels"); }
+  std::optional<StageColour> ChooseStageColour(int stage, StageColour current) override {
+    calls.push_back("colour " + std::to_string(stage));
+    colourOffered = current;
+    return chosenColour;
+  }
+  std::optional<StageColour> chosenColour;
+  StageColour colourOffered{};
   std::optional<std::string> RunSingleKeyDialog() override { return singleKey; }
   std::optional<ComboKeyResult> RunComboKeyDialog() override { return comboKey; }
   std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& names) override {
@@ -564,6 +572,49 @@ TEST_F(MainControllerTest, DialogChoicesStoreWhatTheCatalogueSaysAndCancelChange
   EXPECT_EQ(config.buttonKind[7], 5);
   EXPECT_EQ(controller->labels()[7], "Double Click");
   EXPECT_EQ(UploadsSent(sent), 0);  // nothing reaches the mouse before Save
+}
+
+TEST_F(MainControllerTest, PanelPressesEditTheRecordAndOnlySaveSendsThem) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{191, 0, 135, 225, 105, 138, 115, 115, 75, 135});
+  pages.LayOutRightColumn();
+  pages.Toggle(MainSection::kCpiSetting);
+  pages.Toggle(MainSection::kUsbReportRate);
+  const auto rectOf = [&](MainSection section, PanelControl::Kind kind, int index) {
+    for (const PanelPlacement& panel : OpenPanels(pages)) {
+      if (panel.section != section) continue;
+      for (const PanelControl& control : PanelControls(section, panel.left, panel.top)) {
+        if (control.kind == kind && control.index == index) return control.rect;
+      }
+    }
+    ADD_FAILURE();
+    return Rect{};
+  };
+  const Rect dial = rectOf(MainSection::kUsbReportRate, PanelControl::Kind::kReportDial, 0);
+  view.calls.clear();
+  const MainClick click = controller->MainClickDispatcher(pages, dial.left + 64 + 30, dial.top + 64 + 30);
+  EXPECT_FALSE(click.drags());
+  EXPECT_EQ(controller->config().reportRate, 2);  // 500 Hz
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"panels"}));
+
+  // The chooser opens on the stage's colour; cancelling keeps it.
+  const Rect swatch = rectOf(MainSection::kCpiSetting, PanelControl::Kind::kStageSwatch, 2);
+  const std::array<Byte, 12> colours = controller->config().stageColor;
+  controller->MainClickDispatcher(pages, swatch.left, swatch.top);
+  EXPECT_EQ(controller->config().stageColor, colours);
+  EXPECT_EQ(view.colourOffered.blue, colours[7]);
+  view.chosenColour = StageColour{0x10, 0x20, 0x30};
+  controller->MainClickDispatcher(pages, swatch.left, swatch.top);
+  EXPECT_EQ(std::vector<Byte>(controller->config().stageColor.begin() + 6, controller->config().stageColor.begin() + 9),
+            (std::vector<Byte>{0x10, 0x30, 0x20}));
+
+  EXPECT_EQ(controller->OnStageBoxText(1, "1234"), "1250");
+  EXPECT_EQ(controller->config().dpiStage[1], 25);
+  EXPECT_EQ(controller->OnScrollLinesText("0"), "1");
+  EXPECT_EQ(UploadsSent(sent), 0);
+  controller->Save();
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(controller->savedConfig().reportRate, 2);
 }
 
 TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {

@@ -24,6 +24,19 @@ sleep 1
 check "Reset writes the factory CPI into the profile" test "$(korvanectl show | grep -m1 'CPI stage 2')" = "$factory_cpi2"
 shot 03-reset
 
+# A press on the window's face moves it only when the pointer moves with the button held.
+position() { xdotool getwindowgeometry "$window" | sed -n 's/^ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
+before=$(position)
+press 850 42  # a right-column header: opens its section, and a click leaves the window where it is
+press 600 480
+check "clicks leave the window where it is" test "$(position)" = "$before"
+xdotool mousemove --window "$window" 600 480 mousedown 1 mousemove_relative --sync 30 20 \
+  mousemove_relative --sync 30 20 mouseup 1
+check "a drag on the face moves the window" wait_until 3 eval '[ "$(position)" != "$before" ]'
+xdotool windowmove --sync "$window" 0 0
+sleep 0.3
+press 850 42
+
 # The emulated mouse's own events, from the window's right-click menu.
 press 600 590 3
 keys Down Return

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -502,6 +504,97 @@ TEST_F(MainWindowTest, SubListsOpenOnHoverAndStoreTheCataloguesByte) {
       EXPECT_EQ(dlg.assignmentList(), nullptr);
     }
   }
+}
+
+// Typing as the keyboard does it: a press with the character's text.
+void Type(QWidget* to, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + (c.unicode() - '0'), Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(to, &press);
+  }
+}
+
+constexpr QPoint kCpiHeader{850, 42};
+
+TEST_F(MainWindowTest, StageBoxesTakeTypedAndPastedNumbersAndFollowTheirPanel) {
+  CTavikDlg& dlg = Start();
+  EXPECT_EQ(dlg.stageBox(0), nullptr);
+  PressOn(&dlg, kCpiHeader);
+  QLineEdit* box = dlg.stageBox(0);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), "800");
+  EXPECT_EQ(box->geometry(), QRect(760, 220, 40, 16));
+
+  box->setFocus();
+  box->selectAll();
+  Type(box, "1600");  // digit by digit: 1, 16, 160 are no CPI yet
+  EXPECT_EQ(box->text(), "1600");
+  EXPECT_EQ(dlg.controller().config().dpiStage[0], 32);
+  box->selectAll();
+  Type(box, "1234");
+  EXPECT_EQ(box->text(), "1234");
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(box, &enter);
+  EXPECT_EQ(box->text(), "1250");
+  EXPECT_EQ(dlg.controller().config().dpiStage[0], 25);
+
+  QLineEdit* second = dlg.stageBox(1);
+  QApplication::clipboard()->setText("99999");
+  second->selectAll();
+  second->paste();
+  EXPECT_EQ(second->text(), "5000");
+  EXPECT_EQ(dlg.controller().config().dpiStage[1], 100);
+
+  // A level bar's press shows in its box; nothing reaches the mouse before Save.
+  PressOn(&dlg, {780, 203 - 1});
+  EXPECT_EQ(box->text(), "100");
+  EXPECT_EQ(dlg.controller().config().dpiStage[0], 2);
+  EXPECT_EQ(dlg.controller().savedConfig().dpiStage[0], 16);
+
+  PressOn(&dlg, kCpiHeader);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(dlg.stageBox(0), nullptr);
+}
+
+TEST_F(MainWindowTest, TheScrollLinesBoxRestsWhileOneScreenIsChosenAndResetShowsTheFactoryValues) {
+  CTavikDlg& dlg = Start();
+  const int bottom = kTrackBottom - kThumbHeight;
+  dlg.MoveThumb(bottom);
+  dlg.OnThumbMoved(bottom);  // page 2: Mouse Speed heads the column
+  dlg.ToggleSection(MainSection::kScrollSpeed);
+  QLineEdit* lines = dlg.scrollLinesBox();
+  ASSERT_NE(lines, nullptr);
+  EXPECT_TRUE(lines->isEnabled());
+  const QPoint box = lines->geometry().center();
+  PressOn(&dlg, {box.x() - 120, box.y() + 38});  // "Scroll one screen"
+  EXPECT_EQ(dlg.controller().config().scrollOneScreen, 1);
+  EXPECT_FALSE(lines->isEnabled());
+  PressOn(&dlg, {box.x() - 120, box.y()});  // "The number of rows"
+  EXPECT_TRUE(lines->isEnabled());
+  PressOn(&dlg, {lines->geometry().right() + 9, lines->geometry().top() + 2});  // up
+  EXPECT_EQ(lines->text(), "4");
+  EXPECT_EQ(dlg.controller().config().scrollLines, 4);
+
+  PressOn(&dlg, {826, 619});  // Reset: the factory values, and the window starts over
+  EXPECT_EQ(dlg.controller().config().scrollLines, 3);
+  EXPECT_EQ(dlg.scrollLinesBox(), nullptr);
+}
+
+TEST_F(MainWindowTest, AStageSwatchOpensTheColourChooserOnTheStagesColour) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, kCpiHeader);
+  QColor offered;
+  WhenModal<QColorDialog>([&offered](QColorDialog& chooser) {
+    offered = chooser.currentColor();
+    chooser.setCurrentColor(QColor(0x12, 0x34, 0x56));
+    chooser.accept();
+  });
+  PressOn(&dlg, {830, 260});  // stage 2's swatch
+  EXPECT_EQ(offered, QColor(0, 255, 0));
+  const MouseConfig& config = dlg.controller().config();
+  EXPECT_EQ(std::vector<Byte>(config.stageColor.begin() + 3, config.stageColor.begin() + 6),
+            (std::vector<Byte>{0x12, 0x56, 0x34}));
+  EXPECT_EQ(dlg.canvas().pixelColor(830, 260), QColor(0x12, 0x34, 0x56));
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {

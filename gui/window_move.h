@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMouseEvent>
+#include <QPoint>
+#include <QWidget>
+#include <optional>
+
+namespace korvane {
+
+// A frameless window moved by a press on its face. The window manager takes the move over only once the
+// pointer has moved with the button held: a plain click, whose release can reach the window manager before
+// the move request does, would otherwise leave it moving the window until the next click.
+class PendingWindowMove {
+ public:
+  void Press(const QMouseEvent* event) { from_ = event->globalPosition().toPoint(); }
+  // From the window's mouseMoveEvent; true when the move started.
+  bool Moved(QWidget* window, const QMouseEvent* event);
+
+ private:
+  std::optional<QPoint> from_;
+};
+
+}  // namespace korvane
