@@ -97,6 +97,7 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
       link_.Handshake(config_);
       files_.LoadConfiguration(config_);
       labels_ = files_.ReadLabels();
+      view_.RedrawPanels();
       StartReader();
       break;
     case DeviceChange::MouseLost:

@@ -63,7 +63,8 @@ class MainView : public MessageSink {
   virtual std::optional<std::string> RunSingleKeyDialog() = 0;
   virtual std::optional<ComboKeyResult> RunComboKeyDialog() = 0;
   virtual std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) = 0;
-  // Draws the open setting panels again from the record, with their number boxes.
+  // Draws the open setting panels and button rows again from the record and the labels, with the
+  // panels' number boxes.
   virtual void RedrawPanels() = 0;
   // The colour chooser for stage 0-3, opened on its colour; nullopt when cancelled.
   virtual std::optional<StageColour> ChooseStageColour(int stage, StageColour current) = 0;

@@ -112,7 +112,6 @@ void MainPages::DrawLeftColumn() {
     DrawHeader(placement);
     if (!placement.expanded) continue;
     DrawBody(placement.section, kLeftColumnLeft, placement.contentTop());
-    if (placement.section == MainSection::kButtonAssignment) DrawButtonAssignment(placement.contentTop());
   }
 }
 
@@ -166,13 +165,12 @@ void MainPages::DrawHotSpot(int button, bool over) {
 
 void MainPages::DrawBody(MainSection section, int left, int top) {
   Draw(SectionInfo(section).contentImage, left, top);
+  if (section == MainSection::kButtonAssignment) DrawButtonAssignment(top);
   DrawPanel(section, left, top);
 }
 
 void MainPages::RedrawPanels() {
-  for (const PanelPlacement& panel : OpenPanels(state_)) {
-    if (!PanelControls(panel.section, panel.left, panel.top).empty()) DrawBody(panel.section, panel.left, panel.top);
-  }
+  for (const PanelPlacement& panel : OpenPanels(state_)) DrawBody(panel.section, panel.left, panel.top);
 }
 
 void MainPages::DrawSlider(std::string_view family, const Rect& rect, int value, const std::vector<SliderTick>& ticks) {

@@ -47,7 +47,7 @@ class MainPages {
   void ShowChosenLabel(int row);
   // Where row 0-7's drop-down box is drawn now.
   Rect DropdownBox(int row) const;
-  // The open setting panels drawn again from the record.
+  // The open sections' bodies drawn again from the record and the labels.
   void RedrawPanels();
   // The pointer moved to (x, y): hover looks of the buttons and drop-down boxes.
   void PointerMoved(int x, int y);
