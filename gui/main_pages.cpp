@@ -41,7 +41,9 @@ void MainPages::Text(const Rect& rect, std::string_view text, int flags) { Text(
 
 void MainPages::Text(const Rect& rect, std::string_view text, int flags, const QFont& font) {
   // Every caption fits its rectangle: a long one is drawn smaller.
-  DrawSkinText(*context_.canvas, *context_.skin, rect, text, FittingFont(font, text, rect.width()), flags);
+  const QFont fitting = FittingFont(font, text, rect.width());
+  DrawSkinText(*context_.canvas, *context_.skin, rect, text, fitting, flags);
+  if (textObserver_) textObserver_(rect, text, fitting);
 }
 
 std::string_view MainPages::Title(MainSection section) const {

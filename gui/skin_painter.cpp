@@ -92,6 +92,7 @@ QFont FittingFont(QFont font, std::string_view text, int width) {
 
 QFont MakeFont(const FontSpec& wanted, Language language) {
   QStringList families{ToQString(wanted.face)};
+  for (std::string_view face : SubstituteFaces(wanted.face)) families << ToQString(face);
   for (std::string_view face : FallbackFaces(language)) families << ToQString(face);
   QFont font;
   font.setFamilies(families);

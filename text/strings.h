@@ -164,5 +164,8 @@ const FontTable& FontsFor(Language language);
 // Faces to try, in order, after FontSpec::face: ones a Linux desktop has (the named faces usually are
 // missing there) and that cover the language's script.
 std::span<const std::string_view> FallbackFaces(Language language);
+// The faces that stand in for one named face, closest first (tried before the language's fallbacks); none
+// for a face without a known substitute.
+std::span<const std::string_view> SubstituteFaces(std::string_view face);
 
 }  // namespace korvane

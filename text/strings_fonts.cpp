@@ -41,9 +41,22 @@ constexpr PerLanguage<FontTable> kFonts = {{
     },
 }};
 
-// Debian: fonts-noto-core, fonts-dejavu-core, fonts-liberation (metric-compatible with Arial);
-// fonts-noto-cjk, fonts-wqy-microhei, fonts-droid-fallback for Chinese.
-constexpr std::array<std::string_view, 3> kLatinFallback = {"Noto Sans", "DejaVu Sans", "Liberation Sans"};
+// The faces that stand in for the named ones where those are not installed, closest first. Debian:
+// fonts-liberation2 (metric-compatible with Arial), fonts-open-sans (a humanist sans of Segoe UI's widths
+// and weights, light included), fonts-dejavu-core (Tahoma's relative).
+struct Substitutes {
+  std::string_view face;
+  std::array<std::string_view, 2> by;
+};
+constexpr std::array<Substitutes, 3> kSubstitutes = {{
+    {"Arial", {"Liberation Sans", "Arimo"}},
+    {"Segoe UI", {"Open Sans", "Noto Sans"}},
+    {"Tahoma", {"DejaVu Sans", "Verdana"}},
+}};
+
+// Behind every face, by language. Debian: fonts-dejavu-core; fonts-noto-cjk, fonts-wqy-microhei,
+// fonts-droid-fallback for Chinese.
+constexpr std::array<std::string_view, 2> kLatinFallback = {"DejaVu Sans", "Liberation Sans"};
 constexpr std::array<std::string_view, 4> kSimplifiedFallback = {"Noto Sans CJK SC", "Source Han Sans SC",
                                                                  "WenQuanYi Micro Hei", "Droid Sans Fallback"};
 constexpr std::array<std::string_view, 4> kTraditionalFallback = {"Noto Sans CJK TC", "Source Han Sans TC",
@@ -58,6 +71,13 @@ const FontTable& FontsFor(Language language) { return ForLanguage(kFonts, langua
 
 std::span<const std::string_view> FallbackFaces(Language language) {
   return ForLanguage(kFallbackFaces, language);
+}
+
+std::span<const std::string_view> SubstituteFaces(std::string_view face) {
+  for (const Substitutes& entry : kSubstitutes) {
+    if (entry.face == face) return entry.by;
+  }
+  return {};
 }
 
 }  // namespace korvane

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QFontMetrics>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/button_assignment.h"
 #include "app/help_panel.h"
 #include "app/single_instance.h"
 #include "gui/combo_dialog.h"
@@ -595,6 +597,51 @@ TEST_F(MainWindowTest, AStageSwatchOpensTheColourChooserOnTheStagesColour) {
   EXPECT_EQ(std::vector<Byte>(config.stageColor.begin() + 3, config.stageColor.begin() + 6),
             (std::vector<Byte>{0x12, 0x56, 0x34}));
   EXPECT_EQ(dlg.canvas().pixelColor(830, 260), QColor(0x12, 0x34, 0x56));
+}
+
+TEST_F(MainWindowTest, EveryCaptionFitsItsRectangleInEveryLanguage) {
+  for (const char* code : {"", "CHS", "CHT"}) {
+    SetLanguage(code);
+    CTavikDlg& dlg = Start();
+    struct Overflow {
+      std::string text;
+      int width, room;
+    };
+    std::vector<Overflow> overflows;
+    int captions = 0;
+    dlg.pages()->setTextObserver([&](const Rect& rect, std::string_view text, const QFont& font) {
+      ++captions;
+      const int width = QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+      if (width > rect.width()) overflows.push_back({std::string(text), width, rect.width()});
+    });
+    dlg.RepaintMainWindow();
+    for (const MainSection section : {MainSection::kButtonAssignment, MainSection::kXYSensitivity,
+                                      MainSection::kCpiSetting, MainSection::kLighting, MainSection::kUsbReportRate}) {
+      dlg.ToggleSection(section);
+    }
+    const int bottom = kTrackBottom - kThumbHeight;
+    dlg.MoveThumb(bottom);
+    dlg.OnThumbMoved(bottom);
+    for (const MainSection section : {MainSection::kAngleSnap, MainSection::kScrollSpeed,
+                                      MainSection::kDoubleClickSpeed, MainSection::kMouseSpeed}) {
+      dlg.ToggleSection(section);
+    }
+    // Every label of the catalogue in a drop-down box.
+    for (const ButtonKindInfo& info : BUTTON_KINDS) {
+      if (!info.subList.empty()) {
+        for (std::size_t position = 0; position < info.subList.size(); ++position) {
+          dlg.controller().OnSubListChosen(2, info.kind, static_cast<int>(position));
+        }
+      } else if (StepForKind(info.kind) == AssignmentStep::kStore) {
+        dlg.controller().OnAssignmentChosen(2, info.kind);
+      }
+    }
+    EXPECT_GT(captions, 60) << code;
+    for (const Overflow& overflow : overflows) {
+      ADD_FAILURE() << "[" << code << "] \"" << overflow.text << "\" needs " << overflow.width << " of " << overflow.room;
+    }
+    window.reset();
+  }
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {
