@@ -1,22 +1,47 @@
 #include "gui/skin_painter.h"
 
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStringList>
 
+#include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace korvane {
 
 namespace {
 
-QString PathOf(const SkinSettings& skin, std::string_view name) {
-  return QString::fromStdString(skin.ImagePath(name).string());
+// A skin image decoded once and kept ready to draw; a null image when the file is missing or broken.
+struct PreparedImage {
+  QImage pixels;
+  bool hasAlpha = false;
+};
+
+int decodes = 0;
+
+// Skins do not change while the program runs: each file is read and decoded once, on first use.
+const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
+  static std::unordered_map<std::string, PreparedImage> cache;
+  const std::string path = skin.ImagePath(name).string();
+  const auto found = cache.find(path);
+  if (found != cache.end()) return found->second;
+  ++decodes;
+  PreparedImage prepared;
+  QImage image(QString::fromStdString(path));
+  if (!image.isNull()) {
+    prepared.hasAlpha = image.hasAlphaChannel();
+    // Straight alpha, so that the premultiplication is ours and exact.
+    prepared.pixels = image.convertToFormat(prepared.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    PreparePixels(PixelsOf(prepared.pixels), prepared.hasAlpha);
+  }
+  return cache.emplace(path, std::move(prepared)).first->second;
 }
 
 }  // namespace
+
+int SkinImageDecodes() { return decodes; }
 
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,22 +58,19 @@ ConstPixelView PixelsOf(const QImage& image) {
 }
 
 QImage MakeCanvas(const SkinSettings& skin, std::string_view backgroundName) {
-  const QImage background(PathOf(skin, backgroundName));
-  if (background.isNull()) return {};
-  QImage canvas(background.size(), QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(Qt::transparent);
-  DrawSkinImage(canvas, skin, backgroundName, 0, 0);
+  const PreparedImage& background = Prepared(skin, backgroundName);
+  if (background.pixels.isNull()) return {};
+  // The background drawn onto a transparent canvas is the prepared image itself.
+  QImage canvas = background.pixels.copy();
+  canvas.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
   return canvas;
 }
 
 bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view name, int x, int y) {
   if (canvas.isNull()) return false;
-  QImage image(PathOf(skin, name));
-  if (image.isNull()) return false;
-  const bool hasAlpha = image.hasAlphaChannel();
-  // Straight alpha, so that the premultiplication is ours and exact.
-  image = image.convertToFormat(hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-  DrawPixels(PixelsOf(canvas), PixelsOf(std::as_const(image)), hasAlpha, x, y);
+  const PreparedImage& image = Prepared(skin, name);
+  if (image.pixels.isNull()) return false;
+  DrawPreparedPixels(PixelsOf(canvas), PixelsOf(image.pixels), image.hasAlpha, x, y);
   return true;
 }
 
@@ -60,9 +82,8 @@ bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& 
 }
 
 QSize SkinImageSize(const SkinSettings& skin, std::string_view name) {
-  QImageReader reader(PathOf(skin, name));
-  const QSize size = reader.size();
-  return size.isValid() ? size : QSize();
+  const PreparedImage& image = Prepared(skin, name);
+  return image.pixels.isNull() ? QSize() : image.pixels.size();
 }
 
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,

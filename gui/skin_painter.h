@@ -34,7 +34,10 @@ bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view na
 bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& skin, std::string_view name,
                             int x, int y);
 
-// The size of a skin image read from its header; an empty size when it is missing.
+// How many skin files have been read and decoded so far: each at most once.
+int SkinImageDecodes();
+
+// The size of a skin image; an empty size when it is missing.
 QSize SkinImageSize(const SkinSettings& skin, std::string_view name);
 
 // Text in the skin's text colour on a transparent background; flags are Qt::Alignment and text flags.

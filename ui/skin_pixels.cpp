@@ -1,5 +1,7 @@
 #include "ui/skin_pixels.h"
 
+#include <vector>
+
 #include <algorithm>
 #include <cmath>
 
@@ -30,15 +32,45 @@ Argb BlendPixelOver(Argb destination, Argb premultipliedSource) {
 }
 
 void DrawPixels(PixelView canvas, ConstPixelView image, bool hasAlpha, int x, int y) {
+  std::vector<Argb> prepared(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height));
+  const PixelView copy{prepared.data(), image.width, image.height, image.width};
+  for (int row = 0; row < image.height; ++row) {
+    for (int column = 0; column < image.width; ++column) copy.At(column, row) = image.At(column, row);
+  }
+  PreparePixels(copy, hasAlpha);
+  DrawPreparedPixels(canvas, {prepared.data(), image.width, image.height, image.width}, hasAlpha, x, y);
+}
+
+void PreparePixels(PixelView image, bool hasAlpha) {
+  for (int row = 0; row < image.height; ++row) {
+    for (int column = 0; column < image.width; ++column) {
+      Argb& pixel = image.At(column, row);
+      pixel = hasAlpha ? PremultiplyPixel(pixel) : (pixel | 0xFF000000u);
+    }
+  }
+}
+
+void DrawPreparedPixels(PixelView canvas, ConstPixelView prepared, bool hasAlpha, int x, int y) {
   const int left = std::max(0, x);
   const int top = std::max(0, y);
-  const int right = std::min(canvas.width, x + image.width);
-  const int bottom = std::min(canvas.height, y + image.height);
+  const int right = std::min(canvas.width, x + prepared.width);
+  const int bottom = std::min(canvas.height, y + prepared.height);
+  if (left >= right) return;
   for (int row = top; row < bottom; ++row) {
-    for (int column = left; column < right; ++column) {
-      const Argb source = image.At(column - x, row - y);
-      Argb& target = canvas.At(column, row);
-      target = hasAlpha ? BlendPixelOver(target, PremultiplyPixel(source)) : (source | 0xFF000000u);
+    const Argb* source = &prepared.pixels[static_cast<long>(row - y) * prepared.stride + (left - x)];
+    Argb* target = &canvas.At(left, row);
+    if (!hasAlpha) {
+      std::copy(source, source + (right - left), target);
+      continue;
+    }
+    for (int i = 0; i < right - left; ++i) {
+      // Fully transparent pixels leave the canvas as it is and opaque ones replace it, as the blend does.
+      const int alpha = AlphaOf(source[i]);
+      if (alpha == 0xFF) {
+        target[i] = source[i];
+      } else if (alpha != 0) {
+        target[i] = BlendPixelOver(target[i], source[i]);
+      }
     }
   }
 }

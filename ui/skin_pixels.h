@@ -43,6 +43,11 @@ struct ConstPixelView {
 // image with an alpha channel (straight alpha) is premultiplied and blended source-over; one without is
 // copied opaque.
 void DrawPixels(PixelView canvas, ConstPixelView image, bool hasAlpha, int x, int y);
+// The same for an image prepared once with PreparePixels: the result is the same, pixel for pixel.
+void DrawPreparedPixels(PixelView canvas, ConstPixelView prepared, bool hasAlpha, int x, int y);
+// Makes a decoded image ready for DrawPreparedPixels, in place: premultiplied when it has alpha, opaque
+// otherwise.
+void PreparePixels(PixelView image, bool hasAlpha);
 
 // The scroll thumb's released look, made from a straight-alpha pixel of its image: every colour channel
 // scaled by 1.05 and raised by 0.05 of full scale (clamped), alpha unchanged.

@@ -27,6 +27,7 @@
 #include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
 #include "gui/single_dialog.h"
+#include "gui/skin_painter.h"
 #include "keys/key_page.h"
 #include "keys/button_kind.h"
 #include "macro/macro_encoding.h"
@@ -642,6 +643,25 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsRectangleInEveryLanguage) {
     }
     window.reset();
   }
+}
+
+TEST_F(MainWindowTest, RepaintsDrawFromDecodedImagesWithoutReadingTheSkinAgain) {
+  CTavikDlg& dlg = Start();
+  const auto openEverything = [&dlg] {
+    dlg.RepaintMainWindow();
+    for (const MainSection section : {MainSection::kButtonAssignment, MainSection::kXYSensitivity,
+                                      MainSection::kCpiSetting, MainSection::kLighting}) {
+      dlg.ToggleSection(section);
+    }
+    dlg.pages()->PointerMoved(950, 619);  // Save's hover look
+    dlg.pages()->SwitchView(kTopView);
+  };
+  openEverything();
+  const QImage first = dlg.canvas().copy();
+  const int decodes = SkinImageDecodes();
+  openEverything();
+  EXPECT_EQ(SkinImageDecodes(), decodes);
+  EXPECT_EQ(dlg.canvas(), first);
 }
 
 TEST_F(MainWindowTest, SecondInstanceEndsAtOnceWithCodeZero) {

@@ -76,5 +76,34 @@ TEST(SkinPixelsTest, ThumbReleasedLookIsBrightenedAndClamped) {
   EXPECT_EQ(ThumbReleasedPixel(MakeArgb(77, 0, 100, 250)), MakeArgb(77, 13, 118, 255));
 }
 
+TEST(PreparedPixelsTest, DrawingAPreparedImageGivesThePixelsOfThePerPixelBlend) {
+  // Every alpha, with colours that exercise the rounding, over a canvas that is not uniform.
+  constexpr int kWidth = 256, kHeight = 3;
+  std::vector<Argb> straight;
+  for (int row = 0; row < kHeight; ++row) {
+    for (int a = 0; a < kWidth; ++a) straight.push_back(MakeArgb(a, (a * 7 + row) % 256, (a * 13) % 256, 255 - a));
+  }
+  std::vector<Argb> background;
+  for (int i = 0; i < (kWidth + 2) * (kHeight + 2); ++i) background.push_back(MakeArgb(i % 256, i % 199, i % 97, i % 53));
+  for (const bool hasAlpha : {true, false}) {
+    std::vector<Argb> expected = background, actual = background;
+    const PixelView expectedView{expected.data(), kWidth + 2, kHeight + 2, kWidth + 2};
+    const PixelView actualView{actual.data(), kWidth + 2, kHeight + 2, kWidth + 2};
+    // The blend pixel by pixel, the image's first row clipped off above the canvas.
+    for (int row = 1; row < kHeight; ++row) {
+      for (int column = 0; column < kWidth; ++column) {
+        const Argb source = straight[row * kWidth + column];
+        Argb& target = expectedView.At(column + 1, row - 1);
+        target = hasAlpha ? BlendPixelOver(target, PremultiplyPixel(source)) : (source | 0xFF000000u);
+      }
+    }
+    std::vector<Argb> prepared = straight;
+    PreparePixels({prepared.data(), kWidth, kHeight, kWidth}, hasAlpha);
+    DrawPreparedPixels(actualView, {prepared.data(), kWidth, kHeight, kWidth}, hasAlpha, 1, -1);
+    EXPECT_EQ(actual, expected) << hasAlpha;
+    EXPECT_NE(actual, background);
+  }
+}
+
 }  // namespace
 }  // namespace korvane
