@@ -1,6 +1,8 @@
 #include "device/upload.h"
 
 #include <algorithm>
+#include <future>
+#include <utility>
 
 #include "config/settings_page.h"
 #include "keys/key_page.h"
@@ -42,12 +44,19 @@ UploadOutcome UploadConfiguration(FeatureProtocol& protocol, MouseConfig& config
   record("write-keys", protocol.WriteKeyPage());
 
   mirror.macroPages = config.macroData;
-  for (int slot = 1; slot <= static_cast<int>(kMacroCount); ++slot) {
+  for (int slot = 1; slot < static_cast<int>(kMacroCount); ++slot) {
     record("write-macro " + std::to_string(slot), protocol.WriteMacroPage(slot));
   }
-
-  record("save-configuration", files.SaveConfiguration(config));
-  record("write-labels", files.WriteLabels(labels));
+  // The profile files are written while the last page and the mouse's wait after it go on: the mouse
+  // never sees them, and the writes keep their own safety (a new file, synced, then renamed).
+  std::future<std::pair<Status, Status>> saved = std::async(std::launch::async, [&files, &config, &labels] {
+    Status configuration = files.SaveConfiguration(config);
+    return std::pair{std::move(configuration), files.WriteLabels(labels)};
+  });
+  record("write-macro " + std::to_string(kMacroCount), protocol.WriteMacroPage(static_cast<int>(kMacroCount)));
+  auto [configuration, labelFile] = saved.get();
+  record("save-configuration", std::move(configuration));
+  record("write-labels", std::move(labelFile));
   return outcome;
 }
 

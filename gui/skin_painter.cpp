@@ -1,6 +1,7 @@
 #include "gui/skin_painter.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPainter>
 #include <QStringList>
@@ -22,8 +23,13 @@ struct PreparedImage {
 int decodes = 0;
 
 // Skins do not change while the program runs: each file is read and decoded once, on first use.
-const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
+std::unordered_map<std::string, PreparedImage>& Cache() {
   static std::unordered_map<std::string, PreparedImage> cache;
+  return cache;
+}
+
+const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
+  std::unordered_map<std::string, PreparedImage>& cache = Cache();
   const std::string path = skin.ImagePath(name).string();
   const auto found = cache.find(path);
   if (found != cache.end()) return found->second;
@@ -34,7 +40,8 @@ const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
     prepared.hasAlpha = image.hasAlphaChannel();
     // Straight alpha, so that the premultiplication is ours and exact.
     prepared.pixels = image.convertToFormat(prepared.hasAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    PreparePixels(PixelsOf(prepared.pixels), prepared.hasAlpha);
+    // Qt's RGB32 is opaque already; only straight alpha needs our premultiplication.
+    if (prepared.hasAlpha) PreparePixels(PixelsOf(prepared.pixels), true);
   }
   return cache.emplace(path, std::move(prepared)).first->second;
 }
@@ -82,8 +89,11 @@ bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& 
 }
 
 QSize SkinImageSize(const SkinSettings& skin, std::string_view name) {
-  const PreparedImage& image = Prepared(skin, name);
-  return image.pixels.isNull() ? QSize() : image.pixels.size();
+  // From the file's header when it has not been decoded yet: a size needs no pixels.
+  const std::string path = skin.ImagePath(name).string();
+  if (const auto found = Cache().find(path); found != Cache().end()) return found->second.pixels.size();
+  const QSize size = QImageReader(QString::fromStdString(path)).size();
+  return size.isValid() ? size : QSize();
 }
 
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
