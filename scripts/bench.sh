@@ -88,7 +88,15 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     local start; start=$(ms_now)
     "$@" >/dev/null 2>&1 &
     local pid=$!
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do :; done
+    local tries=0
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+      # A window that does not come within 10 s leaves this run out.
+      if ((++tries > 2000)) || ! kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
+        return 0
+      fi
+      sleep 0.005
+    done
     calc "($(ms_now) - $start) / 1000000" 3; echo
     kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true
   }
@@ -101,7 +109,10 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   "$bin/korvane" --emulate --home "$home" >/dev/null 2>&1 &
   pid=$!
   pids+=("$pid")
-  until xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null 2>&1; do sleep 0.05; done
+  for ((i = 0; i < 200; i++)); do
+    xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null 2>&1 && break
+    sleep 0.05
+  done
   sleep 1
   rss=$(awk '/^VmRSS/ { print $2 / 1024 }' "/proc/$pid/status")
   row "resident memory after start (MB)" "" "$rss" "" ""
