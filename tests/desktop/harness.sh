@@ -61,9 +61,9 @@ cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
 # share a server.
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
-wait_until 10 test -s "$scratch/display"
+wait_until 30 test -s "$scratch/display"
 export DISPLAY=":$(head -1 "$scratch/display")"
-wait_until 10 xdpyinfo >/dev/null
+wait_until 30 xdpyinfo >/dev/null
 xdpyinfo >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; cat "$scratch/xvfb.log"; exit 1; }
 
 # Without a window manager a minimised window would stay mapped.
@@ -88,7 +88,7 @@ start_korvane() {
   "$bin_dir/korvane" --home "$home" "$@" >>"$artefacts/korvane.log" 2>&1 &
   korvane_pid=$!
   pids+=("$korvane_pid")
-  wait_until 15 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null || return 1
+  wait_until 30 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null || return 1
   window=$(xdotool search --onlyvisible --name "Tellurix Korvane" | head -1)
   xdotool windowmove --sync "$window" 0 0
   sleep 0.3
