@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/help_panel.h"
+#include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "keys/key_page.h"
 #include "device/emulated_mouse.h"
@@ -573,6 +574,19 @@ TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {
   controller->OnDeviceEvent({1, 2});
   ASSERT_EQ(view.balloons.size(), 1u);
   EXPECT_EQ(view.balloons[0].text, "Switch CPI into the second stage 1600");
+}
+
+TEST_F(MainControllerTest, ImportingABinWithoutItsLabelFileShowsLabelsRebuiltFromItsSettings) {
+  testing::TempFolder backups;
+  MouseConfig config = FactoryConfig();
+  config.buttonKind[3] = static_cast<Byte>(ButtonKind::SingleKey);
+  config.Arg(kSingleKeyArg, 3) = 0x05;  // B
+  ASSERT_TRUE(WriteConfigFile(backups.File("bare.bin"), config));
+  Make().Start();
+  view.chosenFile = backups.File("bare.bin");
+  controller->ImportIntoProfile(0);
+  EXPECT_EQ(controller->labels()[3], "Single Key-B");
+  EXPECT_EQ(controller->labels()[0], "Click");
 }
 
 }  // namespace

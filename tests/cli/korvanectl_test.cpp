@@ -256,6 +256,33 @@ TEST_F(KorvanectlTest, ExportImportAndReset) {
   EXPECT_EQ(Profile(0).angleSnap, 1);
 }
 
+TEST_F(KorvanectlTest, ImportWithoutItsLabelFileRebuildsTheLabelsFromTheSettings) {
+  folder.WriteText("record.ini", "[Jump]\nItemCount=0\n");
+  ASSERT_EQ(Run({"set", "button", "2", "combo-key", "Left Ctrl", "A", "B"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "4", "single-key", "Num 1"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "5", "macro", "0", "1"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "6", "multimedia", "volume-up"}).exitCode, 0);
+  ASSERT_EQ(Run({"export", output.File("bare")}).exitCode, 0);
+  std::filesystem::remove(output.File("bare.ini"));
+  ASSERT_EQ(Run({"reset"}).exitCode, 0);
+
+  const Result imported = Run({"import", output.File("bare.bin")});
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_THAT(imported.err, HasSubstr("the button labels were rebuilt"));
+  const ButtonLabels labels = ReadLabels(folder.File("str0.ini"), "").buttonLabel;
+  EXPECT_EQ(labels[0], "Click");
+  EXPECT_EQ(labels[1], "Combo Key-Left Ctrl+A+B");
+  EXPECT_EQ(labels[3], "Single Key-Num 1");
+  EXPECT_EQ(labels[4], "Macro Key-Jump");
+  EXPECT_EQ(labels[5], "Volume Up");
+
+  // With its label file beside it, the file's labels are taken as they are, without a note.
+  ASSERT_EQ(Run({"export", output.File("full")}).exitCode, 0);
+  const Result withLabels = Run({"import", output.File("full.bin")});
+  ASSERT_EQ(withLabels.exitCode, 0) << withLabels.err;
+  EXPECT_EQ(withLabels.err, "");
+}
+
 TEST_F(KorvanectlTest, HelpForTheToolAndEachCommand) {
   const Result tool = Run({"--help"});
   EXPECT_EQ(tool.exitCode, 0);
