@@ -589,5 +589,18 @@ TEST_F(MainControllerTest, ImportingABinWithoutItsLabelFileShowsLabelsRebuiltFro
   EXPECT_EQ(controller->labels()[0], "Click");
 }
 
+TEST_F(MainControllerTest, SaveAndResetRefuseValuesOutsideTheirRangesAndSendNothing) {
+  Make().Start();
+  const std::string before = folder.ReadText("config0.bin");
+  controller->config().dpiStage[0] = 233;
+  controller->config().reportRate = 95;
+  sent.clear();
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "message Nothing was sent or saved: values outside their ranges: reportRate = 95 "
+                            "(allowed: 1, 2, 4, 8), dpiStage[0] = 233 (allowed: 2-100)."));
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(folder.ReadText("config0.bin"), before);
+}
+
 }  // namespace
 }  // namespace korvane
