@@ -4,6 +4,8 @@
 
 #include "app/button_assignment.h"
 #include "app/help_panel.h"
+#include "common/folder_lock.h"
+#include "config/config_validation.h"
 #include "config/ini_file.h"
 #include "macro/macro_section.h"
 #include "device/upload.h"
@@ -132,6 +134,18 @@ void MainController::OnTimer(MainTimer timer) {
 }
 
 void MainController::UploadAndKeep() {
+  // A record with values outside their ranges reaches neither the mouse nor the files.
+  if (const std::vector<FieldProblem> problems = ValidateConfig(config_); !problems.empty()) {
+    view_.ShowMessage("Nothing was sent or saved: values outside their ranges: " + DescribeProblems(problems) + ".",
+                      strings_->warningTitle);
+    return;
+  }
+  // The profile files are rewritten under the lock korvanectl takes, so that no edit of either is lost.
+  FolderLock lock;
+  if (const Status locked = FolderLock::Acquire(files_.folder().dir(), lock); !locked) {
+    view_.ShowMessage("Nothing was sent or saved: " + locked.message(), strings_->warningTitle);
+    return;
+  }
   const UploadOutcome outcome = UploadConfiguration(link_.protocol(), config_, files_, labels_.buttonLabel);
   if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
     view_.ShowMessage("Sending the settings to the mouse failed at the step \"" + failed->name +

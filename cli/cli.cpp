@@ -69,7 +69,7 @@ const std::array<CommandEntry, 11> kCommands = {{
     {"macros", MacrosCommand, "macros [--record FILE] [--encode | --store [--profile N | --file FILE]]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n  --store        put the twelve macro pages into a profile (the current one by default), so\n                 that the next upload gives them to the mouse\n", false},
     {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
     {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
-    {"events", EventsCommand, "events [--count N] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n", false},
+    {"events", EventsCommand, "events [--count N] [--timeout SECONDS] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --timeout S    give up after S seconds (1-86400) without them\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n  with --emulate the run ends when the pressed events have come\n", false},
     {"export", ExportCommand, "export FILE\n  writes the current profile to FILE.bin and FILE.ini, and a copy beside the program\n", false},
     {"import", ImportCommand, "import FILE\n  replaces the current profile's files with FILE.bin and FILE.ini\n", false},
     {"reset", ResetCommand, "reset\n  restores the factory settings of the current profile (macros stay) and uploads them when\n  the mouse is connected\n", false},

@@ -1,9 +1,12 @@
+#include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <iomanip>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 #include "app/main_controller.h"
 #include "cli/commands.h"
@@ -17,20 +20,31 @@ namespace korvane::cli {
 
 namespace {
 
-// The emulated mouse or the hidraw nodes of this machine.
+// The emulated mouse, with its memory in the program folder, or the hidraw nodes of this machine.
 class MouseBackend {
  public:
-  explicit MouseBackend(bool emulate) {
-    if (emulate) {
+  explicit MouseBackend(const Context& context) : err_(context.err) {
+    if (context.emulate) {
       emulated_ = std::make_unique<EmulatedMouse>();
+      const Status kept = emulated_->KeepMemoryIn(context.folder.File(EmulatedMouse::kMemoryFileName));
+      if (!kept) err_ << "korvanectl: " << kept.message() << '\n';
     } else {
       hidraw_ = MakeHidrawBackend();
     }
   }
+  ~MouseBackend() {
+    if (!emulated_) return;
+    if (const Status kept = emulated_->memoryFileStatus(); !kept) {
+      err_ << "korvanectl: the emulated mouse could not keep its memory: " << kept.message() << '\n';
+    }
+  }
+  MouseBackend(const MouseBackend&) = delete;
+  MouseBackend& operator=(const MouseBackend&) = delete;
   HidBackend& get() { return emulated_ ? emulated_->backend() : *hidraw_; }
   EmulatedMouse* emulated() { return emulated_.get(); }
 
  private:
+  std::ostream& err_;
   std::unique_ptr<EmulatedMouse> emulated_;
   std::unique_ptr<HidBackend> hidraw_;
 };
@@ -88,11 +102,17 @@ class ConsoleView : public MainView {
     if (wait) changed_.wait(lock, [&] { return closed_ || done_ >= ticket; });
   }
 
-  // Runs queued work until the given number of balloons has been printed (forever when 0).
-  void RunUntil(int balloons) {
+  // Runs queued work until the given number of balloons has been printed (no number when 0) or the
+  // deadline has passed; false when the deadline came first.
+  bool RunUntil(int balloons, std::optional<std::chrono::steady_clock::time_point> deadline) {
     std::unique_lock lock(mutex_);
     while (balloons == 0 || balloons_ < balloons) {
-      changed_.wait(lock, [&] { return !work_.empty(); });
+      const auto ready = [&] { return !work_.empty(); };
+      if (!deadline) {
+        changed_.wait(lock, ready);
+      } else if (!changed_.wait_until(lock, *deadline, ready)) {
+        return false;
+      }
       std::function<void()> work = std::move(work_.front());
       work_.pop_front();
       lock.unlock();
@@ -101,6 +121,12 @@ class ConsoleView : public MainView {
       ++done_;
       changed_.notify_all();
     }
+    return true;
+  }
+
+  int balloons() {
+    std::lock_guard lock(mutex_);
+    return balloons_;
   }
 
   // Releases every thread that waits for its work to run.
@@ -124,7 +150,7 @@ class ConsoleView : public MainView {
 // What upload and reset share: the profile files, the record and the link to the mouse.
 struct MouseSession {
   explicit MouseSession(const Context& context)
-      : files(context.folder, messages), backend(context.emulate), link(backend.get()) {}
+      : files(context.folder, messages), backend(context), link(backend.get()) {}
 
   // Upload and reset read the profile and write it back; the lock keeps edits made meanwhile.
   Status Lock() { return FolderLock::Acquire(files.folder().dir(), lock); }
@@ -216,7 +242,7 @@ Status ResetCommand(const Context& context, ArgReader& args) {
 Status DevicesCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("devices takes no arguments");
-  MouseBackend backend(context.emulate);
+  MouseBackend backend(context);
   std::vector<HidInterface> interfaces;
   if (Status s = backend.get().Enumerate(interfaces); !s) return s;
   std::ostream& out = context.out;
@@ -256,13 +282,14 @@ Status DevicesCommand(const Context& context, ArgReader& args) {
 }
 
 Status EventsCommand(const Context& context, ArgReader& args) {
-  std::string count, presses, macro;
+  std::string count, presses, macro, timeout;
   if (Status s = args.TakeOption("--count", count); !s) return s;
   if (Status s = args.TakeOption("--press-cpi", presses); !s) return s;
   if (Status s = args.TakeOption("--macro", macro); !s) return s;
+  if (Status s = args.TakeOption("--timeout", timeout); !s) return s;
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("events takes no further arguments");
-  long wanted = 0, cpiPresses = 0, macroNumber = 0;
+  long wanted = 0, cpiPresses = 0, macroNumber = 0, seconds = 0;
   if (!count.empty()) {
     if (Status s = ParseNumber(count, 1, 1000000, "count", wanted); !s) return s;
   }
@@ -272,12 +299,23 @@ Status EventsCommand(const Context& context, ArgReader& args) {
   if (!macro.empty()) {
     if (Status s = ParseNumber(macro, 1, 255, "--macro", macroNumber); !s) return s;
   }
+  if (!timeout.empty()) {
+    if (Status s = ParseNumber(timeout, 1, 86400, "--timeout", seconds); !s) return s;
+  }
   if ((cpiPresses != 0 || macroNumber != 0) && !context.emulate) {
     return Status::Failure("--press-cpi and --macro act on the emulated mouse: add --emulate");
   }
-  if (count.empty()) wanted = cpiPresses + (macroNumber != 0 ? 1 : 0);
+  // The emulated mouse sends what it is told to and nothing more, so its run ends with its script.
+  const long scripted = cpiPresses + (macroNumber != 0 ? 1 : 0);
+  if (context.emulate && scripted == 0 && timeout.empty()) {
+    return Status::Failure("the emulated mouse sends only the events --press-cpi and --macro ask for; none were given");
+  }
+  long awaited = wanted;
+  if (context.emulate && scripted != 0) awaited = count.empty() ? scripted : std::min(wanted, scripted);
+  std::optional<std::chrono::steady_clock::time_point> deadline;
+  if (seconds != 0) deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
 
-  MouseBackend backend(context.emulate);
+  MouseBackend backend(context);
   ConsoleView view(context.out);
   MainController controller(context.folder, backend.get(), view);
   controller.Start();
@@ -286,9 +324,19 @@ Status EventsCommand(const Context& context, ArgReader& args) {
     for (long i = 0; i < cpiPresses; ++i) mouse->PressCpiButton();
     if (macroNumber != 0) mouse->SwitchMacro(static_cast<Byte>(macroNumber));
   }
-  view.RunUntil(static_cast<int>(wanted));
+  const bool complete = view.RunUntil(static_cast<int>(awaited), deadline);
   view.Close();
   controller.Shutdown();
+  const std::string came = std::to_string(view.balloons());
+  // Without --count the time-out only ends the watch, which failed when nothing came at all.
+  if (!complete && view.balloons() == 0) return Status::Failure("no event came within " + timeout + " s");
+  if (!complete && !count.empty()) {
+    return Status::Failure("only " + came + " of " + count + " events came within " + timeout + " s");
+  }
+  if (awaited < wanted) {
+    return Status::Failure("the emulated mouse sent the " + came + " events of its script, not the " + count +
+                           " --count asks for");
+  }
   return Status::Ok();
 }
 

@@ -39,10 +39,15 @@ Status ImportCommand(const Context& context, ArgReader& args) {
   ConfigFiles files(context.folder, messages);
   files.setLanguageCode(target.languageCode);
   LoadedProfile profile;
-  if (Status s = files.ImportConfiguration(file, profile.config, profile.labels); !s) return s;
+  bool labelsRebuilt = false;
+  if (Status s = files.ImportConfiguration(file, profile.config, profile.labels, &labelsRebuilt); !s) return s;
   const Status judged =
       RefuseOutOfRange(file, profile.config, "nothing was written; korvanectl set --file mends a value");
   if (!judged) return judged;
+  if (labelsRebuilt) {
+    context.err << "korvanectl: " << file << " has no .ini beside it; the button labels were rebuilt from its "
+                << "settings\n";
+  }
   return SaveProfile(target, profile);
 }
 

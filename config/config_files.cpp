@@ -7,6 +7,8 @@
 
 #include "common/file_io.h"
 #include "config/ini_file.h"
+#include "keys/button_catalogue.h"
+#include "macro/macro_section.h"
 
 namespace korvane {
 
@@ -148,8 +150,9 @@ void ConfigFiles::LoadDefaults(MouseConfig& config, LabelSettings& labels) {
 }
 
 Status ConfigFiles::ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config,
-                                        LabelSettings& labels) {
+                                        LabelSettings& labels, bool* labelsRebuilt) {
   const std::string path = chosen.string();
+  if (labelsRebuilt != nullptr) *labelsRebuilt = false;
   if (!Contains(path, ".bin")) return Status::Failure(path + " is not a .bin profile file");
   Status status = Status::Ok();
   if (!FileExists(chosen)) {
@@ -157,8 +160,15 @@ Status ConfigFiles::ImportConfiguration(const std::filesystem::path& chosen, Mou
     status = Status::Failure(path + " does not exist");
   } else if (!ReadInto(chosen, config, false)) {
     status = Status::Failure(path + " is not a profile file (it must be exactly 1757 bytes)");
+  } else if (const std::string labelPath = ReplaceAll(path, ".bin", ".ini"); FileExists(labelPath)) {
+    labels = korvane::ReadLabels(labelPath, languageCode_);
   } else {
-    labels = korvane::ReadLabels(ReplaceAll(path, ".bin", ".ini"), languageCode_);
+    labels = LabelSettings{};
+    const std::vector<std::string> macroNames = MacroNames(IniFile(macroPath()).Load());
+    for (int button = 0; button < int(kButtonCount); ++button) {
+      labels.buttonLabel[button] = LabelFromRecord(config, button, macroNames, languageCode_);
+    }
+    if (labelsRebuilt != nullptr) *labelsRebuilt = true;
   }
   FormProfilePaths();
   return status;

@@ -68,8 +68,11 @@ class ConfigFiles {
   // labels from str.ini. The paths then name the current profile again. The caller uploads when the
   // mouse is connected.
   void LoadDefaults(MouseConfig& config, LabelSettings& labels);
-  // Replaces the whole record and the labels from a chosen ".bin" file and its ".ini" companion.
-  Status ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config, LabelSettings& labels);
+  // Replaces the whole record and the labels from a chosen ".bin" file and its ".ini" companion. Without
+  // the companion the button labels are rebuilt from the record (macro names from record.ini), and
+  // labelsRebuilt, when given, says so.
+  Status ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config, LabelSettings& labels,
+                             bool* labelsRebuilt = nullptr);
   // Writes the record and labels to the chosen path and a second copy under the same name into the
   // program folder.
   Status ExportConfiguration(const std::filesystem::path& chosen, const MouseConfig& config,

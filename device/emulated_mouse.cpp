@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "common/file_io.h"
 #include "config/settings_page.h"
 #include "device/device_link.h"
 #include "device/hid_descriptor.h"
@@ -29,6 +30,11 @@ constexpr Byte kCommandDescriptor[] = {
     0x40, 0x09, 0x01, 0x81, 0x02, 0x95, 0x40, 0x09, 0x02, 0x91, 0x02, 0x95, 0x08, 0x09, 0x03, 0xB1, 0x02, 0xC0};
 
 Status Removed() { return Status::FromErrno("The mouse was unplugged", ENODEV); }
+
+constexpr std::string_view kMemoryTag = "KORVANE-EMULATED-MOUSE-1";
+constexpr std::size_t kMemoryHeaderSize = kMemoryTag.size() + 4;
+constexpr std::size_t kMemoryFileSize = kMemoryHeaderSize + (2 + kMacroCount) * kPageSize;
+constexpr int kStageCount = 4;
 
 }  // namespace
 
@@ -159,8 +165,78 @@ class EmulatedMouse::Backend : public HidBackend {
   EmulatedMouse& mouse_;
 };
 
-EmulatedMouse::EmulatedMouse() : backend_(std::make_unique<Backend>(*this)) {
+EmulatedMouse::EmulatedMouse() : backend_(std::make_unique<Backend>(*this)) { ResetToFactory(); }
+
+void EmulatedMouse::ResetToFactory() {
+  memory_ = DeviceMirror();
   memory_.settingsPage = SETTINGS_TEMPLATE;
+  stage_ = 1;
+}
+
+std::string EmulatedMouse::MemoryImage() const {
+  std::lock_guard lock(mutex_);
+  return MemoryImageLocked();
+}
+
+std::string EmulatedMouse::MemoryImageLocked() const {
+  std::string image(kMemoryTag);
+  image += char(memory_.activeProfile);
+  image += char(memory_.attachByte);
+  image += char(memory_.reportRateByte);
+  image += char(stage_);
+  const auto add = [&](const DevicePage& page) { image.append(page.begin(), page.end()); };
+  add(memory_.settingsPage);
+  add(memory_.keyPage);
+  for (const DevicePage& page : memory_.macroPages) add(page);
+  return image;
+}
+
+Status EmulatedMouse::KeepMemoryIn(std::filesystem::path file) {
+  std::lock_guard lock(mutex_);
+  memoryFile_ = std::move(file);
+  memoryFileStatus_ = Status::Ok();
+  memoryWritten_.clear();
+  std::error_code error;
+  if (!std::filesystem::exists(memoryFile_, error)) return Status::Ok();
+  const std::optional<std::string> image = ReadWholeFile(memoryFile_, kMemoryFileSize + 1);
+  const bool intact = image && image->size() == kMemoryFileSize && image->starts_with(kMemoryTag) &&
+                      Byte((*image)[kMemoryTag.size() + 3]) >= 1 &&
+                      Byte((*image)[kMemoryTag.size() + 3]) <= kStageCount;
+  if (!intact) {
+    ResetToFactory();
+    return Status::Failure(memoryFile_.string() + " is damaged; the emulated mouse starts from its factory pages");
+  }
+  const auto byte = [&](std::size_t at) { return Byte((*image)[at]); };
+  memory_.activeProfile = byte(kMemoryTag.size());
+  memory_.attachByte = byte(kMemoryTag.size() + 1);
+  memory_.reportRateByte = byte(kMemoryTag.size() + 2);
+  stage_ = byte(kMemoryTag.size() + 3);
+  std::size_t at = kMemoryHeaderSize;
+  const auto take = [&](DevicePage& page) {
+    for (Byte& b : page) b = byte(at++);
+  };
+  take(memory_.settingsPage);
+  take(memory_.keyPage);
+  for (DevicePage& page : memory_.macroPages) take(page);
+  memoryWritten_ = *image;
+  return Status::Ok();
+}
+
+Status EmulatedMouse::memoryFileStatus() const {
+  std::lock_guard lock(mutex_);
+  return memoryFileStatus_;
+}
+
+void EmulatedMouse::WriteMemoryFile() {
+  if (memoryFile_.empty()) return;
+  std::string image = MemoryImageLocked();
+  if (image == memoryWritten_) return;
+  const Status written = WriteFileReplacing(memoryFile_, image);
+  if (written) {
+    memoryWritten_ = std::move(image);
+  } else if (memoryFileStatus_) {
+    memoryFileStatus_ = written;
+  }
 }
 
 EmulatedMouse::~EmulatedMouse() = default;
@@ -179,6 +255,7 @@ DeviceMirror EmulatedMouse::memory() const {
 void EmulatedMouse::SetActiveProfile(Byte profile) {
   std::lock_guard lock(mutex_);
   memory_.activeProfile = profile;
+  WriteMemoryFile();
 }
 
 int EmulatedMouse::stage() const {
@@ -242,6 +319,7 @@ void EmulatedMouse::HandleFeature(std::span<const Byte> report) {
       break;
     default: ++ignoredFrames_; break;
   }
+  WriteMemoryFile();
 }
 
 void EmulatedMouse::HandleWrite(std::span<const Byte> report) {
@@ -253,6 +331,7 @@ void EmulatedMouse::HandleWrite(std::span<const Byte> report) {
   if (++blockReceived_ == blockChunks_) {
     *blockTarget_ = blockStaging_;
     blockTarget_ = nullptr;
+    WriteMemoryFile();
   }
 }
 
@@ -275,8 +354,9 @@ void EmulatedMouse::PressCpiButton() {
   {
     std::lock_guard lock(mutex_);
     if (!plugged_) return;
-    stage_ = stage_ % 4 + 1;
+    stage_ = stage_ % kStageCount + 1;
     stage = static_cast<Byte>(stage_);
+    WriteMemoryFile();
   }
   SendEvent(EVENT_STAGE_FIRST, stage);
 }

@@ -3,11 +3,13 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "config/mouse_config.h"
@@ -18,9 +20,9 @@ namespace korvane {
 
 // An in-process stand-in for the mouse: the same three HID collections (pointer, event interface
 // FF01/0001, command interface FF00/FF00) and a small firmware that keeps what it is sent, answers the
-// read-back commands and reports stage and macro switches. No file or device is involved, and nothing
-// waits: read-back answers are ready at once, and a read on the command interface with nothing to
-// answer times out at once.
+// read-back commands and reports stage and macro switches. No device is involved, and nothing waits:
+// read-back answers are ready at once, and a read on the command interface with nothing to answer times
+// out at once. Its memory lives in a file only when KeepMemoryIn asks for one.
 //
 // Thread-safe: the reader thread may block on the event interface while another thread presses
 // buttons or unplugs the mouse. It must outlive every DeviceLink over its backend.
@@ -38,6 +40,19 @@ class EmulatedMouse {
   EmulatedMouse& operator=(const EmulatedMouse&) = delete;
 
   HidBackend& backend();
+
+  // The name of the memory file in a program folder.
+  static constexpr const char* kMemoryFileName = "emulated-mouse.bin";
+  // Keeps the memory across runs, as a real mouse does while unplugged: reads the file, then writes it
+  // whenever the pages, the active profile, the attach or report-rate byte or the stage change. Without
+  // the file the mouse starts from its factory pages; a damaged file is reported, and the mouse starts
+  // from the factory pages and replaces the file at its first change.
+  Status KeepMemoryIn(std::filesystem::path file);
+  // The first failed write of the memory file; ok when none failed.
+  Status memoryFileStatus() const;
+  // The memory file's bytes: a tag, the active profile, attach and report-rate bytes, the stage, then the
+  // settings page, the key page and the twelve macro pages.
+  std::string MemoryImage() const;
 
   // The firmware's memory, in the mirror's shape: what an upload sent lands here byte for byte.
   DeviceMirror memory() const;
@@ -73,6 +88,10 @@ class EmulatedMouse {
   void HandleFeature(std::span<const Byte> report);
   void HandleWrite(std::span<const Byte> report);
   void Announce(unsigned type);
+  // mutex_ held.
+  void ResetToFactory();
+  std::string MemoryImageLocked() const;
+  void WriteMemoryFile();
   static const char* InterfaceName(Role role);
 
   mutable std::mutex mutex_;
@@ -82,6 +101,9 @@ class EmulatedMouse {
   DeviceMirror memory_;
   int stage_ = 1;
   std::size_t ignoredFrames_ = 0;
+  std::filesystem::path memoryFile_;
+  std::string memoryWritten_;  // the file's bytes as last read or written
+  Status memoryFileStatus_ = Status::Ok();
   std::optional<FeatureReport> answer_;
   std::deque<std::vector<Byte>> commandInput_;
   std::deque<std::vector<Byte>> eventInput_;

@@ -43,7 +43,9 @@ std::optional<ParsedDescriptor> ParseReportDescriptor(std::span<const Byte> desc
   std::vector<ReportBits> bits;
   GlobalState global;
   std::vector<GlobalState> stack;
-  std::optional<std::uint32_t> firstUsage;  // the first Usage of the current main item
+  // The first Usage of the current main item; 0 until one is met (a Usage of 0 is undefined).
+  std::uint32_t firstUsage = 0;
+  bool usageSeen = false;
   bool usageHasPage = false;
   int depth = 0;
 
@@ -68,7 +70,7 @@ std::optional<ParsedDescriptor> ParseReportDescriptor(std::span<const Byte> desc
       if (tag == kMainCollection) {
         if (depth == 0) {
           HidCaps caps;
-          const std::uint32_t usage = firstUsage.value_or(0);
+          const std::uint32_t usage = firstUsage;
           caps.usagePage = static_cast<std::uint16_t>(usageHasPage ? usage >> 16 : global.usagePage);
           caps.usage = static_cast<std::uint16_t>(usage & 0xFFFF);
           parsed.collections.push_back(caps);
@@ -82,7 +84,8 @@ std::optional<ParsedDescriptor> ParseReportDescriptor(std::span<const Byte> desc
         const ReportKind kind = tag == kMainInput ? kInput : tag == kMainOutput ? kOutput : kFeature;
         bits.back()[kind][global.reportId] += std::uint64_t{global.reportSize} * global.reportCount;
       }
-      firstUsage.reset();
+      firstUsage = 0;
+      usageSeen = false;
       usageHasPage = false;
     } else if (type == kTypeGlobal) {
       switch (tag) {
@@ -101,8 +104,9 @@ std::optional<ParsedDescriptor> ParseReportDescriptor(std::span<const Byte> desc
           break;
         default: break;
       }
-    } else if (type == kTypeLocal && tag == kLocalUsage && !firstUsage) {
+    } else if (type == kTypeLocal && tag == kLocalUsage && !usageSeen) {
       firstUsage = value;
+      usageSeen = true;
       usageHasPage = size == 4;  // an extended usage carries its page in the upper half
     }
   }

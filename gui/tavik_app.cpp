@@ -102,6 +102,8 @@ int CTavikApp::Run(int argc, char** argv) {
   std::unique_ptr<HidBackend> hidraw;
   if (line.emulate) {
     emulated = std::make_unique<EmulatedMouse>();
+    const Status kept = emulated->KeepMemoryIn(folder.File(EmulatedMouse::kMemoryFileName));
+    if (!kept) std::fprintf(stderr, "korvane: %s\n", kept.message().c_str());
   } else {
     hidraw = MakeHidrawBackend();
   }

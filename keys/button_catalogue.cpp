@@ -201,6 +201,35 @@ std::optional<std::string> ApplyButtonChoice(MouseConfig& config, int button, co
   return label;
 }
 
+std::string LabelFromRecord(const MouseConfig& config, int button, std::span<const std::string> macroNames,
+                            std::string_view languageCode) {
+  const Byte kind = config.buttonKind[button];
+  if (kind >= kButtonKindCount) return {};
+  const ButtonKindInfo& info = KindInfo(static_cast<ButtonKind>(kind));
+  switch (info.kind) {
+    case ButtonKind::SingleKey:
+      return SingleKeyLabel(UsageToKeyName(config.Arg(kSingleKeyArg, button)), languageCode);
+    case ButtonKind::ComboKey: {
+      // A dialog stores one modifier; of several, the label names the first.
+      const Byte bits = config.Arg(kComboModifierArg, button);
+      const std::string_view modifier = bits == 0 ? "" : MODIFIER_NAMES[std::countr_zero(bits)];
+      return ComboKeyLabel(modifier, UsageToKeyName(config.Arg(kComboFirstKeyArg, button)),
+                           UsageToKeyName(config.Arg(kComboSecondKeyArg, button)), languageCode);
+    }
+    case ButtonKind::MacroKey: {
+      const Byte number = config.Arg(kMacroNumberArg, button);
+      return MacroKeyLabel(number < macroNames.size() ? macroNames[number] : std::to_string(number),
+                           languageCode);
+    }
+    default:
+      break;
+  }
+  const auto item = std::ranges::find_if(info.subList, [&](const SubListItem& candidate) {
+    return candidate.stored == config.Arg(info.subListArg, button);
+  });
+  return std::string(item == info.subList.end() ? info.text.In(languageCode) : item->text.In(languageCode));
+}
+
 bool LeftButtonLocked(const MouseConfig& config, int button) {
   if (config.buttonKind[button] != static_cast<Byte>(ButtonKind::Click)) return false;
   for (int other = 0; other < int(kButtonCount); ++other) {

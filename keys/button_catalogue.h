@@ -86,6 +86,13 @@ std::string ComboKeyLabel(std::string_view modifierName, std::string_view firstK
 // "Macro Key-Macro_0"
 std::string MacroKeyLabel(std::string_view macroName, std::string_view languageCode);
 
+// The label button 0-7 would have been given when its function was chosen, rebuilt from buttonKind and
+// the parameter arrays: a sub-list kind by the row that stores its byte, keys by their table names, and a
+// macro key by its name in macroNames (record.ini's list), or by its number when the list has none.
+// Empty for a kind the program does not know.
+std::string LabelFromRecord(const MouseConfig& config, int button, std::span<const std::string> macroNames,
+                            std::string_view languageCode);
+
 // The last button with "Click" may not be reassigned: true when this button is the only one on kind 0.
 bool LeftButtonLocked(const MouseConfig& config, int button);
 // Text of the warning shown instead of the list; its caption is kLeftButtonWarningCaption in every

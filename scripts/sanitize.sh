@@ -12,7 +12,7 @@ tsan="${TSAN_DIR:-build-tsan}"
 jobs=2
 
 configure() {  # folder, sanitizer flags
-  cmake -S . -B "$1" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_BUILD_GUI=OFF \
+  cmake -S . -B "$1" --no-warn-unused-cli -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_WERROR=ON -DKORVANE_BUILD_GUI=OFF \
     -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON \
     -DCMAKE_CXX_FLAGS="$2 -fno-omit-frame-pointer" -DCMAKE_EXE_LINKER_FLAGS="$2" >/dev/null
   cmake --build "$1" -j"$jobs" --target korvane_tests

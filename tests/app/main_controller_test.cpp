@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/help_panel.h"
+#include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "keys/key_page.h"
 #include "device/emulated_mouse.h"
@@ -624,6 +625,32 @@ TEST_F(MainControllerTest, AStageWhoseReadBackFailsShowsTheWindowsValue) {
   controller->OnDeviceEvent({1, 2});
   ASSERT_EQ(view.balloons.size(), 1u);
   EXPECT_EQ(view.balloons[0].text, "Switch CPI into the second stage 1600");
+}
+
+TEST_F(MainControllerTest, ImportingABinWithoutItsLabelFileShowsLabelsRebuiltFromItsSettings) {
+  testing::TempFolder backups;
+  MouseConfig config = FactoryConfig();
+  config.buttonKind[3] = static_cast<Byte>(ButtonKind::SingleKey);
+  config.Arg(kSingleKeyArg, 3) = 0x05;  // B
+  ASSERT_TRUE(WriteConfigFile(backups.File("bare.bin"), config));
+  Make().Start();
+  view.chosenFile = backups.File("bare.bin");
+  controller->ImportIntoProfile(0);
+  EXPECT_EQ(controller->labels()[3], "Single Key-B");
+  EXPECT_EQ(controller->labels()[0], "Click");
+}
+
+TEST_F(MainControllerTest, SaveAndResetRefuseValuesOutsideTheirRangesAndSendNothing) {
+  Make().Start();
+  const std::string before = folder.ReadText("config0.bin");
+  controller->config().dpiStage[0] = 233;
+  controller->config().reportRate = 95;
+  sent.clear();
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "message Nothing was sent or saved: values outside their ranges: reportRate = 95 "
+                            "(allowed: 1, 2, 4, 8), dpiStage[0] = 233 (allowed: 2-100)."));
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(folder.ReadText("config0.bin"), before);
 }
 
 }  // namespace

@@ -230,6 +230,41 @@ TEST_F(KorvanectlTest, EventsPrintTheBalloons) {
             "Info: Switch to macro key3\n");
 }
 
+TEST_F(KorvanectlTest, EventsEndWithTheirScriptOrTimeOutWithAReason) {
+  const Result short_ = Run({"--emulate", "events", "--count", "2", "--press-cpi", "1"});
+  EXPECT_EQ(short_.exitCode, 1);
+  EXPECT_EQ(short_.out, "Info: Switch CPI into the second stage 800\n");
+  EXPECT_EQ(short_.err, "korvanectl: the emulated mouse sent the 1 events of its script, not the 2 --count asks for\n");
+
+  const Result waited = Run({"--emulate", "events", "--timeout", "1"});
+  EXPECT_EQ(waited.exitCode, 1);
+  EXPECT_EQ(waited.err, "korvanectl: no event came within 1 s\n");
+  EXPECT_EQ(Run({"--emulate", "events"}).exitCode, 1);
+  EXPECT_NE(Run({"--emulate", "events", "--timeout", "0", "--press-cpi", "1"}).exitCode, 0);
+}
+
+TEST_F(KorvanectlTest, TheEmulatedMouseKeepsItsMemoryBetweenRuns) {
+  for (const char* stage : {"1", "2", "3"}) {
+    ASSERT_EQ(Run({"set", "cpi", stage, std::to_string(800 * (std::stoi(stage) + 1))}).exitCode, 0);
+  }
+  ASSERT_EQ(Run({"--emulate", "upload"}).exitCode, 0);
+  ASSERT_EQ(Run({"reset"}).exitCode, 0);  // the profile forgets; the mouse does not
+  const Result pressed = Run({"--emulate", "events", "--press-cpi", "3"});
+  ASSERT_EQ(pressed.exitCode, 0) << pressed.err;
+  EXPECT_EQ(pressed.out,
+            "Info: Switch CPI into the second stage 2400\n"
+            "Info: Switch CPI into the third stage 3200\n"
+            "Info: Switch CPI into the fourth stage 3200\n");
+  // The stage is kept too: the next press goes round to the first.
+  EXPECT_EQ(Run({"--emulate", "events", "--press-cpi", "1"}).out, "Info: Switch CPI into the first stage 1600\n");
+
+  folder.WriteText("emulated-mouse.bin", "torn");
+  const Result damaged = Run({"--emulate", "events", "--press-cpi", "1"});
+  EXPECT_EQ(damaged.exitCode, 0);
+  EXPECT_THAT(damaged.err, HasSubstr("emulated-mouse.bin is damaged; the emulated mouse starts from its factory pages"));
+  EXPECT_EQ(damaged.out, "Info: Switch CPI into the second stage 800\n");
+}
+
 TEST_F(KorvanectlTest, DevicesMarksTheMouseInterfaces) {
   const Result result = Run({"--emulate", "devices"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -254,6 +289,33 @@ TEST_F(KorvanectlTest, ExportImportAndReset) {
 
   ASSERT_EQ(Run({"--emulate", "reset"}).exitCode, 0);
   EXPECT_EQ(Profile(0).angleSnap, 1);
+}
+
+TEST_F(KorvanectlTest, ImportWithoutItsLabelFileRebuildsTheLabelsFromTheSettings) {
+  folder.WriteText("record.ini", "[Jump]\nItemCount=0\n");
+  ASSERT_EQ(Run({"set", "button", "2", "combo-key", "Left Ctrl", "A", "B"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "4", "single-key", "Num 1"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "5", "macro", "0", "1"}).exitCode, 0);
+  ASSERT_EQ(Run({"set", "button", "6", "multimedia", "volume-up"}).exitCode, 0);
+  ASSERT_EQ(Run({"export", output.File("bare")}).exitCode, 0);
+  std::filesystem::remove(output.File("bare.ini"));
+  ASSERT_EQ(Run({"reset"}).exitCode, 0);
+
+  const Result imported = Run({"import", output.File("bare.bin")});
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_THAT(imported.err, HasSubstr("the button labels were rebuilt"));
+  const ButtonLabels labels = ReadLabels(folder.File("str0.ini"), "").buttonLabel;
+  EXPECT_EQ(labels[0], "Click");
+  EXPECT_EQ(labels[1], "Combo Key-Left Ctrl+A+B");
+  EXPECT_EQ(labels[3], "Single Key-Num 1");
+  EXPECT_EQ(labels[4], "Macro Key-Jump");
+  EXPECT_EQ(labels[5], "Volume Up");
+
+  // With its label file beside it, the file's labels are taken as they are, without a note.
+  ASSERT_EQ(Run({"export", output.File("full")}).exitCode, 0);
+  const Result withLabels = Run({"import", output.File("full.bin")});
+  ASSERT_EQ(withLabels.exitCode, 0) << withLabels.err;
+  EXPECT_EQ(withLabels.err, "");
 }
 
 TEST_F(KorvanectlTest, HelpForTheToolAndEachCommand) {

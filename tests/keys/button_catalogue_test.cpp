@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "keys/key_page.h"
+#include "keys/key_tables.h"
 
 namespace korvane {
 namespace {
@@ -38,6 +39,31 @@ TEST_P(ApplyButtonChoiceTest, WritesOnlyTheKindsArraysAndLabels) {
 
   EXPECT_EQ(ApplyButtonChoice(config, kButton, c.choice, "EN"), std::optional<std::string>(c.label));
   EXPECT_EQ(config, expected);
+  // The record gives the same label back, but for a key name the table lacks, which is stored as code 0.
+  if (c.choice.keyName.empty() || KeyNameToUsage(c.choice.keyName) != 0) {
+    const std::vector<std::string> macroNames = {"Macro_0"};
+    EXPECT_EQ(LabelFromRecord(config, kButton, macroNames, "EN"), c.label);
+  }
+}
+
+TEST(ButtonCatalogue, LabelFromRecordNamesWhatNoDialogStores) {
+  MouseConfig config = NoisyConfig();
+  config.buttonKind[0] = static_cast<Byte>(ButtonKind::MacroKey);
+  config.Arg(kMacroNumberArg, 0) = 3;  // record.ini lists only two macros
+  const std::vector<std::string> macroNames = {"One", "Two"};
+  EXPECT_EQ(LabelFromRecord(config, 0, macroNames, ""), "Macro Key-3");
+  config.Arg(kMacroNumberArg, 0) = 1;
+  EXPECT_EQ(LabelFromRecord(config, 0, macroNames, "CHT"), "巨集-Two");
+
+  config.buttonKind[0] = static_cast<Byte>(ButtonKind::Multimedia);  // usage 0x5A is not on the list
+  EXPECT_EQ(LabelFromRecord(config, 0, macroNames, ""), "Multimedia");
+  config.buttonKind[0] = static_cast<Byte>(ButtonKind::ComboKey);
+  config.Arg(kComboModifierArg, 0) = 0x05;  // two modifiers
+  config.Arg(kComboFirstKeyArg, 0) = 0x04;
+  config.Arg(kComboSecondKeyArg, 0) = 0;
+  EXPECT_EQ(LabelFromRecord(config, 0, macroNames, ""), "Combo Key-Left Ctrl+A");
+  config.buttonKind[0] = kButtonKindCount;
+  EXPECT_EQ(LabelFromRecord(config, 0, macroNames, ""), "");
 }
 
 ButtonChoice Kind(ButtonKind kind, int position = 0) {
