@@ -14,7 +14,6 @@ namespace {
 constexpr int kCpiBodyX = kRightColumnLeft;
 constexpr int kCpiBodyY = kRightColumnTop + 20;
 constexpr int kStageBarLeft[] = {775, 825, 885, 935};
-constexpr int kStageBarTop = 90;
 constexpr int kStageBarBottom = 203;
 constexpr int kSwatchTop = 255;
 const QColor kGroupFill{29, 33, 39};  // behind the bars, number boxes and swatches
