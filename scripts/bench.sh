@@ -74,7 +74,7 @@ row "emulated upload, $total ms of waits (ms)" "$lo" "$mid" "$hi" "$fmid / $(cal
 
 # Under an X server: start to the mapped window, resident memory and wake-ups while hidden.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
   pids+=($!)
   for ((i = 0; i < 100; i++)); do [ -s "$scratch/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -1 "$scratch/display")"

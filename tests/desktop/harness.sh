@@ -58,8 +58,9 @@ mkdir -p "$home"
 cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
 
 # The display: Xvfb picks a free number itself and tells it, so that tests running side by side never
-# share a server.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+# share a server. -noreset: a server that resets when its last client (the probe below) leaves refuses
+# the clients that come during the reset, the window manager among them.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 pids+=($!)
 wait_until 30 test -s "$scratch/display"
 export DISPLAY=":$(head -1 "$scratch/display")"
@@ -69,6 +70,10 @@ xdpyinfo >/dev/null 2>&1 || { echo "FAIL: Xvfb did not start"; cat "$scratch/xvf
 # Without a window manager a minimised window would stay mapped.
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
+# A window mapped while the window manager is still taking the screen over may never be managed, and so
+# never shown: programs start only once it has announced itself.
+wait_until 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+  { echo "FAIL: the window manager did not start on $DISPLAY"; cat "$scratch/openbox.log" "$scratch/xvfb.log"; exit 1; }
 
 eval "$(dbus-daemon --session --fork --print-address=1 --print-pid=1 |
         { read -r address; read -r pid; echo "DBUS_SESSION_BUS_ADDRESS='$address' DBUS_SESSION_BUS_PID=$pid"; })"
@@ -88,7 +93,16 @@ start_korvane() {
   "$bin_dir/korvane" --home "$home" "$@" >>"$artefacts/korvane.log" 2>&1 &
   korvane_pid=$!
   pids+=("$korvane_pid")
-  wait_until 30 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null || return 1
+  if ! wait_until 30 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null; then
+    if kill -0 "$korvane_pid" 2>/dev/null; then
+      echo "  korvane is running but shows no window"
+      xwininfo -root -tree >"$artefacts/windows.txt" 2>&1
+    else
+      wait "$korvane_pid"
+      echo "  korvane ended with code $?"
+    fi
+    return 1
+  fi
   window=$(xdotool search --onlyvisible --name "Tellurix Korvane" | head -1)
   xdotool windowmove --sync "$window" 0 0
   sleep 0.3
