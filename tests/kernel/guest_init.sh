@@ -64,6 +64,16 @@ korvanectl --home /tmp/emulated --emulate events --press-cpi 1 --macro 3 >/tmp/e
 # After a replug the stage goes on from where it was: the second press reaches stage 3.
 korvanectl --home /tmp/emulated --emulate events --press-cpi 2 --macro 5 | tail -n 2 >/tmp/emulated.replug
 
+# expect_cpi STAGE FILE: the stage line of FILE with the CPI the uploaded page gives that stage (units
+# of 50 from offset 0x54 of the settings page), as the device reads it back after an upload; korvanectl's
+# own emulated mouse keeps its template page, whose CPI differ.
+expect_cpi() {
+  level=$(korvanectl --home /tmp/emulated pages | sed -n 's/^settings: //p' | cut -d' ' -f$((0x54 + $1)))
+  sed -i "1s/[0-9]*\$/$((50 * 0x$level))/" "$2"
+}
+expect_cpi 2 /tmp/emulated.events
+expect_cpi 3 /tmp/emulated.replug
+
 device_log=""
 say() { echo "$1" >&3; }
 logged() { grep -q "^uhid-mouse: $1\$" "$device_log"; }
