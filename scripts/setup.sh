@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
-          libglib2.0-bin gsettings-desktop-schemas)
+          libglib2.0-bin gsettings-desktop-schemas
+          qemu-system-x86 busybox-static cpio xz-utils)
 
 missing=()
 for package in "${packages[@]}"; do
