@@ -61,8 +61,9 @@ done
 cp -r /factory /tmp/emulated
 korvanectl --home /tmp/emulated --emulate upload --trace >/tmp/emulated.trace
 korvanectl --home /tmp/emulated --emulate events --press-cpi 1 --macro 3 >/tmp/emulated.events
-# After a replug the stage goes on from where it was: the second press reaches stage 3.
-korvanectl --home /tmp/emulated --emulate events --press-cpi 2 --macro 5 | tail -n 2 >/tmp/emulated.replug
+# After a replug the stage goes on from where it was, and the emulated mouse keeps its stage between runs
+# as well: the next press reaches stage 3.
+korvanectl --home /tmp/emulated --emulate events --press-cpi 1 --macro 5 | tail -n 2 >/tmp/emulated.replug
 
 # expect_cpi STAGE FILE: the stage line of FILE with the CPI the uploaded page gives that stage (units
 # of 50 from offset 0x54 of the settings page), as the device reads it back after an upload; korvanectl's
