@@ -35,25 +35,17 @@ endif()
 # The desktop tests: the real program under Xvfb, pressed with real pointer and key events. Their
 # screenshots and logs stay in desktop-artefacts/.
 if(KORVANE_BUILD_TESTS)
-  add_test(NAME DesktopMainWindow
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/main_window.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/main-window)
-  add_test(NAME DesktopPointerSettings
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/pointer_settings.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/pointer-settings)
-  add_test(NAME DesktopProfileManager
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/profile_manager.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/profile-manager)
-  add_test(NAME DesktopMacroManager
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/macro_manager.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/macro-manager)
-  add_test(NAME DesktopButtonAssignment
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/button_assignment.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/button-assignment)
-  add_test(NAME DesktopSettingPanels
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/setting_panels.sh ${KORVANE_PROGRAM_DIR}
-            ${CMAKE_BINARY_DIR}/desktop-artefacts/setting-panels)
-  set_tests_properties(DesktopMainWindow DesktopPointerSettings DesktopProfileManager DesktopMacroManager
-                       DesktopButtonAssignment DesktopSettingPanels
-    PROPERTIES TIMEOUT 120 LABELS desktop)
+  # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
+  set(KORVANE_DESKTOP_TESTS
+    DesktopMainWindow main_window DesktopPointerSettings pointer_settings
+    DesktopProfileManager profile_manager DesktopMacroManager macro_manager
+    DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels)
+  while(KORVANE_DESKTOP_TESTS)
+    list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
+    string(REPLACE "_" "-" artefacts ${script})
+    add_test(NAME ${name}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/${script}.sh ${KORVANE_PROGRAM_DIR}
+              ${CMAKE_BINARY_DIR}/desktop-artefacts/${artefacts})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120 LABELS desktop)
+  endwhile()
 endif()
