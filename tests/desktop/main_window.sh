@@ -30,8 +30,13 @@ before=$(position)
 press 850 42  # a right-column header: opens its section, and a click leaves the window where it is
 press 600 480
 check "clicks leave the window where it is" test "$(position)" = "$before"
-xdotool mousemove --window "$window" 600 480 mousedown 1 mousemove_relative --sync 30 20 \
-  mousemove_relative --sync 30 20 mouseup 1
+# The first move hands the drag to the window manager; the ones after it, once it holds the pointer, move.
+xdotool mousemove --window "$window" 600 480 mousedown 1 mousemove_relative --sync 30 20
+for step in 1 2 3 4 5; do
+  sleep 0.2
+  xdotool mousemove_relative --sync 10 10
+done
+xdotool mouseup 1
 check "a drag on the face moves the window" wait_until 3 eval '[ "$(position)" != "$before" ]'
 xdotool windowmove --sync "$window" 0 0
 sleep 0.3
