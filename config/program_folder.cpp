@@ -2,12 +2,16 @@
 
 #include <system_error>
 
+#include "common/executable_path.h"
+
 namespace korvane {
 
 ProgramFolder ProgramFolder::OfExecutable() {
-  std::error_code error;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return ProgramFolder(std::filesystem::current_path(error));
+  const std::filesystem::path exe = RunningExecutable();
+  if (exe.empty()) {
+    std::error_code error;
+    return ProgramFolder(std::filesystem::current_path(error));
+  }
   return ProgramFolder(exe.parent_path());
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The core test suite under AddressSanitizer + UndefinedBehaviorSanitizer (every test, through ctest),
-# then the tests that use threads (reader thread, device link, hotplug watcher, controller, device
+# The core test suite under AddressSanitizer + UndefinedBehaviorSanitizer (every test through ctest but the
+# kernel loop, which boots the plain build of scripts/test.sh),
+# then the tests that use threads (upload, reader thread, device link, hotplug watcher, controller, device
 # faults) under ThreadSanitizer. GUI off and Qt out of reach, so the core is seen to build without it.
 # Exits non-zero on any failure or sanitizer report.
 #   scripts/sanitize.sh      ASAN_DIR and TSAN_DIR name the build folders (build-asan, build-tsan)
@@ -23,11 +24,11 @@ configure "$asan" "-fsanitize=address,undefined -fno-sanitize-recover=all"
 failed=0
 ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$asan" --output-on-failure -j"$jobs" || failed=1
+  ctest --test-dir "$asan" --output-on-failure -j"$jobs" --label-exclude kernel || failed=1
 
 echo "== ThreadSanitizer: the tests that run threads"
 configure "$tsan" "-fsanitize=thread"
-threaded='EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*:ScanTest*:HidrawBackendTest*'
+threaded='UploadTest*:EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*:ScanTest*:HidrawBackendTest*'
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
   "$tsan/tests/korvane_tests" --gtest_filter="$threaded" --gtest_brief=1 || failed=1
 exit "$failed"
