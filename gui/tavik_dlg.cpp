@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -37,37 +36,10 @@
 #include "gui/single_dialog.h"
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
+#include "gui/program_icon.h"
 #include "gui/skin_painter.h"
 
 namespace korvane {
-
-namespace {
-
-// The program's icon for the window and the tray: a rounded dark tile with a cyan "K".
-QIcon ProgramIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64}) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QPainterPath tile;
-    tile.addRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size * 0.22, size * 0.22);
-    painter.fillPath(tile, QColor(28, 32, 40));
-    painter.setPen(QPen(QColor(0, 200, 230), size / 12.0 + 0.5));
-    painter.drawPath(tile);
-    QFont font;
-    font.setPixelSize(size * 2 / 3);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QStringLiteral("K"));
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
-}
-
-}  // namespace
 
 CTavikDlg::CTavikDlg(ProgramFolder folder, HidBackend& backend)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),

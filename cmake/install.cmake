@@ -1,0 +1,39 @@
+# `cmake --install`: the programs in bin/, the factory files and the skin in share/korvane (read-only; each
+# user's files go to ~/.config/korvane, seeded from them), and the desktop integration.
+set(KORVANE_UDEV_RULES_DIR "lib/udev/rules.d" CACHE STRING
+    "Where the udev rule goes, relative to the prefix or absolute")
+
+install(TARGETS korvanectl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(korvane_factory_files config.bin str.ini)
+foreach(position RANGE 5)
+  list(APPEND korvane_factory_files config${position}.bin str${position}.ini)
+endforeach()
+list(TRANSFORM korvane_factory_files PREPEND ${KORVANE_PROGRAM_DIR}/)
+install(FILES ${korvane_factory_files} DESTINATION ${KORVANE_INSTALL_DATADIR})
+
+install(FILES packaging/udev/70-korvane.rules DESTINATION ${KORVANE_UDEV_RULES_DIR})
+install(FILES packaging/completion/korvanectl DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+# Man pages, compressed as Debian wants them.
+find_program(KORVANE_GZIP gzip REQUIRED)
+foreach(page korvane korvanectl)
+  set(compressed ${CMAKE_BINARY_DIR}/man/${page}.1.gz)
+  add_custom_command(
+    OUTPUT ${compressed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+    COMMAND ${KORVANE_GZIP} -9n -c ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1 > ${compressed}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/man/${page}.1
+    COMMENT "Compressing the man page ${page}.1")
+  list(APPEND korvane_man_pages ${compressed})
+endforeach()
+add_custom_target(korvane_man_pages ALL DEPENDS ${korvane_man_pages})
+install(FILES ${korvane_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(TARGET korvane)
+  install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(DIRECTORY ${KORVANE_PROGRAM_DIR}/Skins DESTINATION ${KORVANE_INSTALL_DATADIR})
+  install(FILES packaging/desktop/org.tellurix.Korvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES packaging/desktop/org.tellurix.Korvane.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(DIRECTORY ${KORVANE_ICON_THEME_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+endif()
