@@ -11,7 +11,7 @@ HelpPress HelpPanelPress(int x, int y) {
 }
 
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine) {
-  return folder.dir() / "Update" / machine / kUpdaterName;
+  return folder.DataFile("Update") / machine / kUpdaterName;
 }
 
 std::string MachineName() {

@@ -21,7 +21,10 @@ std::string MissingProgramFiles(const ProgramFolder& folder) {
     if (!std::filesystem::is_regular_file(folder.File(name), error)) note(std::string(name));
   }
   const std::string background = "Skins/" + std::string(kDefaultSkinName) + std::string(kMainBackground);
-  if (!std::filesystem::is_regular_file(folder.File(background), error)) note(background);
+  if (!std::filesystem::is_regular_file(folder.DataFile(background), error)) {
+    // An installed program's skin is in its data folder, which the sentence then names in full.
+    note(folder.dataDir() == folder.dir() ? background : folder.DataFile(background).string());
+  }
   if (missing.empty()) return {};
   return "The program folder " + folder.dir().string() + " lacks " + missing +
          ": start Korvane from its build or install folder, or name a complete folder with --home.";

@@ -12,11 +12,14 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: korvanectl [--home DIR] [--emulate] COMMAND [ARGS]\n"
+    "       korvanectl [--home DIR] --help | --version\n"
     "\n"
     "Configures the gaming mouse (USB 04D9:A0F4) from a terminal.\n"
     "\n"
-    "  --home DIR   program folder with the profiles (default: the folder of korvanectl)\n"
+    "  --home DIR   program folder with the profiles (default: the folder of korvanectl when it holds\n"
+    "               the factory files, else the user's folder ~/.config/korvane of an installed program)\n"
     "  --emulate    use the emulated mouse instead of the real one\n"
+    "  --version    the version and the folders in use\n"
     "\n"
     "commands:\n"
     "  show      every setting of a profile\n"
@@ -131,6 +134,7 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
   // Global options stand before the command.
   Args args(words.begin(), words.end());
   bool emulate = false;
+  bool version = false;
   std::size_t at = 0;
   for (; at < args.size() && args[at].starts_with("--"); ++at) {
     if (args[at] == "--help") {
@@ -139,6 +143,8 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
     }
     if (args[at] == "--emulate") {
       emulate = true;
+    } else if (args[at] == "--version") {
+      version = true;
     } else if (args[at] == "--home") {
       if (Status s = OptionValue(args, at++, home); !s) {
         err << "korvanectl: " << s.message() << '\n';
@@ -148,6 +154,15 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
       err << "korvanectl: unknown option " << args[at] << " (see korvanectl --help)\n";
       return 2;
     }
+  }
+  if (!home.empty() && !std::filesystem::is_directory(home)) {
+    err << "korvanectl: " << home << " is not a folder\n";
+    return 1;
+  }
+  const ProgramFolder folder = home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home);
+  if (version) {
+    out << "korvanectl " << KORVANE_VERSION << '\n' << folder.Describe();
+    return 0;
   }
   if (at == args.size()) {
     err << kUsage;
@@ -165,11 +180,11 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
     if (command->takesTarget) out << kTargetHelp;
     return 0;
   }
-  if (!home.empty() && !std::filesystem::is_directory(home)) {
-    err << "korvanectl: " << home << " is not a folder\n";
+  const Context context{folder, emulate, out, err};
+  if (const Status seeded = context.folder.Seed(); !seeded) {
+    err << "korvanectl: " << seeded.message() << '\n';
     return 1;
   }
-  const Context context{home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home), emulate, out, err};
   const Status status = command->run(context, commandArgs);
   if (!status) {
     err << "korvanectl: " << status.message() << '\n';

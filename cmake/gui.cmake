@@ -5,7 +5,6 @@ file(GLOB KORVANE_GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "_main\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
 target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets Qt6::DBus)
-target_compile_definitions(korvane_gui PRIVATE KORVANE_VERSION="${PROJECT_VERSION}")
 
 add_executable(korvane gui/korvane_main.cpp)
 target_link_libraries(korvane PRIVATE korvane_gui)

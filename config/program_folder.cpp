@@ -1,18 +1,85 @@
 #include "config/program_folder.h"
 
 #include <system_error>
+#include <vector>
 
 #include "common/executable_path.h"
+#include "common/file_io.h"
+#include "common/user_folders.h"
+#include "config/label_file.h"
+
+#ifndef KORVANE_DATA_FROM_BIN
+#define KORVANE_DATA_FROM_BIN "../share/korvane"
+#endif
 
 namespace korvane {
 
+namespace {
+
+constexpr std::string_view kFactoryMarker = "config.bin";
+
+std::vector<std::string> FactoryFileNames() {
+  std::vector<std::string> names = {"config.bin", "str.ini"};
+  for (int i = 0; i < kMaxProfiles; ++i) {
+    names.push_back("config" + std::to_string(i) + ".bin");
+    names.push_back("str" + std::to_string(i) + ".ini");
+  }
+  return names;
+}
+
+bool HoldsFactoryFiles(const std::filesystem::path& dir) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(dir / kFactoryMarker, error);
+}
+
+}  // namespace
+
 ProgramFolder ProgramFolder::OfExecutable() {
   const std::filesystem::path exe = RunningExecutable();
-  if (exe.empty()) {
-    std::error_code error;
-    return ProgramFolder(std::filesystem::current_path(error));
+  std::error_code error;
+  if (exe.empty()) return ProgramFolder(std::filesystem::current_path(error), Kind::kPortable);
+  return ForExecutableIn(exe.parent_path(), XdgConfigHome());
+}
+
+ProgramFolder ProgramFolder::ForExecutableIn(const std::filesystem::path& exeDir,
+                                             const std::filesystem::path& configHome) {
+  if (!HoldsFactoryFiles(exeDir)) {
+    const std::filesystem::path data = (exeDir / KORVANE_DATA_FROM_BIN).lexically_normal();
+    if (HoldsFactoryFiles(data)) return ProgramFolder(configHome.empty() ? configHome : configHome / "korvane", data);
   }
-  return ProgramFolder(exe.parent_path());
+  // Also where nothing is found: the program's own check then names what the folder lacks.
+  return ProgramFolder(exeDir, Kind::kPortable);
+}
+
+Status ProgramFolder::Seed() const {
+  if (kind_ != Kind::kInstalled) return Status::Ok();
+  if (dir_.empty()) {
+    return Status::Failure("cannot find the home folder for the profiles: set HOME or XDG_CONFIG_HOME, "
+                           "or name a folder with --home");
+  }
+  std::error_code error;
+  std::filesystem::create_directories(dir_, error);
+  if (error) return Status::Failure("cannot create " + dir_.string() + ": " + error.message());
+  for (const std::string& name : FactoryFileNames()) {
+    if (std::filesystem::exists(File(name), error)) continue;
+    const std::optional<std::string> bytes = ReadWholeFile(DataFile(name));
+    // A factory file the data folder lacks is reported by the program's own check of the user folder.
+    if (!bytes) continue;
+    if (Status s = WriteFileReplacing(File(name), *bytes); !s) return s;
+  }
+  return Status::Ok();
+}
+
+std::string ProgramFolder::Describe() const {
+  switch (kind_) {
+    case Kind::kNamed:
+      return "program folder (--home): " + dir_.string() + "\n";
+    case Kind::kPortable:
+      return "portable program folder: " + dir_.string() + "\n";
+    case Kind::kInstalled:
+      return "user files: " + dir_.string() + "\nfactory files and skin: " + data_.string() + "\n";
+  }
+  return {};
 }
 
 }  // namespace korvane

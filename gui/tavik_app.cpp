@@ -59,8 +59,9 @@ int CTavikApp::Run(int argc, char** argv) {
     std::fputs(std::string(kUsage).c_str(), stdout);
     return 0;
   }
+  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
   if (line.version) {
-    std::printf("korvane %s\n", KORVANE_VERSION);
+    std::printf("korvane %s\n%s", KORVANE_VERSION, folder.Describe().c_str());
     return 0;
   }
   const bool screenshot = !line.screenshot.empty();
@@ -93,7 +94,10 @@ int CTavikApp::Run(int argc, char** argv) {
   }
 
   // A folder without its profiles or skin would give a window that cannot be drawn or closed: refuse it.
-  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
+  if (const Status seeded = folder.Seed(); !seeded) {
+    std::fprintf(stderr, "korvane: %s\n", seeded.message().c_str());
+    return 1;
+  }
   if (const std::string missing = MissingProgramFiles(folder); !missing.empty()) {
     std::fprintf(stderr, "korvane: %s\n", missing.c_str());
     return 1;

@@ -11,7 +11,7 @@ namespace korvane {
 
 // Where the images come from and the colour texts are drawn in; fixed at start-up.
 struct SkinSettings {
-  std::filesystem::path folder;  // program folder + "/Skins/" + "Path"
+  std::filesystem::path folder;  // data folder + "/Skins/" + "Path"
   int red = 0, green = 0, blue = 0;
 
   // Skin image names begin with "/", as "/main.png".

@@ -1,0 +1,104 @@
+#include "config/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "common/file_io.h"
+#include "common/user_folders.h"
+#include "support/test_folder.h"
+
+namespace korvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A prefix as `cmake --install` lays it out: bin/ beside share/korvane with the factory files.
+struct InstalledPrefix {
+  testing::FactoryFolder factory;  // its files are copied into share/korvane
+  testing::TempFolder prefix;
+  testing::TempFolder home;
+
+  InstalledPrefix() {
+    fs::create_directories(prefix.File("bin"));
+    fs::create_directories(prefix.File("share"));
+    fs::copy(factory.path(), prefix.File("share/korvane"), fs::copy_options::recursive);
+  }
+  ProgramFolder Folder() const { return ProgramFolder::ForExecutableIn(prefix.File("bin"), home.File(".config")); }
+};
+
+TEST(ProgramFolderTest, FactoryFilesBesideTheExecutableMakeAPortableFolder) {
+  InstalledPrefix installed;
+  // Even inside an install prefix: files beside the executable win.
+  fs::copy(installed.prefix.File("share/korvane/config.bin"), installed.prefix.File("bin/config.bin"));
+  const ProgramFolder portable = installed.Folder();
+  EXPECT_EQ(portable.kind(), ProgramFolder::Kind::kPortable);
+  EXPECT_EQ(portable.dir(), installed.prefix.File("bin"));
+  EXPECT_EQ(portable.dataDir(), portable.dir());
+
+  testing::TempFolder nothing;
+  const ProgramFolder bare = ProgramFolder::ForExecutableIn(nothing.path(), installed.home.path());
+  EXPECT_EQ(bare.kind(), ProgramFolder::Kind::kPortable);
+  EXPECT_EQ(bare.dir(), nothing.path());
+}
+
+TEST(ProgramFolderTest, AnInstalledProgramIsSeededOnceAndNeverOverwrites) {
+  InstalledPrefix installed;
+  const ProgramFolder folder = installed.Folder();
+  ASSERT_EQ(folder.kind(), ProgramFolder::Kind::kInstalled);
+  EXPECT_EQ(folder.dir(), installed.home.File(".config/korvane"));
+  EXPECT_EQ(folder.dataDir(), installed.prefix.File("share/korvane"));
+  EXPECT_EQ(folder.DataFile("Skins"), installed.prefix.File("share/korvane/Skins"));
+
+  ASSERT_TRUE(folder.Seed());  // creates .config and .config/korvane
+  for (const char* name : {"config.bin", "str.ini", "config0.bin", "str0.ini", "config5.bin", "str5.ini"}) {
+    EXPECT_EQ(ReadWholeFile(folder.File(name)),
+              ReadWholeFile(folder.DataFile(name)))
+        << name;
+  }
+  // The user's edits survive the next start; a file the user removed comes back as shipped.
+  const fs::path edited = folder.File("str0.ini");
+  installed.home.WriteText(".config/korvane/str0.ini", "[Profile]\nItem0=Mine\n");
+  fs::remove(folder.File("config3.bin"));
+  ASSERT_TRUE(folder.Seed());
+  EXPECT_EQ(ReadWholeFile(edited).value_or(""), "[Profile]\nItem0=Mine\n");
+  EXPECT_TRUE(fs::is_regular_file(folder.File("config3.bin")));
+  EXPECT_NE(folder.Describe().find(folder.dir().string()), std::string::npos);
+  EXPECT_NE(folder.Describe().find(folder.dataDir().string()), std::string::npos);
+}
+
+TEST(ProgramFolderTest, SeedingSaysWhyItCannot) {
+  InstalledPrefix installed;
+  const ProgramFolder homeless = ProgramFolder::ForExecutableIn(installed.prefix.File("bin"), {});
+  ASSERT_EQ(homeless.kind(), ProgramFolder::Kind::kInstalled);
+  const Status status = homeless.Seed();
+  EXPECT_FALSE(status);
+  EXPECT_NE(status.message().find("--home"), std::string::npos) << status.message();
+
+  // A file where the user folder should be.
+  installed.home.WriteText(".config", "");
+  EXPECT_FALSE(installed.Folder().Seed());
+  // A named folder is used as it is, and nothing is copied into it.
+  testing::TempFolder named;
+  EXPECT_TRUE(ProgramFolder(named.path()).Seed());
+  EXPECT_TRUE(fs::is_empty(named.path()));
+}
+
+TEST(ProgramFolderTest, ConfigHomeFollowsTheXdgRules) {
+  const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+  const std::string saved = savedConfig != nullptr ? savedConfig : "";
+  const char* savedHome = std::getenv("HOME");
+  const std::string home = savedHome != nullptr ? savedHome : "";
+  setenv("HOME", "/home/someone", 1);
+  setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
+  EXPECT_EQ(XdgConfigHome(), fs::path("/elsewhere/config"));
+  setenv("XDG_CONFIG_HOME", "relative/config", 1);  // invalid, so ignored
+  EXPECT_EQ(XdgConfigHome(), fs::path("/home/someone/.config"));
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(XdgConfigHome(), fs::path("/home/someone/.config"));
+  if (savedConfig != nullptr) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  if (savedHome != nullptr) setenv("HOME", home.c_str(), 1);
+}
+
+}  // namespace
+}  // namespace korvane
