@@ -1,11 +1,11 @@
 #include "app/autostart.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <system_error>
 
 #include "common/executable_path.h"
 #include "common/file_io.h"
+#include "common/user_folders.h"
 
 namespace korvane {
 
@@ -66,18 +66,6 @@ bool IsHiddenEntry(std::string_view text) {
 
 }  // namespace
 
-std::filesystem::path AutostartFileFor(const char* xdgConfigHome, const char* home) {
-  std::filesystem::path config;
-  if (xdgConfigHome != nullptr && std::filesystem::path(xdgConfigHome).is_absolute()) {
-    config = xdgConfigHome;
-  } else if (home != nullptr && std::filesystem::path(home).is_absolute()) {
-    config = std::filesystem::path(home) / ".config";
-  } else {
-    return {};
-  }
-  return config / "autostart" / kAutostartFileName;
-}
-
 std::string AutostartEntry(const std::filesystem::path& executable, const std::filesystem::path& home) {
   if (HasControlCharacter(executable.native()) || HasControlCharacter(home.native())) return {};
   std::string exec = ExecArgument(executable.native()) + " --hidden";
@@ -102,8 +90,9 @@ Autostart Autostart::ForThisProgram(const std::string& home) {
     folder = std::filesystem::absolute(home, error).lexically_normal();
     if (error) folder = home;
   }
-  return Autostart(AutostartFileFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), RunningExecutable(),
-                   std::move(folder));
+  const std::filesystem::path config = XdgConfigHome();
+  std::filesystem::path file = config.empty() ? config : config / "autostart" / kAutostartFileName;
+  return Autostart(std::move(file), RunningExecutable(), std::move(folder));
 }
 
 bool Autostart::IsOn() const {
@@ -115,8 +104,8 @@ bool Autostart::IsOn() const {
 Status Autostart::Enable() const {
   const std::string failed = "Korvane cannot be set to start with the desktop: ";
   if (file_.empty()) {
-    return Status::Failure(failed + "the autostart folder is unknown, since neither XDG_CONFIG_HOME nor HOME "
-                                    "is set to an absolute path.");
+    return Status::Failure(failed + "the configuration folder is unknown: neither XDG_CONFIG_HOME nor HOME "
+                                    "is an absolute path, and the user database names no home folder.");
   }
   if (executable_.empty()) {
     return Status::Failure(failed + "the system does not tell where the running program is.");

@@ -13,11 +13,6 @@ namespace korvane {
 inline constexpr std::string_view kAutostartFileName = "org.tellurix.Korvane.desktop";
 inline constexpr std::string_view kAutostartMenuText = "Start with the desktop";
 
-// The entry's file: $XDG_CONFIG_HOME/autostart/<kAutostartFileName>, under $HOME/.config when
-// XDG_CONFIG_HOME is unset, empty or relative (a relative one is not to be used). Empty when HOME is not
-// an absolute path either. Either argument may be null, as getenv gives it.
-std::filesystem::path AutostartFileFor(const char* xdgConfigHome, const char* home);
-
 // The entry's text: executable started with --hidden, and with --home home when home is not empty. Both
 // paths are quoted for the Exec line as desktops parse it. Empty when a path holds a control character,
 // which an entry cannot carry.
@@ -27,8 +22,9 @@ class Autostart {
  public:
   // executable: empty when the system cannot tell it; home: empty when the program uses its own folder.
   Autostart(std::filesystem::path file, std::filesystem::path executable, std::filesystem::path home);
-  // The program as it runs now: the file from the environment, the running executable, and the --home
-  // folder (empty for none) made absolute, since the desktop starts the entry from another folder.
+  // The program as it runs now: the file in the autostart folder of the user's configuration folder
+  // (XdgConfigHome), the running executable, and the --home folder (empty for none) made absolute, since
+  // the desktop starts the entry from another folder.
   static Autostart ForThisProgram(const std::string& home);
 
   const std::filesystem::path& file() const { return file_; }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "common/executable_path.h"
 #include "support/test_folder.h"
 
@@ -42,14 +40,22 @@ TEST(AutostartTest, EntryRefusesControlCharacters) {
   EXPECT_EQ(AutostartEntry("/usr/bin/korvane", "/home/u/a\tb"), "");
 }
 
-TEST(AutostartTest, FileFollowsTheConfigFolder) {
+TEST(AutostartTest, FileIsInTheConfigFolderAndARelativeOneIsIgnored) {
   const std::filesystem::path name = kAutostartFileName;
-  EXPECT_EQ(AutostartFileFor("/x/config", "/home/u"), "/x/config/autostart" / name);
-  EXPECT_EQ(AutostartFileFor(nullptr, "/home/u"), "/home/u/.config/autostart" / name);
-  EXPECT_EQ(AutostartFileFor("", "/home/u"), "/home/u/.config/autostart" / name);
-  EXPECT_EQ(AutostartFileFor("relative/config", "/home/u"), "/home/u/.config/autostart" / name);
-  EXPECT_EQ(AutostartFileFor("relative/config", nullptr), "");
-  EXPECT_EQ(AutostartFileFor(nullptr, "home/u"), "");
+  const testing::EnvironmentVariable home("HOME", "/home/u");
+  struct Row {
+    const char* configHome;
+    std::filesystem::path file;
+  } const rows[] = {
+      {"/x/config", "/x/config/autostart" / name},
+      {nullptr, "/home/u/.config/autostart" / name},
+      {"", "/home/u/.config/autostart" / name},
+      {"relative/config", "/home/u/.config/autostart" / name},
+  };
+  for (const Row& row : rows) {
+    const testing::EnvironmentVariable config("XDG_CONFIG_HOME", row.configHome);
+    EXPECT_EQ(Autostart::ForThisProgram({}).file(), row.file) << (row.configHome ? row.configHome : "unset");
+  }
 }
 
 class AutostartFolderTest : public ::testing::Test {
@@ -127,15 +133,8 @@ TEST_F(AutostartFolderTest, EnableRefusesWhatWouldNotStart) {
 }
 
 TEST_F(AutostartFolderTest, ThisProgramsEntryHoldsItsFileAndAnAbsoluteHome) {
-  const char* previous = std::getenv("XDG_CONFIG_HOME");
-  const std::string kept = previous != nullptr ? previous : "";
-  ASSERT_EQ(::setenv("XDG_CONFIG_HOME", folder.File("config").c_str(), 1), 0);
+  const testing::EnvironmentVariable config("XDG_CONFIG_HOME", folder.File("config").c_str());
   const Autostart autostart = Autostart::ForThisProgram("some/home");
-  if (previous != nullptr) {
-    ::setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
-  } else {
-    ::unsetenv("XDG_CONFIG_HOME");
-  }
   EXPECT_EQ(autostart.file(), file());
   ASSERT_TRUE(autostart.Enable());
   EXPECT_EQ(folder.ReadText("config/autostart/org.tellurix.Korvane.desktop"),
