@@ -25,6 +25,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
       line.version = true;
     } else if (argument == "--emulate") {
       line.emulate = true;
+    } else if (argument == "--hidden") {
+      line.hidden = true;
     } else if (argument == "--home" || argument == "--screenshot") {
       if (!hasValue) return {std::nullopt, argument + " needs a value"};
       const std::string& value = arguments[++i];

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/autostart.h"
 #include "app/command_line.h"
 #include "app/program_check.h"
 #include "app/single_instance.h"
@@ -71,8 +72,11 @@ int CTavikApp::Run(int argc, char** argv) {
     const auto outcome = instance.Acquire(SingleInstanceLock::DefaultFolder());
     if (outcome == SingleInstanceLock::Outcome::kAlreadyRunning) {
       // Where there is no tray icon to click, starting the program again is how its window comes back.
-      QCoreApplication asker(argc, argv);
-      AskRunningProgramToShow();
+      // A hidden start (the desktop's autostart) leaves the running one as it is.
+      if (!line.hidden) {
+        QCoreApplication asker(argc, argv);
+        AskRunningProgramToShow();
+      }
       return 0;
     }
     if (outcome == SingleInstanceLock::Outcome::kFailed) {
@@ -115,6 +119,7 @@ int CTavikApp::Run(int argc, char** argv) {
 
   CTavikDlg window(std::move(folder), backend);
   window.SetEmulatedMouse(emulated.get());
+  window.SetAutostart(Autostart::ForThisProgram(line.home));
   // The desktop's pointer settings follow every upload the mouse accepted.
   const std::unique_ptr<DesktopPointer> pointer = MakeDesktopPointer(DesktopKindOfThisSession());
   window.controller().setAfterUpload(
@@ -129,7 +134,12 @@ int CTavikApp::Run(int argc, char** argv) {
     }
     return 0;
   }
-  window.show();
+  // Hidden, the window waits in the tray; where there is none, HideWindow minimises it instead.
+  if (line.hidden) {
+    window.HideWindow();
+  } else {
+    window.show();
+  }
   OfferShowService([&window] { window.controller().OnTrayRestore(); });
   return QApplication::exec();
 }

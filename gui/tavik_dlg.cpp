@@ -1,5 +1,6 @@
 #include "gui/tavik_dlg.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -280,10 +281,21 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
   tray_ = new QSystemTrayIcon(windowIcon(), this);
   tray_->setToolTip(ToQString(tooltip));
   auto* menu = new QMenu(this);
-  // Built each time it opens, so that the emulated mouse's plug item says what it will do.
+  // Built each time it opens, so that the emulated mouse's plug item says what it will do and the
+  // autostart item shows the entry as it is on disk.
   connect(menu, &QMenu::aboutToShow, this, [this, menu] {
     menu->clear();
     AddEmulatorItems(*menu);
+    if (autostart_) {
+      QAction* autostart = menu->addAction(ToQString(kAutostartMenuText));
+      autostart->setCheckable(true);
+      autostart->setChecked(autostart_->IsOn());
+      connect(autostart, &QAction::toggled, this, [this](bool on) {
+        const Status status = on ? autostart_->Enable() : autostart_->Disable();
+        if (!status) ShowMessage(status.message(), controller_->strings().productTitle);
+      });
+      menu->addSeparator();
+    }
     menu->addAction(ToQString(controller_->strings().exit), this, [this] { controller_->Exit(); });
   });
   tray_->setContextMenu(menu);

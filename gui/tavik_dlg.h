@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/autostart.h"
 #include "app/main_controller.h"
 #include "app/main_view.h"
 #include "device/emulated_mouse.h"
@@ -44,6 +45,8 @@ class CTavikDlg : public QWidget, public MainView {
   void MoveThumb(int top);
   // With --emulate: the tray menu and a right-click menu drive this mouse. Before the controller starts.
   void SetEmulatedMouse(EmulatedMouse* mouse) { emulated_ = mouse; }
+  // The tray menu's "Start with the desktop" item writes and removes this entry; no item without one.
+  void SetAutostart(Autostart autostart) { autostart_ = std::move(autostart); }
 
   // MainView
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -120,6 +123,7 @@ class CTavikDlg : public QWidget, public MainView {
   QLineEdit* takingFrom_ = nullptr;  // the box whose edit the record is taking
   QPointer<CConfigDialog> profileManager_;
   EmulatedMouse* emulated_ = nullptr;
+  std::optional<Autostart> autostart_;
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray
   std::map<MainTimer, QTimer*> timers_;
   bool waitCursor_ = false;

@@ -15,10 +15,20 @@ TEST(CommandLineTest, ReadsEveryOption) {
   EXPECT_EQ(parsed.line->open, (std::vector<std::string>{"cpi", "page2", "top"}));
 }
 
+TEST(CommandLineTest, HiddenStartsInTheTrayWithTheOtherOptions) {
+  const auto parsed = ParseCommandLine({"--hidden", "--home", "/tmp/k", "--emulate"});
+  ASSERT_TRUE(parsed.line) << parsed.error;
+  EXPECT_TRUE(parsed.line->hidden);
+  EXPECT_EQ(parsed.line->home, "/tmp/k");
+  EXPECT_TRUE(parsed.line->emulate);
+  EXPECT_NE(kUsage.find("--hidden"), std::string_view::npos);
+}
+
 TEST(CommandLineTest, NothingMeansTheRealMouseAndTheExecutablesFolder) {
   const auto parsed = ParseCommandLine({});
   ASSERT_TRUE(parsed.line);
   EXPECT_FALSE(parsed.line->emulate);
+  EXPECT_FALSE(parsed.line->hidden);
   EXPECT_TRUE(parsed.line->home.empty());
   EXPECT_TRUE(parsed.line->screenshot.empty());
 }

@@ -64,4 +64,15 @@ check "a second start exits 0 and shows the window again" \
   wait_until 5 shown
 shot 06-shown-again
 
+# --hidden where there is no tray to hold the window: it starts minimised, and a second start brings it.
+stop_korvane
+"$bin_dir/korvane" --home "$home" --emulate --hidden >>"$artefacts/korvane.log" 2>&1 &
+korvane_pid=$!
+pids+=("$korvane_pid")
+iconic() { xprop -id "$(xdotool search --name "Tellurix Korvane" | head -1)" WM_STATE | grep -q Iconic; }
+check "--hidden without a tray starts the window minimised" wait_until 30 iconic
+"$bin_dir/korvane" --home "$home" --emulate >>"$artefacts/korvane.log" 2>&1
+check "a second start shows the hidden window" wait_until 5 shown
+shot 07-hidden-then-shown
+
 finish

@@ -56,4 +56,21 @@ FileSizeLimit::~FileSizeLimit() {
   ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
+EnvironmentVariable::EnvironmentVariable(std::string name, const char* value) : name_(std::move(name)) {
+  if (const char* previous = std::getenv(name_.c_str())) previous_ = previous;
+  if (value != nullptr) {
+    ::setenv(name_.c_str(), value, 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+}
+
+EnvironmentVariable::~EnvironmentVariable() {
+  if (previous_) {
+    ::setenv(name_.c_str(), previous_->c_str(), 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+}
+
 }  // namespace korvane::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,19 @@ class FileSizeLimit {
 
  private:
   unsigned long long previous_;
+};
+
+// Sets an environment variable (value null: unsets it) while it lives, and puts back what was there.
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(std::string name, const char* value);
+  ~EnvironmentVariable();
+  EnvironmentVariable(const EnvironmentVariable&) = delete;
+  EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> previous_;
 };
 
 struct ShownMessage {
