@@ -3,12 +3,14 @@
 set -euo pipefail
 
 # The second line is for the desktop tests: an X server, a window manager, real input events, a private
-# session bus and its monitor, and screenshots as PNG.
+# session bus and its monitor, and screenshots as PNG. The last line is for the tests of the man pages
+# and of the shell completion.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
           libglib2.0-bin gsettings-desktop-schemas
-          qemu-system-x86 busybox-static cpio xz-utils)
+          qemu-system-x86 busybox-static cpio xz-utils
+          man-db groff-base bash-completion)
 
 missing=()
 for package in "${packages[@]}"; do
