@@ -4,13 +4,13 @@ set -euo pipefail
 
 # The second line is for the desktop tests: an X server, a window manager, real input events, a private
 # session bus and its monitor, and screenshots as PNG. Then the kernel loop, and the checks of the installed
-# desktop files.
+# tree: its desktop files, man pages and shell completion.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
           libglib2.0-bin gsettings-desktop-schemas
           qemu-system-x86 busybox-static cpio xz-utils
-          desktop-file-utils appstream)
+          desktop-file-utils appstream man-db groff-base bash-completion)
 
 missing=()
 for package in "${packages[@]}"; do
