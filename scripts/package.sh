@@ -6,19 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${OUT_DIR:-build-deb}")"
 
-packages=(build-essential debhelper dpkg-dev fakeroot lintian cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+scripts/setup.sh build-essential debhelper dpkg-dev fakeroot lintian cmake pkg-config qt6-base-dev \
+  qt6-base-dev-tools libgl-dev
 
 # The package's version is the project's.
 version="$(sed -n 's/^project(Korvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Installs what building and testing Korvane needs on Debian 12. Quiet and quick when all is there.
+#   scripts/setup.sh              the packages below
+#   scripts/setup.sh PACKAGE...   those packages instead (scripts/package.sh names its own)
 set -euo pipefail
 
 # The second line is for the desktop tests: an X server, a window manager, real input events, a private
-# session bus and its monitor, and screenshots as PNG. Then the kernel loop, and the checks of the installed
-# tree: its desktop files, man pages and shell completion.
+# session bus and its monitor, screenshots as PNG, and a system tray (trayer) for the tray icon's test.
+# Then the kernel loop, and the checks of the installed tree: its desktop files, man pages and shell
+# completion.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools libgl-dev fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
-          xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
+          xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick trayer
           libglib2.0-bin gsettings-desktop-schemas
           qemu-system-x86 busybox-static cpio xz-utils
           desktop-file-utils appstream man-db groff-base bash-completion)
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do
