@@ -1,10 +1,7 @@
 #include "support/test_folder.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
-#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,9 +10,17 @@
 namespace korvane::testing {
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // create_directory fails on a name that is taken, so the folder is ours alone.
+  std::random_device random;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = base / ("korvane-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -38,22 +43,6 @@ std::string TempFolder::ReadText(std::string_view name) const {
 
 FactoryFolder::FactoryFolder() {
   if (!WriteFactoryFiles(ProgramFolder(path()))) throw std::runtime_error("cannot write factory files");
-}
-
-FileSizeLimit::FileSizeLimit(std::size_t bytes) {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  previous_ = limit.rlim_cur;
-  limit.rlim_cur = bytes;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = previous_;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 }  // namespace korvane::testing
