@@ -11,7 +11,7 @@ endforeach()
 # The system layer: files ending in _windows.cpp are the Windows side of an interface whose Linux side is
 # listed here. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
 set(KORVANE_LINUX_SOURCES
-  common/console.cpp common/executable_path.cpp common/file_replace.cpp common/folder_lock.cpp
+  common/console.cpp common/executable_path.cpp common/file_replace.cpp common/folder_lock_flock.cpp
   device/hidraw_backend.cpp device/hotplug_watcher.cpp
   system/session_pointer.cpp
   app/single_instance.cpp app/machine_name.cpp)

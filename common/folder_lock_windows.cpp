@@ -3,8 +3,6 @@
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <utility>
-
 #include "common/windows_system.h"
 
 namespace korvane {
@@ -13,18 +11,6 @@ namespace korvane {
 // that it still needs no file and works in a folder the user may only read. fd_ holds the mutex handle
 // (handles fit in 32 bits, HandleToLong). A holder that ends without releasing abandons the mutex, and
 // the next one takes it: the files are replaced whole, so nothing half-written is left behind.
-
-FolderLock::~FolderLock() { Release(); }
-
-FolderLock::FolderLock(FolderLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
-  if (this != &other) {
-    Release();
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
 
 void FolderLock::Release() {
   if (fd_ >= 0) {

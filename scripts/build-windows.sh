@@ -8,19 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=$(realpath -m "${1:-build-windows}")
 
-packages=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+scripts/setup.sh cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
 
 # Console programs need no display; the prefix's first start (wineboot) is the slow part, done once.
 export WINEPREFIX="$build_dir/wine-prefix" WINEDEBUG=-all

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building and testing Korvane needs on Debian 12. Quiet and quick when all is there.
+# Installs what building and testing Korvane needs on Debian 12, or the packages named on the command
+# line. Quiet and quick when all is there.
 set -euo pipefail
 
 # The second line is for the desktop tests: an X server, a window manager, real input events, a private
@@ -9,6 +10,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick
           libglib2.0-bin gsettings-desktop-schemas
           qemu-system-x86 busybox-static cpio xz-utils)
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -12,18 +12,7 @@ linux_bin=$(realpath -m "${2:-build/bin}")
 scripts/build-windows.sh "$build_dir"
 export WINEPREFIX="$build_dir/wine-prefix" WINEDEBUG=-all
 
-passed=0 failed=0
-check() {  # name, then a command that succeeds when the check passes
-  local name=$1
-  shift
-  if "$@"; then
-    echo "pass: $name"
-    passed=$((passed + 1))
-  else
-    echo "FAIL: $name"
-    failed=$((failed + 1))
-  fi
-}
+source scripts/checks.sh
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -75,5 +64,4 @@ check "devices lists Wine's HID interfaces" grep -q '{4d1e55b2-f16f-11cf-88cb-00
 check "... and no mouse among them" bash -c "! grep -qi '04d9:a0f4' '$work/devices'"
 
 wineserver --kill || true
-echo "windows: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
