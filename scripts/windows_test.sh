@@ -23,7 +23,7 @@ fresh() {  # source program folder, destination
     ! -name emulated-mouse.bin ! -name record.ini -exec cp {} "$2/" \;
 }
 
-check "core tests under Wine" wine "$build_dir/tests/korvane_tests.exe" --gtest_brief=1
+KORVANE_TEST_SYSTEM_SETTINGS=1 check "core tests under Wine" wine "$build_dir/tests/korvane_tests.exe" --gtest_brief=1
 
 fresh "$linux_bin" "$work/linux"
 fresh "$build_dir/bin" "$work/windows"
