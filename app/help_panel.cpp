@@ -1,7 +1,5 @@
 #include "app/help_panel.h"
 
-#include <sys/utsname.h>
-
 namespace korvane {
 
 HelpPress HelpPanelPress(int x, int y) {
@@ -12,11 +10,6 @@ HelpPress HelpPanelPress(int x, int y) {
 
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine) {
   return folder.DataFile("Update") / machine / kUpdaterName;
-}
-
-std::string MachineName() {
-  utsname name{};
-  return ::uname(&name) == 0 ? std::string(name.machine) : std::string("unknown");
 }
 
 }  // namespace korvane

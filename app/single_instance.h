@@ -6,14 +6,17 @@
 
 namespace korvane {
 
-// "Only one Korvane per user": an exclusive advisory lock on a file named after the mutex the program has
-// always used. The lock belongs to the open file, so it is released when the process ends in any way.
+// "Only one Korvane per user": on Linux an exclusive advisory lock on a file named after the mutex the
+// program has always used, on Windows that mutex. The lock belongs to the open file (the mutex handle),
+// so it is released when the process ends in any way.
 class SingleInstanceLock {
  public:
   enum class Outcome { kAcquired, kAlreadyRunning, kFailed };
 
-  // The user's runtime folder ($XDG_RUNTIME_DIR), or /tmp when it is not set.
+  // The user's runtime folder ($XDG_RUNTIME_DIR), or /tmp when it is not set; on Windows empty, for the
+  // session's "QDVanteelMutex".
   static std::filesystem::path DefaultFolder();
+  // The lock file in a folder (Linux).
   static std::filesystem::path LockPath(const std::filesystem::path& folder);
 
   SingleInstanceLock() = default;
@@ -27,7 +30,7 @@ class SingleInstanceLock {
   const Status& status() const { return status_; }
 
  private:
-  int fd_ = -1;
+  int fd_ = -1;  // the descriptor; on Windows the handle, as HandleToLong gives it
   Status status_;
 };
 

@@ -13,14 +13,13 @@
 #include "cli/profile_target.h"
 #include "device/device_link.h"
 #include "device/emulated_mouse.h"
-#include "device/hidraw_backend.h"
 #include "device/upload.h"
 
 namespace korvane::cli {
 
 namespace {
 
-// The emulated mouse, with its memory in the program folder, or the hidraw nodes of this machine.
+// The emulated mouse, with its memory in the program folder, or the HID interfaces of this machine.
 class MouseBackend {
  public:
   explicit MouseBackend(const Context& context) : err_(context.err) {
@@ -29,7 +28,7 @@ class MouseBackend {
       const Status kept = emulated_->KeepMemoryIn(context.folder.File(EmulatedMouse::kMemoryFileName));
       if (!kept) err_ << "korvanectl: " << kept.message() << '\n';
     } else {
-      hidraw_ = MakeHidrawBackend();
+      system_ = MakeSystemHidBackend();
     }
   }
   ~MouseBackend() {
@@ -40,13 +39,13 @@ class MouseBackend {
   }
   MouseBackend(const MouseBackend&) = delete;
   MouseBackend& operator=(const MouseBackend&) = delete;
-  HidBackend& get() { return emulated_ ? emulated_->backend() : *hidraw_; }
+  HidBackend& get() { return emulated_ ? emulated_->backend() : *system_; }
   EmulatedMouse* emulated() { return emulated_.get(); }
 
  private:
   std::ostream& err_;
   std::unique_ptr<EmulatedMouse> emulated_;
-  std::unique_ptr<HidBackend> hidraw_;
+  std::unique_ptr<HidBackend> system_;
 };
 
 Status NoMouse(const DeviceLink& link) {

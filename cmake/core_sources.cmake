@@ -7,3 +7,20 @@ foreach(folder IN LISTS KORVANE_CORE_FOLDERS)
   file(GLOB folder_sources CONFIGURE_DEPENDS ${KORVANE_ROOT}/${folder}/*.cpp)
   list(APPEND KORVANE_CORE_SOURCES ${folder_sources})
 endforeach()
+
+# The system layer: files ending in _windows.cpp are the Windows side of an interface whose Linux side is
+# listed here. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
+set(KORVANE_LINUX_SOURCES
+  common/console.cpp common/executable_path.cpp common/user_folders.cpp common/file_replace.cpp common/folder_lock_flock.cpp
+  device/hidraw_backend.cpp device/hotplug_watcher.cpp
+  system/session_pointer.cpp
+  app/single_instance.cpp app/machine_name.cpp)
+set(KORVANE_SYSTEM_LIBRARIES)
+if(WIN32)
+  set(KORVANE_SYSTEM_LIBRARIES setupapi hid shell32)
+  foreach(file IN LISTS KORVANE_LINUX_SOURCES)
+    list(REMOVE_ITEM KORVANE_CORE_SOURCES ${KORVANE_ROOT}/${file})
+  endforeach()
+else()
+  list(FILTER KORVANE_CORE_SOURCES EXCLUDE REGEX "_windows\\.cpp$")
+endif()

@@ -15,5 +15,8 @@ namespace korvane {
 // holds the bytes is not written again.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes = 64u << 20);
 Status WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
+// The replacement itself, whatever the file holds: the bytes reach the disk before the temporary file
+// takes the target's name, and the target keeps its permissions where the system has them.
+Status ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace korvane

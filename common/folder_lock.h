@@ -29,7 +29,7 @@ class FolderLock {
   void Release();
 
  private:
-  int fd_ = -1;
+  int fd_ = -1;  // the descriptor; on Windows the handle, as HandleToLong gives it
 };
 
 }  // namespace korvane

@@ -2,7 +2,7 @@
 
 // Entry point of the device link: everything a controller or the CLI needs to talk to the mouse.
 //
-//   auto backend = MakeHidrawBackend();        // device/hidraw_backend.h: the real mouse, or
+//   auto backend = MakeSystemHidBackend();     // device/hid_backend.h: the real mouse, or
 //   EmulatedMouse mouse;                       // device/emulated_mouse.h: mouse.backend(), and
 //                                              // mouse.PressCpiButton() / SwitchMacro(n) / Unplug() / Plug()
 //   DeviceLink link(*backend);                 // real sleeps; tests pass a recording SleepFunction

@@ -106,7 +106,7 @@ class DeviceWatch {
   virtual ~DeviceWatch() = default;
 };
 
-// Where HID interfaces come from: the Linux hidraw nodes or the emulated mouse.
+// Where HID interfaces come from: the system (Linux hidraw nodes, Windows HID class) or the emulated mouse.
 class HidBackend {
  public:
   virtual ~HidBackend() = default;
@@ -117,5 +117,8 @@ class HidBackend {
   // Starts following arrivals and removals.
   virtual Status WatchDevices(NoticeCallback callback, std::unique_ptr<DeviceWatch>& watch) = 0;
 };
+
+// The HID interfaces of this system: the hidraw nodes on Linux, SetupAPI and hid.dll on Windows.
+std::unique_ptr<HidBackend> MakeSystemHidBackend();
 
 }  // namespace korvane

@@ -199,6 +199,8 @@ std::unique_ptr<HidBackend> MakeHidrawBackend(HidrawRoots roots, std::chrono::mi
   return std::make_unique<HidrawBackend>(std::move(roots), settleTime);
 }
 
+std::unique_ptr<HidBackend> MakeSystemHidBackend() { return MakeHidrawBackend(); }
+
 bool IsHidrawNodeName(std::string_view name) {
   if (!name.starts_with(kNodePrefix) || name.size() == kNodePrefix.size() || name.size() > kNodePrefix.size() + 6) {
     return false;

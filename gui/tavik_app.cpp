@@ -14,7 +14,6 @@
 #include "gui/desktop_notifications.h"
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
-#include "device/hidraw_backend.h"
 #include "system/desktop_pointer.h"
 #include "ui/main_page_layout.h"
 
@@ -107,15 +106,15 @@ int CTavikApp::Run(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   std::unique_ptr<EmulatedMouse> emulated;
-  std::unique_ptr<HidBackend> hidraw;
+  std::unique_ptr<HidBackend> system;
   if (line.emulate) {
     emulated = std::make_unique<EmulatedMouse>();
     const Status kept = emulated->KeepMemoryIn(folder.File(EmulatedMouse::kMemoryFileName));
     if (!kept) std::fprintf(stderr, "korvane: %s\n", kept.message().c_str());
   } else {
-    hidraw = MakeHidrawBackend();
+    system = MakeSystemHidBackend();
   }
-  HidBackend& backend = line.emulate ? emulated->backend() : *hidraw;
+  HidBackend& backend = line.emulate ? emulated->backend() : *system;
 
   CTavikDlg window(std::move(folder), backend);
   window.SetEmulatedMouse(emulated.get());

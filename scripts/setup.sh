@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing Korvane needs on Debian 12. Quiet and quick when all is there.
 #   scripts/setup.sh              the packages below
-#   scripts/setup.sh PACKAGE...   those packages instead (scripts/package.sh names its own)
+#   scripts/setup.sh PACKAGE...   those packages instead (scripts/package.sh and build-windows.sh name theirs)
 set -euo pipefail
 
 # The second line is for the desktop tests: an X server, a window manager, real input events, a private

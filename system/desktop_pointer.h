@@ -41,10 +41,11 @@ void ApplyPointerSettings(const MouseConfig& config, DesktopPointer& desktop, Me
 using ProgramRunner = std::function<Status(const std::vector<std::string>& argv)>;
 Status RunProgram(const std::vector<std::string>& argv);
 
-enum class DesktopKind { kGnome, kKde, kXServer, kNone };
+enum class DesktopKind { kGnome, kKde, kXServer, kWindows, kNone };
 // From XDG_CURRENT_DESKTOP (a colon-separated list) and DISPLAY: GNOME and the desktops built on its
 // settings, KDE Plasma, any other X session, or nothing to set.
 DesktopKind DesktopKindFrom(std::string_view currentDesktop, std::string_view display);
+// On Linux from the session's environment as above; on Windows always kWindows.
 DesktopKind DesktopKindOfThisSession();
 
 // GNOME: org.gnome.desktop.peripherals.mouse speed and accel-profile, and double-click, through the
@@ -55,7 +56,11 @@ std::unique_ptr<DesktopPointer> MakeKdePointer(ProgramRunner run = RunProgram);
 // A bare X server: the core pointer control (acceleration and threshold) through xset; no double-click
 // or wheel settings.
 std::unique_ptr<DesktopPointer> MakeXServerPointer(ProgramRunner run = RunProgram);
-// The backend for this session; one that skips everything where there is no desktop to set.
+// The system's own settings on Windows (SystemParametersInfoW).
+std::unique_ptr<DesktopPointer> MakeWindowsPointer();
+// One that skips everything: there is no desktop to set.
+std::unique_ptr<DesktopPointer> MakeNoDesktopPointer();
+// The backend for a kind of session, where this system has it; otherwise the one that skips everything.
 std::unique_ptr<DesktopPointer> MakeDesktopPointer(DesktopKind kind);
 
 }  // namespace korvane

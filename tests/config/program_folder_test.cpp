@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "common/file_io.h"
-#include "common/user_folders.h"
 #include "support/test_folder.h"
 
 namespace korvane {
@@ -82,22 +79,6 @@ TEST(ProgramFolderTest, SeedingSaysWhyItCannot) {
   testing::TempFolder named;
   EXPECT_TRUE(ProgramFolder(named.path()).Seed());
   EXPECT_TRUE(fs::is_empty(named.path()));
-}
-
-TEST(ProgramFolderTest, ConfigHomeFollowsTheXdgRules) {
-  const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
-  const std::string saved = savedConfig != nullptr ? savedConfig : "";
-  const char* savedHome = std::getenv("HOME");
-  const std::string home = savedHome != nullptr ? savedHome : "";
-  setenv("HOME", "/home/someone", 1);
-  setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
-  EXPECT_EQ(XdgConfigHome(), fs::path("/elsewhere/config"));
-  setenv("XDG_CONFIG_HOME", "relative/config", 1);  // invalid, so ignored
-  EXPECT_EQ(XdgConfigHome(), fs::path("/home/someone/.config"));
-  unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(XdgConfigHome(), fs::path("/home/someone/.config"));
-  if (savedConfig != nullptr) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-  if (savedHome != nullptr) setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@ rm -rf "$artefacts"
 mkdir -p "$artefacts"
 scratch=$(mktemp -d)
 home="$scratch/home"
-passed=0
-failed=0
 pids=()
 
 cleanup() {
@@ -23,24 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# check NAME COMMAND...: runs the command and records the outcome.
-check() {
-  local name=$1
-  shift
-  if "$@"; then
-    echo "pass: $name"
-    passed=$((passed + 1))
-  else
-    echo "FAIL: $name"
-    failed=$((failed + 1))
-  fi
-}
-
-finish() {
-  echo "$passed passed, $failed failed"
-  [ "$failed" -eq 0 ]
-  exit $?
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/checks.sh"
 
 # wait_until SECONDS COMMAND...: polls the command every 0.1 s.
 wait_until() {

@@ -1,10 +1,8 @@
 #include "support/test_folder.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,9 +11,17 @@
 namespace korvane::testing {
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // create_directory fails on a name that is taken, so the folder is ours alone.
+  std::random_device random;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::filesystem::path candidate = base / ("korvane-test-" + std::to_string(random()));
+    if (std::filesystem::create_directory(candidate)) {
+      path_ = candidate;
+      return;
+    }
+  }
+  throw std::runtime_error("cannot create a temporary folder");
 }
 
 TempFolder::~TempFolder() {
@@ -40,37 +46,26 @@ FactoryFolder::FactoryFolder() {
   if (!WriteFactoryFiles(ProgramFolder(path()))) throw std::runtime_error("cannot write factory files");
 }
 
-FileSizeLimit::FileSizeLimit(std::size_t bytes) {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  previous_ = limit.rlim_cur;
-  limit.rlim_cur = bytes;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit() {
-  rlimit limit{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = previous_;
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-}
-
 EnvironmentVariable::EnvironmentVariable(std::string name, const char* value) : name_(std::move(name)) {
   if (const char* previous = std::getenv(name_.c_str())) previous_ = previous;
+  Set(value);
+}
+
+EnvironmentVariable::~EnvironmentVariable() {
+  Set(previous_ ? previous_->c_str() : nullptr);
+}
+
+void EnvironmentVariable::Set(const char* value) const {
+#ifdef _WIN32
+  // An empty value removes the variable there.
+  ::_putenv_s(name_.c_str(), value != nullptr ? value : "");
+#else
   if (value != nullptr) {
     ::setenv(name_.c_str(), value, 1);
   } else {
     ::unsetenv(name_.c_str());
   }
-}
-
-EnvironmentVariable::~EnvironmentVariable() {
-  if (previous_) {
-    ::setenv(name_.c_str(), previous_->c_str(), 1);
-  } else {
-    ::unsetenv(name_.c_str());
-  }
+#endif
 }
 
 }  // namespace korvane::testing

@@ -35,8 +35,10 @@ class FactoryFolder : public TempFolder {
 };
 
 // Makes every write past the given size fail (EFBIG) while it lives, as a full disk would; works for root.
+// Linux only: where Supported() is false, the object does nothing.
 class FileSizeLimit {
  public:
+  static bool Supported();
   explicit FileSizeLimit(std::size_t bytes);
   ~FileSizeLimit();
   FileSizeLimit(const FileSizeLimit&) = delete;
@@ -55,6 +57,8 @@ class EnvironmentVariable {
   EnvironmentVariable& operator=(const EnvironmentVariable&) = delete;
 
  private:
+  void Set(const char* value) const;  // nullptr removes the variable
+
   std::string name_;
   std::optional<std::string> previous_;
 };

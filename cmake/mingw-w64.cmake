@@ -1,0 +1,25 @@
+# Cross-builds the core and korvanectl for 64-bit Windows with Debian's MinGW-w64 (posix threads, for
+# std::thread and std::mutex). Build-time generators run through Wine, and so do the tests under ctest.
+#   cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DKORVANE_BUILD_GUI=OFF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(KORVANE_MINGW_TRIPLET x86_64-w64-mingw32)
+
+set(CMAKE_C_COMPILER ${KORVANE_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KORVANE_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${KORVANE_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${KORVANE_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The C++ runtime and the threads library are linked in, so that an .exe runs from any folder without
+# MinGW's DLLs beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(KORVANE_WINE NAMES wine wine64 wine-stable)
+if(KORVANE_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${KORVANE_WINE})
+endif()
