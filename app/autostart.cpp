@@ -67,9 +67,9 @@ bool IsHiddenEntry(std::string_view text) {
 }  // namespace
 
 std::string AutostartEntry(const std::filesystem::path& executable, const std::filesystem::path& home) {
-  if (HasControlCharacter(executable.native()) || HasControlCharacter(home.native())) return {};
-  std::string exec = ExecArgument(executable.native()) + " --hidden";
-  if (!home.empty()) exec += " --home " + ExecArgument(home.native());
+  if (HasControlCharacter(executable.string()) || HasControlCharacter(home.string())) return {};
+  std::string exec = ExecArgument(executable.string()) + " --hidden";
+  if (!home.empty()) exec += " --home " + ExecArgument(home.string());
   return std::string(kEntryGroup) +
          "\n"
          "Type=Application\n"
