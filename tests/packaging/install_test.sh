@@ -9,11 +9,7 @@ scratch="$build/install-test"
 root="$scratch/root"
 rm -rf "$scratch"
 mkdir -p "$scratch/home"
-failures=0
-check() {  # description, command...
-  local what="$1"; shift
-  if "$@"; then echo "pass: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/checks.sh"
 
 DESTDIR="$root" cmake --install "$build" --prefix /usr >"$scratch/install.log" || { cat "$scratch/install.log"; exit 1; }
 prefix_listing() { (cd "$root" && find . -printf '%p %s %m %T@\n' | sort); }
@@ -60,5 +56,4 @@ check "nothing under the prefix was written" cmp -s "$scratch/prefix-before" "$s
 check "desktop-file-validate passes" desktop-file-validate "$root/usr/share/applications/org.tellurix.Korvane.desktop"
 check "appstreamcli validate passes" appstreamcli validate --no-net "$root/usr/share/metainfo/org.tellurix.Korvane.metainfo.xml"
 
-[ "$failures" -eq 0 ] && echo "install test: all passed" || echo "install test: $failures failed"
-exit $((failures > 0))
+finish
