@@ -47,8 +47,8 @@ Status ReplaceFileContents(const std::filesystem::path& path, std::string_view b
 void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 // The system's side of the functions above, one file per platform (file_replace.cpp,
-// file_replace_windows.cpp). What is refused, skipped or removed, and in what order, is decided once in
-// file_io.cpp.
+// file_replace_windows.cpp), which also hold ReadRegularFile. What is refused, skipped or removed, and in
+// what order, is decided once in file_io.cpp.
 namespace file_system {
 
 // What can be wrong with a file, in the same words on every platform.
