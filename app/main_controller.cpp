@@ -1,5 +1,6 @@
 #include "app/main_controller.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/button_assignment.h"
@@ -14,7 +15,7 @@ namespace korvane {
 
 MainController::MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep)
     : view_(view),
-      files_(std::move(folder), view),
+      files_(std::move(folder)),
       link_(backend, std::move(sleep)),
       strings_(&LoadMainStrings("")) {}
 
@@ -31,11 +32,13 @@ void MainController::Start() {
                       strings_->productTitle);
   }
 
-  files_.LoadConfiguration(config_);
-  savedConfig_ = config_;
-  files_.setLanguageCode(ReadLanguageCode(files_.labelPath()));
-  strings_ = &LoadMainStrings(files_.languageCode());
-  labels_ = files_.ReadLabels();
+  // The language first: it chooses the label section that the profile's labels are read from.
+  if (const Status listed = files_.CurrentProfileIndex(currentProfile_); !listed) {
+    view_.ShowMessage(listed.message(), strings_->productTitle);
+  }
+  languageCode_ = files_.LanguageOf(CurrentPair());
+  strings_ = &LoadMainStrings(languageCode_);
+  LoadCurrentProfile();
   skin_ = SkinSettingsFrom(files_.folder(), labels_);
 
   view_.SetUpWindow();
@@ -46,11 +49,72 @@ void MainController::Start() {
 void MainController::Repaint() {
   // Until a profile file written by the program has been loaded, the buttons show (and the label file
   // gets) the default labels of the language.
-  if (files_.firstRunFlag() == 0) {
-    labels_.buttonLabel = DefaultLabels(files_.languageCode());
-    const Status written = files_.WriteLabels(labels_.buttonLabel);
+  if (firstRunFlag_ == 0) {
+    labels_.buttonLabel = DefaultLabels(languageCode_);
+    savedLabels_ = labels_.buttonLabel;
+    const Status written = WriteLabels(CurrentPair().labels, languageCode_, labels_.buttonLabel);
     if (!written) view_.ShowMessage(written.message(), strings_->productTitle);
+    if (onDisk_) onDisk_->labels.buttonLabel = labels_.buttonLabel;
   }
+  view_.RepaintMainWindow();
+}
+
+bool MainController::HasUnsavedEdits() const {
+  return !(config_ == savedConfig_) || labels_.buttonLabel != savedLabels_;
+}
+
+std::optional<StoredProfile> MainController::ReadCurrentPair() const {
+  StoredProfile profile;
+  if (!files_.Load(CurrentPair(), languageCode_, profile)) return std::nullopt;
+  return profile;
+}
+
+bool MainController::SameAsOnDisk(const StoredProfile& profile) const {
+  return onDisk_ && onDisk_->config == profile.config &&
+         onDisk_->labels.buttonLabel == profile.labels.buttonLabel;
+}
+
+void MainController::Adopt(const StoredProfile& profile) {
+  // The mouse's active profile is not a setting of the file.
+  const Byte profileSlot = config_.profileSlot;
+  config_ = profile.config;
+  config_.profileSlot = profileSlot;
+  savedConfig_ = config_;
+  labels_ = profile.labels;
+  savedLabels_ = labels_.buttonLabel;
+  firstRunFlag_ = profile.firstRunFlag;
+  onDisk_ = profile;
+}
+
+bool MainController::LoadCurrentProfile() {
+  StoredProfile profile;
+  const ProfilePair pair = CurrentPair();
+  if (const Status loaded = files_.Load(pair, languageCode_, profile); !loaded) {
+    onDisk_.reset();
+    view_.ShowMessage(std::filesystem::exists(pair.config) ? loaded.message() : std::string(kConfigMissingMessage),
+                      "");
+    return false;
+  }
+  Adopt(profile);
+  return true;
+}
+
+void MainController::OnFilesChanged(std::span<const std::string> names) {
+  const ProfilePair pair = CurrentPair();
+  const bool profileFiles = std::ranges::any_of(names, [&](const std::string& name) {
+    return name == "str.ini" || name == pair.config.filename() || name == pair.labels.filename();
+  });
+  if (!profileFiles) return;
+  int index = currentProfile_;
+  if (!files_.CurrentProfileIndex(index)) return;
+  const bool otherProfile = index != currentProfile_;
+  // Another profile made current elsewhere is followed only by a window without unsaved edits.
+  if (HasUnsavedEdits()) return;
+  if (otherProfile) currentProfile_ = index;
+  const std::optional<StoredProfile> now = ReadCurrentPair();
+  if (!now || (!otherProfile && SameAsOnDisk(*now))) return;
+  Adopt(*now);
+  view_.RedrawPanels();
   view_.RepaintMainWindow();
 }
 
@@ -93,12 +157,15 @@ void MainController::OnDeviceEvent(const DeviceEvent& event) {
 }
 
 void MainController::OnDeviceNotice(const DeviceNotice& notice) {
+  const bool wasConnected = link_.connected();
   switch (link_.OnDeviceChange(notice)) {
     case DeviceChange::MouseFound:
+      // Each of the mouse's interfaces announces itself; the first one that completes it counts.
+      if (wasConnected) break;
       OnDeviceEvent({EVENT_MOUSE_FOUND, 0});
       link_.Handshake(config_);
-      files_.LoadConfiguration(config_);
-      labels_ = files_.ReadLabels();
+      // Edits made while the mouse was away stay in the window for the next Save.
+      if (!HasUnsavedEdits()) LoadCurrentProfile();
       view_.RedrawPanels();
       StartReader();
       break;
@@ -115,9 +182,7 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
 void MainController::OnTrayRestore() {
   if (reloadOnRestore_) {
     reloadOnRestore_ = false;
-    // The profile first: loading it names the label file that belongs to it.
-    files_.LoadConfiguration(config_);
-    labels_ = files_.ReadLabels();
+    LoadCurrentProfile();
     Repaint();
   }
   view_.ShowWindow();
@@ -146,14 +211,35 @@ void MainController::UploadAndKeep() {
     view_.ShowMessage("Nothing was sent or saved: " + locked.message(), strings_->warningTitle);
     return;
   }
-  const UploadOutcome outcome = UploadConfiguration(link_.protocol(), config_, files_, labels_.buttonLabel);
+  int index = currentProfile_;
+  if (const Status listed = files_.CurrentProfileIndex(index); !listed) {
+    view_.ShowMessage("Nothing was sent or saved: " + listed.message() + ". Choose a profile under Config.",
+                      strings_->warningTitle);
+    return;
+  }
+  // What another program stored since the window read the files is replaced only when the user says so.
+  const std::optional<StoredProfile> now = ReadCurrentPair();
+  if (now && onDisk_ && !SameAsOnDisk(*now) &&
+      !view_.Confirm("This profile's settings were changed by another program since the window read them. "
+                     "Replace them with the settings in the window?",
+                     strings_->warningTitle)) {
+    return;
+  }
+  const UploadOutcome outcome =
+      UploadConfiguration(link_.protocol(), config_, files_, CurrentPair(), languageCode_, labels_.buttonLabel);
   if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
-    view_.ShowMessage("Sending the settings to the mouse failed at the step \"" + failed->name +
-                          "\": " + failed->status.message() + ". Press Save to try again.",
+    const bool stored = failed->name != "save-configuration";
+    view_.ShowMessage(stored ? "Sending the settings to the mouse failed at the step \"" + failed->name +
+                                   "\": " + failed->status.message() + ". Press Save to try again."
+                             : "The mouse has the new settings, but they were not stored: " +
+                                   failed->status.message() + ". Press Save to try again.",
                       strings_->warningTitle);
     return;
   }
   savedConfig_ = config_;
+  savedLabels_ = labels_.buttonLabel;
+  firstRunFlag_ = 1;
+  onDisk_ = StoredProfile{1, config_, labels_, false};
   if (afterUpload_) afterUpload_(config_);
 }
 
@@ -165,7 +251,11 @@ void MainController::Save() {
     view_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
     UploadAndKeep();
   } else {
-    view_.ShowMessage(strings_->mouseNotDetected, strings_->warningTitle);
+    view_.ShowMessage(std::string(strings_->mouseNotDetected) +
+                          "\n\nNothing was sent or stored: the settings go to the mouse and into the profile "
+                          "together. They stay in the window until the mouse is back; to keep them now, export "
+                          "the profile under Config (right-click it, Save).",
+                      strings_->warningTitle);
   }
   view_.StartTimer(MainTimer::kSaveGuard, kSaveGuardMs);
 }
@@ -173,13 +263,18 @@ void MainController::Save() {
 void MainController::Reset() {
   view_.SetWaitCursor(true);
   view_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
-  files_.LoadDefaults(config_, labels_);
+  if (const Status loaded = files_.LoadDefaults(languageCode_, config_, labels_); !loaded) {
+    view_.ShowMessage("The factory settings cannot be read, so nothing was changed: " + loaded.message(),
+                      strings_->warningTitle);
+    return;
+  }
   if (link_.connected()) UploadAndKeep();
   Repaint();
 }
 
 void MainController::Cancel() {
   config_ = savedConfig_;
+  labels_.buttonLabel = savedLabels_;
   reloadOnRestore_ = true;
   view_.HideWindow();
 }
@@ -224,42 +319,82 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
   return click;
 }
 
-void MainController::ImportIntoProfile(int position) {
-  files_.setCurrentProfileIndex(position);
+void MainController::ImportIntoProfile(int pair) {
+  if (pair == ProfileManagerModel::kFactoryPair) {
+    view_.ShowMessage("A new profile gets its files when the profile manager closes; load a file into it "
+                      "after that.",
+                      strings_->warningTitle);
+    return;
+  }
   const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false);
   if (!chosen) return;
-  const Status imported = files_.ImportConfiguration(*chosen, config_, labels_);
-  if (!imported) view_.ShowMessage(imported.message() + ".", strings_->warningTitle);
-  Repaint();
+  StoredProfile imported;
+  Status status = files_.Import(*chosen, languageCode_, imported);
+  if (status) {
+    if (const std::vector<FieldProblem> problems = ValidateConfig(imported.config); !problems.empty()) {
+      status = Status::Failure(chosen->string() + " has values outside their ranges: " + DescribeProblems(problems));
+    }
+  }
+  if (status && pair == currentProfile_) {
+    // Into the window: Save sends it to the mouse and stores it.
+    config_ = imported.config;
+    labels_.buttonLabel = imported.labels.buttonLabel;
+    firstRunFlag_ = imported.firstRunFlag;
+    Repaint();
+    return;
+  }
+  if (status) {
+    FolderLock lock;
+    status = FolderLock::Acquire(files_.folder().dir(), lock);
+    if (status) status = files_.Save(files_.ProfileFiles(pair), languageCode_, imported.config, imported.labels.buttonLabel);
+  }
+  if (!status) view_.ShowMessage("Nothing was loaded: " + status.message() + ".", strings_->warningTitle);
 }
 
-void MainController::ExportProfile(int position) {
-  files_.setCurrentProfileIndex(position);
+void MainController::ExportProfile(int pair) {
+  // The current profile as the window shows it; any other as its files hold it.
+  StoredProfile profile{1, config_, labels_, false};
+  Status status = Status::Ok();
+  if (pair != currentProfile_) {
+    const ProfilePair source = pair == ProfileManagerModel::kFactoryPair ? files_.FactoryFiles() : files_.ProfileFiles(pair);
+    status = files_.Load(source, languageCode_, profile);
+  }
+  if (!status) {
+    view_.ShowMessage("Nothing was exported: " + status.message() + ".", strings_->warningTitle);
+    return;
+  }
   const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true);
   if (!chosen) return;
-  const Status exported = files_.ExportConfiguration(*chosen, config_, labels_.buttonLabel);
-  if (!exported) view_.ShowMessage(exported.message(), strings_->warningTitle);
+  const Status exported = files_.Export(*chosen, languageCode_, profile.config, profile.labels.buttonLabel);
+  if (!exported) view_.ShowMessage("Nothing was exported: " + exported.message() + ".", strings_->warningTitle);
 }
 
 Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
   profileManagerOpen_ = false;
-  int current = 0;
-  const Status written = WriteProfileManager(files_.folder(), model, &current);
+  const std::vector<ProfileManagerModel::Entry>& entries = model.entries();
+  const auto windowEntry = std::ranges::find_if(
+      entries, [this](const ProfileManagerModel::Entry& entry) { return entry.pair == currentProfile_; });
+  const int windowPosition = windowEntry == entries.end() ? -1 : static_cast<int>(windowEntry - entries.begin());
+  int current = model.CurrentPosition();
+  // "No" keeps the window's profile, with its edits, the current one.
+  const bool keepWindow = HasUnsavedEdits() && current != windowPosition &&
+                          !view_.Confirm("The settings in the window have not been saved. Discard them and show "
+                                         "the chosen profile?",
+                                         strings_->warningTitle);
+  if (keepWindow && windowPosition >= 0) current = windowPosition;
+  FolderLock lock;
+  Status written = FolderLock::Acquire(files_.folder().dir(), lock);
+  if (written) written = WriteProfileManager(files_.folder(), model, current);
   if (!written) {
     view_.ShowMessage("The profile list was not saved: " + written.message(), strings_->warningTitle);
     return written;
   }
-  const bool keepEdits = !(config_ == savedConfig_) &&
-                         !view_.Confirm("The settings in the window have not been saved. Discard them and show the "
-                                        "chosen profile?",
-                                        strings_->warningTitle);
-  if (keepEdits) {
-    // They stay in the window; Save now stores them in the chosen profile.
-    files_.setCurrentProfileIndex(current);
+  currentProfile_ = current;
+  if (keepWindow) {
+    // The files of the window's profile may have moved with its name; the edits stay for Save.
+    onDisk_ = ReadCurrentPair();
   } else {
-    files_.LoadConfiguration(config_);
-    labels_ = files_.ReadLabels();
-    savedConfig_ = config_;
+    LoadCurrentProfile();
   }
   Repaint();
   return written;
@@ -271,7 +406,7 @@ void MainController::ToggleAssignmentList(int button) {
   if (openList_ >= 0) CloseAssignmentList();
   if (wasOpen) return;
   if (LeftButtonLocked(config_, button)) {
-    view_.ShowMessage(LeftButtonWarningText(files_.languageCode()), kLeftButtonWarningCaption);
+    view_.ShowMessage(LeftButtonWarningText(languageCode_), kLeftButtonWarningCaption);
     return;
   }
   openList_ = button;
@@ -331,7 +466,7 @@ void MainController::OnSubListChosen(int button, ButtonKind kind, int position) 
 }
 
 void MainController::Assign(int button, const ButtonChoice& choice) {
-  if (const auto label = ApplyButtonChoice(config_, button, choice, files_.languageCode())) {
+  if (const auto label = ApplyButtonChoice(config_, button, choice, languageCode_)) {
     labels_.buttonLabel[static_cast<std::size_t>(button)] = *label;
   }
   CloseAssignmentList();
@@ -391,6 +526,11 @@ void MainController::RunUpdater() {
 }
 
 void MainController::Exit() {
+  if (HasUnsavedEdits() &&
+      !view_.Confirm("The settings in the window have not been saved. Quit and discard them?",
+                     strings_->warningTitle)) {
+    return;
+  }
   // The view stops taking work from the reader first, so that stopping the reader cannot wait on it.
   view_.Quit();
   Shutdown();

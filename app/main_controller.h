@@ -44,13 +44,20 @@ class MainController {
   // Left click on the tray icon.
   void OnTrayRestore();
   void OnTimer(MainTimer timer);
-  // Close button and the tray's Exit.
+  // Close button and the tray's Exit: ends the program, asking first when the window holds unsaved edits.
   void Exit();
+  // Files of the program folder changed on disk (another korvanectl or program). When the profile list
+  // or the current profile's files are among them, the window shows the new contents if it holds no
+  // unsaved edits; otherwise Save asks before replacing them.
+  void OnFilesChanged(std::span<const std::string> names);
+  // The record or a label differs from what was last loaded, saved or accepted.
+  bool HasUnsavedEdits() const;
 
   // The window's commands. Save uploads the record and saves it into the current profile (once in any
   // two seconds); Reset loads the factory settings, keeping the macros and profileSlot, and uploads them;
   // Cancel drops every edit since the last load, Save or Reset and hides the window. Without the mouse,
-  // Save keeps the edits and warns, and Reset changes only the window's contents.
+  // Save keeps the edits and says that nothing was stored, and Reset changes only the window's contents.
+  // Save asks before replacing profile files that another program changed since the window read them.
   void Save();
   void Reset();
   void Cancel();
@@ -68,11 +75,14 @@ class MainController {
   // it corrects to is stored, and the text the box shows then comes back.
   std::string OnStageBoxText(int stage, std::string_view text);
   std::string OnScrollLinesText(std::string_view text);
-  // The profile manager's requests: import into or export from the profile at a position (it becomes
-  // the current one), and closing, which writes the list (the file pairs follow their names) and loads
-  // the chosen profile, asking first when the window holds unsaved edits.
-  void ImportIntoProfile(int position);
-  void ExportProfile(int position);
+  // The profile manager's requests, for the profile whose files are at a position of the list as it was
+  // read (ProfileManagerModel::Entry::pair): import a file into it (into the window for the current
+  // profile, where Save stores it; straight into its files for another), export it (the window's
+  // settings for the current profile, its files for another). Closing writes the list (the file pairs
+  // follow their names) and shows the chosen profile; with unsaved edits it asks first, and "No" keeps
+  // the window's profile current.
+  void ImportIntoProfile(int pair);
+  void ExportProfile(int pair);
   Status CloseProfileManager(const ProfileManagerModel& model);
   bool profileManagerOpen() const { return profileManagerOpen_; }
   // The macro manager's options and recorder, kept from one opening to the next.
@@ -89,10 +99,12 @@ class MainController {
   const MouseConfig& config() const { return config_; }
   const MouseConfig& savedConfig() const { return savedConfig_; }
   const ButtonLabels& labels() const { return labels_.buttonLabel; }
+  int currentProfile() const { return currentProfile_; }
+  const std::string& languageCode() const { return languageCode_; }
   const SkinSettings& skin() const { return skin_; }
   const MainStrings& strings() const { return *strings_; }
-  Language language() const { return LanguageFromCode(files_.languageCode()); }
-  ConfigFiles& files() { return files_; }
+  Language language() const { return LanguageFromCode(languageCode_); }
+  const ConfigFiles& files() const { return files_; }
   DeviceLink& link() { return link_; }
   bool connected() const { return link_.connected(); }
   // Cancel asks for a reload from disk at the next restore.
@@ -103,6 +115,15 @@ class MainController {
 
  private:
   void PressPanel(const PanelHit& hit, int x, int y);
+  ProfilePair CurrentPair() const { return files_.ProfileFiles(currentProfile_); }
+  // Reads the profile str.ini names as current into the window; false, with the reason shown, when it
+  // cannot be read (the window keeps what it had).
+  bool LoadCurrentProfile();
+  // Takes a profile read from disk as the window's contents and as what is saved.
+  void Adopt(const StoredProfile& profile);
+  // What the current profile's files hold now; nullopt when they cannot be read.
+  std::optional<StoredProfile> ReadCurrentPair() const;
+  bool SameAsOnDisk(const StoredProfile& profile) const;
   // The full repaint, with the first-run labels.
   void Repaint();
   void StartReader();
@@ -121,6 +142,12 @@ class MainController {
   MouseConfig config_;
   MouseConfig savedConfig_;
   LabelSettings labels_;
+  ButtonLabels savedLabels_;
+  // The current profile's files as the window last read or wrote them.
+  std::optional<StoredProfile> onDisk_;
+  int currentProfile_ = 0;
+  Byte firstRunFlag_ = 0;
+  std::string languageCode_;
   SkinSettings skin_;
   const MainStrings* strings_;
   bool reloadOnRestore_ = false;

@@ -148,37 +148,41 @@ class ConsoleView : public MainView {
 
 // What upload and reset share: the profile files, the record and the link to the mouse.
 struct MouseSession {
-  explicit MouseSession(const Context& context)
-      : files(context.folder, messages), backend(context), link(backend.get()) {}
+  explicit MouseSession(const Context& context) : files(context.folder), backend(context), link(backend.get()) {}
 
   // Upload and reset read the profile and write it back; the lock keeps edits made meanwhile.
   Status Lock() { return FolderLock::Acquire(files.folder().dir(), lock); }
 
-  // Loads the current profile as start-up does.
-  Status LoadCurrentProfile() {
-    if (!files.LoadConfiguration(config)) {
-      if (files.configPath().empty()) {
-        return Status::Failure(files.profileListPath().string() + " has no usable profile list (ItemCount must be 1 to 6)");
-      }
-      return Status::Failure("cannot load the current profile " + files.configPath().string());
+  // Loads the profile at index, or the current one as start-up does when index is negative.
+  Status LoadProfile(int index) {
+    if (index < 0) {
+      index = 0;
+      if (Status s = files.CurrentProfileIndex(index); !s) return s;
     }
-    files.setLanguageCode(ReadLanguageCode(files.labelPath()));
+    pair = files.ProfileFiles(index);
+    languageCode = files.LanguageOf(pair);
+    StoredProfile profile;
+    if (Status s = files.Load(pair, languageCode, profile); !s) return s;
+    config = profile.config;
+    labels = profile.labels.buttonLabel;
     return Status::Ok();
   }
 
   // Programs the mouse and saves the profile; fails naming the first step that failed.
-  Status Upload(const ButtonLabels& labels) {
-    const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, labels);
+  Status Upload() {
+    const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, pair, languageCode, labels);
     if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
       return Status::Failure("upload step " + failed->name + " failed: " + failed->status.message());
     }
     return Status::Ok();
   }
 
-  SilentMessages messages;
   ConfigFiles files;
   FolderLock lock;
+  ProfilePair pair;
+  std::string languageCode;
   MouseConfig config;
+  ButtonLabels labels;
   MouseBackend backend;
   DeviceLink link;
 };
@@ -200,21 +204,13 @@ Status UploadCommand(const Context& context, ArgReader& args) {
   if (Status s = session.Lock(); !s) return s;
   // The profile is read and judged before the mouse is spoken to. The handshake then sets profileSlot,
   // which the upload sets to 0 in any case.
-  if (index < 0) {
-    if (Status s = session.LoadCurrentProfile(); !s) return s;
-  } else {
-    session.files.setCurrentProfileIndex(static_cast<int>(index));
-    ConfigFileContent content;
-    if (Status s = ReadConfigFile(session.files.configPath(), content); !s) return s;
-    session.config = content.config;
-    session.files.setLanguageCode(ReadLanguageCode(session.files.labelPath()));
-  }
-  const Status judged = RefuseOutOfRange(session.files.configPath(), session.config,
-                                         "nothing was sent; korvanectl set mends a value");
+  if (Status s = session.LoadProfile(static_cast<int>(index)); !s) return s;
+  const Status judged =
+      RefuseOutOfRange(session.pair.config, session.config, "nothing was sent; korvanectl set mends a value");
   if (!judged) return judged;
   if (trace) session.link.SetTrace([&](const TransportOp& op) { context.out << FormatTransportOp(op) << '\n'; });
   if (!session.link.Connect(session.config)) return NoMouse(session.link);
-  return session.Upload(session.files.ReadLabels().buttonLabel);
+  return session.Upload();
 }
 
 Status ResetCommand(const Context& context, ArgReader& args) {
@@ -222,18 +218,20 @@ Status ResetCommand(const Context& context, ArgReader& args) {
   if (!args.rest().empty()) return Status::Failure("reset takes no arguments");
   MouseSession session(context);
   if (Status s = session.Lock(); !s) return s;
-  if (Status s = session.LoadCurrentProfile(); !s) return s;
+  if (Status s = session.LoadProfile(-1); !s) return s;
   LabelSettings labels;
-  session.files.LoadDefaults(session.config, labels);
-  const Status judged = RefuseOutOfRange(session.files.factoryConfigPath(), session.config,
+  if (Status s = session.files.LoadDefaults(session.languageCode, session.config, labels); !s) {
+    return Status::Failure("nothing was sent or saved: " + s.message());
+  }
+  session.labels = labels.buttonLabel;
+  const Status judged = RefuseOutOfRange(session.files.FactoryFiles().config, session.config,
                                          "nothing was sent or saved; the factory file is damaged");
   if (!judged) return judged;
   // Judged before the mouse is spoken to; the handshake's profileSlot is set to 0 by the upload.
   const bool connected = session.link.Connect(session.config);
-  if (connected) return session.Upload(labels.buttonLabel);
+  if (connected) return session.Upload();
   // Without the mouse the factory settings are kept for the next upload.
-  if (Status s = session.files.SaveConfiguration(session.config); !s) return s;
-  if (Status s = session.files.WriteLabels(labels.buttonLabel); !s) return s;
+  if (Status s = session.files.Save(session.pair, session.languageCode, session.config, session.labels); !s) return s;
   context.out << "No mouse found: the factory settings are saved and go to the mouse with the next upload.\n";
   return Status::Ok();
 }

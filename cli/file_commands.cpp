@@ -21,11 +21,8 @@ Status ExportCommand(const Context& context, ArgReader& args) {
   ProfileTarget target;
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
   LoadedProfile profile;
-  if (Status s = LoadProfile(target, profile); !s) return s;
-  SilentMessages messages;
-  ConfigFiles files(context.folder, messages);
-  files.setLanguageCode(target.languageCode);
-  return files.ExportConfiguration(file, profile.config, profile.labels.buttonLabel);
+  if (Status s = LoadProfile(context, target, profile); !s) return s;
+  return ConfigFiles(context.folder).Export(file, target.languageCode, profile.config, profile.labels.buttonLabel);
 }
 
 Status ImportCommand(const Context& context, ArgReader& args) {
@@ -35,20 +32,16 @@ Status ImportCommand(const Context& context, ArgReader& args) {
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
   FolderLock lock;
   if (Status s = LockProfileFolder(target, lock); !s) return s;
-  SilentMessages messages;
-  ConfigFiles files(context.folder, messages);
-  files.setLanguageCode(target.languageCode);
   LoadedProfile profile;
-  bool labelsRebuilt = false;
-  if (Status s = files.ImportConfiguration(file, profile.config, profile.labels, &labelsRebuilt); !s) return s;
+  if (Status s = ConfigFiles(context.folder).Import(file, target.languageCode, profile); !s) return s;
   const Status judged =
       RefuseOutOfRange(file, profile.config, "nothing was written; korvanectl set --file mends a value");
   if (!judged) return judged;
-  if (labelsRebuilt) {
-    context.err << "korvanectl: " << file << " has no .ini beside it; the button labels were rebuilt from its "
-                << "settings\n";
+  if (profile.labelsRebuilt) {
+    context.err << "korvanectl: the button labels of " << file << " were missing or named other functions; they "
+                << "were made anew from its settings\n";
   }
-  return SaveProfile(target, profile);
+  return SaveProfile(context, target, profile);
 }
 
 }  // namespace korvane::cli

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/profile_target.h"
+#include "common/file_io.h"
 #include "device/transport.h"
 #include "config/settings_page.h"
 #include "keys/key_page.h"
@@ -55,7 +56,7 @@ Status PagesCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("pages takes no further arguments");
   LoadedProfile profile;
-  if (Status s = LoadProfile(target, profile); !s) return s;
+  if (Status s = LoadProfile(context, target, profile); !s) return s;
   context.out << "settings: " << HexBytes(BuildSettingsPage(profile.config)) << '\n';
   context.out << "keys: " << HexBytes(BuildKeyPage(profile.config)) << '\n';
   PrintMacroPages(context.out, profile.config.macroData);
@@ -77,11 +78,16 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   // The program folder's record.ini is missing until the first macro is made, and then means no
   // macros; a file named with --record has to exist.
   const std::filesystem::path path = record.empty() ? context.folder.File("record.ini") : std::filesystem::path(record);
-  if (!record.empty() && !std::filesystem::is_regular_file(path)) {
-    return Status::Failure(path.string() + " does not exist");
+  std::error_code error;
+  const bool absent = !std::filesystem::exists(std::filesystem::symlink_status(path, error));
+  if (!record.empty() && absent) return Status::Failure(path.string() + " does not exist");
+  // A record.ini that is there but cannot be read is not an empty one: storing it would blank the
+  // profile's macros.
+  std::string bytes;
+  if (!absent) {
+    if (Status s = ReadRegularFile(path, bytes); !s) return s;
   }
-
-  const IniDocument document = IniFile(path).Load();
+  const IniDocument document = IniDocument::Parse(bytes);
   if (store) {
     // The macro pages of the profile are what the mouse plays: the same hand-over as the macro
     // manager's OK, into the profile file, for the next upload.
@@ -90,9 +96,9 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
     FolderLock lock;
     if (Status s = LockProfileFolder(target, lock); !s) return s;
     LoadedProfile profile;
-    if (Status s = LoadProfile(target, profile); !s) return s;
+    if (Status s = LoadProfile(context, target, profile); !s) return s;
     profile.config.macroData = encoded.pages;
-    if (Status s = SaveProfile(target, profile); !s) return s;
+    if (Status s = SaveProfile(context, target, profile); !s) return s;
     context.out << "stored " << std::min(MacroNames(document).size(), kMacroCount) << " macros in "
                 << target.configPath.string() << "; 'korvanectl upload' sends them to the mouse\n";
     return Status::Ok();

@@ -32,16 +32,11 @@ Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget&
     target.configPath = context.folder.File("config" + std::to_string(index) + ".bin");
     target.labelPath = context.folder.File("str" + std::to_string(index) + ".ini");
   } else {
-    SilentMessages messages;
-    ConfigFiles files(context.folder, messages);
-    MouseConfig ignored;
-    files.LoadConfiguration(ignored);
-    if (files.configPath().empty()) {
-      return Status::Failure(files.profileListPath().string() +
-                             " has no usable profile list (ItemCount must be 1 to 6); use --profile N");
-    }
-    target.configPath = files.configPath();
-    target.labelPath = files.labelPath();
+    const ConfigFiles files(context.folder);
+    int index = 0;
+    if (Status s = files.CurrentProfileIndex(index); !s) return Status::Failure(s.message() + "; use --profile N");
+    target.configPath = files.ProfileFiles(index).config;
+    target.labelPath = files.ProfileFiles(index).labels;
   }
   target.languageCode = ReadLanguageCode(target.labelPath);
   return Status::Ok();
@@ -51,17 +46,13 @@ Status LockProfileFolder(const ProfileTarget& target, FolderLock& lock) {
   return FolderLock::Acquire(target.configPath.parent_path(), lock);
 }
 
-Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile) {
-  ConfigFileContent content;
-  if (Status s = ReadConfigFile(target.configPath, content); !s) return s;
-  profile.config = content.config;
-  profile.labels = ReadLabels(target.labelPath, target.languageCode);
-  return Status::Ok();
+Status LoadProfile(const Context& context, const ProfileTarget& target, LoadedProfile& profile) {
+  return ConfigFiles(context.folder).Load(target.pair(), target.languageCode, profile);
 }
 
-Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile) {
-  if (Status s = WriteConfigFile(target.configPath, profile.config); !s) return s;
-  return WriteLabels(target.labelPath, target.languageCode, profile.labels.buttonLabel);
+Status SaveProfile(const Context& context, const ProfileTarget& target, const LoadedProfile& profile) {
+  return ConfigFiles(context.folder).Save(target.pair(), target.languageCode, profile.config,
+                                          profile.labels.buttonLabel);
 }
 
 Status RefuseOutOfRange(const std::filesystem::path& source, const MouseConfig& config,

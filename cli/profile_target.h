@@ -17,27 +17,20 @@ struct ProfileTarget {
   std::filesystem::path configPath;
   std::filesystem::path labelPath;
   std::string languageCode;
+  ProfilePair pair() const { return {configPath, labelPath}; }
 };
 
 Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget& target);
 
-// The file operations' message boxes have no place in a terminal: every command reports its failure
-// through its own Status, which says more.
-class SilentMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view /*text*/, std::string_view /*caption*/) override {}
-};
-
-struct LoadedProfile {
-  MouseConfig config;
-  LabelSettings labels;
-};
+using LoadedProfile = StoredProfile;
 
 // Locks the folder of the target's files for a read, change and write back.
 Status LockProfileFolder(const ProfileTarget& target, FolderLock& lock);
-Status LoadProfile(const ProfileTarget& target, LoadedProfile& profile);
-// Writes the record (flag 1) and the button labels.
-Status SaveProfile(const ProfileTarget& target, const LoadedProfile& profile);
+// Reads the record and labels; labels that do not describe the stored functions are made anew (and
+// written with the next save).
+Status LoadProfile(const Context& context, const ProfileTarget& target, LoadedProfile& profile);
+// Writes the record (flag 1) and the button labels as one: a failure changes neither file.
+Status SaveProfile(const Context& context, const ProfileTarget& target, const LoadedProfile& profile);
 
 // Fails when fields of the record read from source are outside their ranges, naming each with its value
 // and saying what was not done and what to do ("nothing was sent").

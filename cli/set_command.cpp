@@ -169,9 +169,9 @@ Status SetCommand(const Context& context, ArgReader& args) {
   FolderLock lock;
   if (Status s = LockProfileFolder(target, lock); !s) return s;
   LoadedProfile profile;
-  if (Status s = LoadProfile(target, profile); !s) return s;
+  if (Status s = LoadProfile(context, target, profile); !s) return s;
   if (Status s = Apply(context, target, args.rest(), profile); !s) return s;
-  return SaveProfile(target, profile);
+  return SaveProfile(context, target, profile);
 }
 
 }  // namespace korvane::cli

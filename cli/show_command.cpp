@@ -142,7 +142,7 @@ Status ShowCommand(const Context& context, ArgReader& args) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (!args.rest().empty()) return Status::Failure("show takes no further arguments");
   LoadedProfile profile;
-  if (Status s = LoadProfile(target, profile); !s) return s;
+  if (Status s = LoadProfile(context, target, profile); !s) return s;
   if (json) {
     PrintJson(context.out, target, profile);
   } else {

@@ -12,6 +12,7 @@ endforeach()
 # listed here. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
 set(KORVANE_LINUX_SOURCES
   common/console.cpp common/executable_path.cpp common/user_folders.cpp common/file_replace.cpp common/folder_lock_flock.cpp
+  common/folder_watch.cpp
   device/hidraw_backend.cpp device/hotplug_watcher.cpp
   system/session_pointer.cpp
   app/single_instance.cpp app/machine_name.cpp)

@@ -38,7 +38,8 @@ if(KORVANE_BUILD_TESTS)
   set(KORVANE_DESKTOP_TESTS
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
-    DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray)
+    DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
+    DesktopSharedFiles shared_files)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})

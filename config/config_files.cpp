@@ -1,11 +1,12 @@
 #include "config/config_files.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <system_error>
+#include <array>
+#include <ranges>
+#include <vector>
 
 #include "common/file_io.h"
+#include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "keys/button_catalogue.h"
 #include "macro/macro_section.h"
@@ -13,11 +14,6 @@
 namespace korvane {
 
 namespace {
-
-bool FileExists(const std::filesystem::path& path) {
-  std::error_code error;
-  return !path.empty() && std::filesystem::is_regular_file(path, error);
-}
 
 // The Windows program forms companion names by text replacement, so every ".bin" in the path becomes
 // ".ini" (a folder named x.bin included).
@@ -30,179 +26,218 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
+// Names of the files the program keeps beside itself; an export never takes one of them.
+bool IsProgramFileName(const std::string& name) {
+  static const std::array<std::string_view, 4> kFixed = {"config.bin", "str.ini", "record.ini",
+                                                         "emulated-mouse.bin"};
+  if (std::ranges::find(kFixed, name) != kFixed.end()) return true;
+  for (int index = 0; index < kMaxProfiles; ++index) {
+    if (name == "config" + std::to_string(index) + ".bin" || name == "str" + std::to_string(index) + ".ini") {
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<std::string> MacroNamesIn(const ProgramFolder& folder) {
+  return MacroNames(IniFile(folder.File("record.ini")).Load());
+}
+
+// The bytes of a label file with the labels set in the language's section, all else kept as it is.
+Status LabelFileBytes(const std::filesystem::path& path, std::string_view languageCode, const ButtonLabels& labels,
+                      std::string& bytes) {
+  IniDocument document;
+  if (std::error_code error; std::filesystem::exists(std::filesystem::symlink_status(path, error))) {
+    std::string current;
+    if (Status read = ReadRegularFile(path, current); !read) return read;
+    document = IniDocument::Parse(current);
+  }
+  const std::string section = LabelSectionName(languageCode);
+  for (std::size_t i = 0; i < kButtonCount; ++i) document.Set(section, ItemKey(i + 1), labels[i]);
+  bytes = document.Serialize();
+  return Status::Ok();
+}
+
+Status WritePair(const ProfilePair& pair, std::string_view languageCode, const MouseConfig& config,
+                 const ButtonLabels& labels) {
+  std::array<FileContents, 2> files = {FileContents{pair.config, ConfigFileBytes(config)},
+                                       FileContents{pair.labels, {}}};
+  if (Status s = LabelFileBytes(pair.labels, languageCode, labels, files[1].bytes); !s) return s;
+  // The record goes first: should the labels not follow (a crash between the two), they are made anew
+  // from the record when the pair is next read.
+  return ReplaceFiles(files);
+}
+
+Status ReadLabelFile(const std::filesystem::path& path, std::string_view languageCode, LabelSettings& labels) {
+  std::string bytes;
+  if (Status read = ReadRegularFile(path, bytes); !read) return read;
+  labels = LabelsFromDocument(IniDocument::Parse(bytes), languageCode);
+  return Status::Ok();
+}
+
 }  // namespace
 
-std::string WriteFailedMessage(int errorCode) {
-  char text[64];
-  std::snprintf(text, sizeof text, "Error Code is: %d \n", errorCode);
-  return text;
-}
-
-ConfigFiles::ConfigFiles(ProgramFolder folder, MessageSink& messages)
-    : folder_(std::move(folder)), messages_(messages) {
-  FormProfilePaths();
-}
-
-void ConfigFiles::setCurrentProfileIndex(int index) {
-  currentProfileIndex_ = index;
-  FormProfilePaths();
-}
-
-void ConfigFiles::FormProfilePaths() {
-  configPath_ = folder_.File("config" + std::to_string(currentProfileIndex_) + ".bin");
-  labelPath_ = folder_.File("str" + std::to_string(currentProfileIndex_) + ".ini");
-}
-
-bool ConfigFiles::ProfileListAccepted() const { return ProfileCountAccepted(ReadProfileCount(profileListPath())); }
-
-bool ConfigFiles::LoadConfiguration(MouseConfig& config) {
-  if (loadDefaultsMode_) {
-    configPath_ = factoryConfigPath();
-    labelPath_ = profileListPath();
-  } else {
-    const IniDocument list = IniFile(profileListPath()).Load();
-    const std::string currentName = list.Get("Profile", "CurProfileName");
-    const int count = ProfileCountFromText(list.Get("Profile", "ItemCount"));
-    if (!ProfileCountAccepted(count)) {
-      // No profile is current: nothing is read and no profile file can be written until the list is
-      // repaired. The label path still names the current index's label file.
-      FormProfilePaths();
-      configPath_.clear();
-      return false;
-    }
-    for (int i = 0; i < count; ++i) {
-      if (list.Get("Profile", ItemKey(i)) == currentName) currentProfileIndex_ = i;
-    }
-    FormProfilePaths();
-  }
-  if (!FileExists(configPath_)) {
-    messages_.ShowMessage(kConfigMissingMessage, "");
-    return false;
-  }
-  return ReadInto(configPath_, config, loadDefaultsMode_);
-}
-
 Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& content) {
-  if (!FileExists(path)) return Status::Failure(path.string() + " does not exist");
-  const std::optional<std::string> bytes = ReadWholeFile(path, kConfigFileSize);
-  if (!bytes) return Status::Failure(path.string() + " cannot be read or is not a profile file");
-  if (bytes->size() != kConfigFileSize) {
+  std::string bytes;
+  if (Status read = ReadRegularFile(path, bytes, kConfigFileSize); !read) {
+    // Too large to be a profile file says more than the size limit of the read.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) == kConfigFileSize) {
+      return read;
+    }
+  }
+  if (bytes.size() != kConfigFileSize) {
     return Status::Failure(path.string() + " is not a profile file (it must be exactly 1757 bytes)");
   }
   MouseConfigImage image;
-  std::copy(bytes->begin() + 1, bytes->end(), image.begin());
-  content.firstRunFlag = static_cast<Byte>((*bytes)[0]);
+  std::copy(bytes.begin() + 1, bytes.end(), image.begin());
+  content.firstRunFlag = static_cast<Byte>(bytes[0]);
   content.config = MouseConfig::FromBytes(image);
   return Status::Ok();
 }
 
-Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config, Byte firstRunFlag) {
+std::string ConfigFileBytes(const MouseConfig& config, Byte firstRunFlag) {
   const MouseConfigImage image = config.ToBytes();
   // Sized once and filled in place: appending the image to a one-byte string makes GCC 12 warn
   // (-Warray-bounds, -Wrestrict) about its own inlined string code.
   std::string bytes(kConfigFileSize, '\0');
   bytes[0] = static_cast<char>(firstRunFlag);
   std::copy(image.begin(), image.end(), bytes.begin() + 1);
-  return WriteFileReplacing(path, bytes);
+  return bytes;
 }
 
-bool ConfigFiles::ReadInto(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly) {
+Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config, Byte firstRunFlag) {
+  return WriteFileReplacing(path, ConfigFileBytes(config, firstRunFlag));
+}
+
+bool RepairLabels(const MouseConfig& config, std::span<const std::string> macroNames, std::string_view languageCode,
+                  ButtonLabels& labels) {
+  // A button that still has its factory function may carry the factory label, which is worded a little
+  // differently from the list the function is chosen from ("CPI loop").
+  const MouseConfig factory = FactoryConfig();
+  const ButtonLabels factoryLabels = DefaultLabels(languageCode);
+  const auto hasFactoryFunction = [&](int button) {
+    if (config.buttonKind[button] != factory.buttonKind[button]) return false;
+    return std::ranges::all_of(std::views::iota(0u, kButtonArgArrays), [&](std::size_t k) {
+      return config.buttonArg[k][button] == factory.buttonArg[k][button];
+    });
+  };
+  bool changed = false;
+  for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
+    std::string& label = labels[static_cast<std::size_t>(button)];
+    const std::string made = LabelFromRecord(config, button, macroNames, languageCode);
+    if (made.empty() || made == label) continue;
+    if (label == factoryLabels[static_cast<std::size_t>(button)] && hasFactoryFunction(button)) continue;
+    // Without record.ini's name for its macro, a macro key's label cannot be judged; it stays.
+    const bool unknownMacro = config.buttonKind[button] == static_cast<Byte>(ButtonKind::MacroKey) &&
+                              config.Arg(kMacroNumberArg, button) >= macroNames.size();
+    if (unknownMacro && !label.empty()) continue;
+    label = hasFactoryFunction(button) ? factoryLabels[static_cast<std::size_t>(button)] : made;
+    changed = true;
+  }
+  return changed;
+}
+
+ProfilePair ConfigFiles::ProfileFiles(int index) const {
+  return {folder_.File("config" + std::to_string(index) + ".bin"), folder_.File("str" + std::to_string(index) + ".ini")};
+}
+
+Status ConfigFiles::CurrentProfileIndex(int& index) const {
+  std::string bytes;
+  if (Status read = ReadRegularFile(profileListPath(), bytes); !read) {
+    return Status::Failure("cannot read the profile list: " + read.message(), read.errorCode());
+  }
+  const IniDocument list = IniDocument::Parse(bytes);
+  const int count = ProfileCountFromText(list.Get("Profile", "ItemCount"));
+  if (!ProfileCountAccepted(count)) {
+    return Status::Failure(profileListPath().string() + " has no usable profile list (ItemCount must be 1 to 6)");
+  }
+  const std::string currentName = list.Get("Profile", "CurProfileName");
+  for (int i = 0; i < count; ++i) {
+    if (list.Get("Profile", ItemKey(i)) == currentName) index = i;
+  }
+  if (index < 0 || index >= kMaxProfiles) index = 0;
+  return Status::Ok();
+}
+
+std::string ConfigFiles::LanguageOf(const ProfilePair& pair) const { return ReadLanguageCode(pair.labels); }
+
+Status ConfigFiles::Load(const ProfilePair& pair, std::string_view languageCode, StoredProfile& profile) const {
   ConfigFileContent content;
-  if (!ReadConfigFile(path, content)) return false;
-  firstRunFlag_ = content.firstRunFlag;
-  if (settingsOnly) {
-    config.ReplaceSettingsAndButtons(content.config.ToBytes());
-  } else {
-    config = content.config;
+  if (Status s = ReadConfigFile(pair.config, content); !s) return s;
+  StoredProfile loaded;
+  loaded.firstRunFlag = content.firstRunFlag;
+  loaded.config = content.config;
+  // A missing label file reads as empty labels, which are then made from the record.
+  if (std::error_code error; std::filesystem::exists(std::filesystem::symlink_status(pair.labels, error))) {
+    if (Status s = ReadLabelFile(pair.labels, languageCode, loaded.labels); !s) return s;
   }
-  return true;
+  // A file never written by the program gets the language's default labels instead (first run).
+  if (loaded.firstRunFlag != 0) {
+    loaded.labelsRebuilt = RepairLabels(loaded.config, MacroNamesIn(folder_), languageCode, loaded.labels.buttonLabel);
+  }
+  profile = std::move(loaded);
+  return Status::Ok();
 }
 
-Status ConfigFiles::WriteReporting(const std::filesystem::path& path, const MouseConfig& config) {
-  Status status = WriteConfigFile(path, config);
-  if (!status) messages_.ShowMessage(WriteFailedMessage(status.errorCode()), kWriteFailedCaption);
-  return status;
+Status ConfigFiles::Save(const ProfilePair& pair, std::string_view languageCode, const MouseConfig& config,
+                         const ButtonLabels& labels) const {
+  std::error_code error;
+  if (!std::filesystem::exists(pair.config, error)) {
+    return Status::Failure(std::string(kConfigMissingMessage) + " (" + pair.config.string() + ")");
+  }
+  return WritePair(pair, languageCode, config, labels);
 }
 
-Status ConfigFiles::SaveConfiguration(const MouseConfig& config) {
-  FormProfilePaths();
-  if (!ProfileListAccepted()) {
-    return Status::Failure("the profile list in " + profileListPath().string() +
-                           " is not usable (ItemCount must be 1 to 6); nothing was saved");
-  }
-  if (!FileExists(configPath_)) {
-    messages_.ShowMessage(kConfigMissingMessage, "");
-    return Status::Failure(configPath_.string() + " does not exist");
-  }
-  return WriteReporting(configPath_, config);
-}
-
-void ConfigFiles::LoadDefaults(MouseConfig& config, LabelSettings& labels) {
+Status ConfigFiles::LoadDefaults(std::string_view languageCode, MouseConfig& config, LabelSettings& labels) const {
+  const ProfilePair factory = FactoryFiles();
+  ConfigFileContent content;
+  if (Status s = ReadConfigFile(factory.config, content); !s) return s;
+  LabelSettings factoryLabels;
+  if (Status s = ReadLabelFile(factory.labels, languageCode, factoryLabels); !s) return s;
   const Byte profileSlot = config.profileSlot;
-  loadDefaultsMode_ = true;
-  LoadConfiguration(config);
-  labels = ReadLabels();
-  loadDefaultsMode_ = false;
+  config.ReplaceSettingsAndButtons(content.config.ToBytes());
   config.profileSlot = profileSlot;
-  // The factory settings are now the current profile's: what is saved next goes into its files, never
-  // into config.bin or str.ini.
-  FormProfilePaths();
+  labels = std::move(factoryLabels);
+  RepairLabels(config, MacroNamesIn(folder_), languageCode, labels.buttonLabel);
+  return Status::Ok();
 }
 
-Status ConfigFiles::ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config,
-                                        LabelSettings& labels, bool* labelsRebuilt) {
+Status ConfigFiles::Import(const std::filesystem::path& chosen, std::string_view languageCode,
+                           StoredProfile& profile) const {
   const std::string path = chosen.string();
-  if (labelsRebuilt != nullptr) *labelsRebuilt = false;
   if (!Contains(path, ".bin")) return Status::Failure(path + " is not a .bin profile file");
-  Status status = Status::Ok();
-  if (!FileExists(chosen)) {
-    messages_.ShowMessage(kConfigMissingMessage, "");
-    status = Status::Failure(path + " does not exist");
-  } else if (!ReadInto(chosen, config, false)) {
-    status = Status::Failure(path + " is not a profile file (it must be exactly 1757 bytes)");
-  } else if (const std::string labelPath = ReplaceAll(path, ".bin", ".ini"); FileExists(labelPath)) {
-    labels = korvane::ReadLabels(labelPath, languageCode_);
-  } else {
-    labels = LabelSettings{};
-    const std::vector<std::string> macroNames = MacroNames(IniFile(macroPath()).Load());
-    for (int button = 0; button < int(kButtonCount); ++button) {
-      labels.buttonLabel[button] = LabelFromRecord(config, button, macroNames, languageCode_);
-    }
-    if (labelsRebuilt != nullptr) *labelsRebuilt = true;
+  StoredProfile imported;
+  ConfigFileContent content;
+  if (Status s = ReadConfigFile(chosen, content); !s) return s;
+  imported.firstRunFlag = content.firstRunFlag;
+  imported.config = content.config;
+  const std::filesystem::path labelPath = ReplaceAll(path, ".bin", ".ini");
+  if (std::error_code error; std::filesystem::exists(std::filesystem::symlink_status(labelPath, error))) {
+    if (Status s = ReadLabelFile(labelPath, languageCode, imported.labels); !s) return s;
   }
-  FormProfilePaths();
-  return status;
+  imported.labelsRebuilt = RepairLabels(imported.config, MacroNamesIn(folder_), languageCode,
+                                        imported.labels.buttonLabel);
+  profile = std::move(imported);
+  return Status::Ok();
 }
 
-Status ConfigFiles::ExportConfiguration(const std::filesystem::path& chosen, const MouseConfig& config,
-                                        const ButtonLabels& labels) {
+Status ConfigFiles::Export(const std::filesystem::path& chosen, std::string_view languageCode,
+                           const MouseConfig& config, const ButtonLabels& labels) const {
   std::string path = chosen.string();
   std::string name = chosen.filename().string();
+  if (name.empty() || name == ".bin") return Status::Failure("an exported profile needs a file name");
   if (!Contains(path, ".bin")) path += ".bin";
   if (!Contains(name, ".bin")) name += ".bin";
-
-  labelPath_ = ReplaceAll(path, ".bin", ".ini");
-  Status status = WriteLabels(labels);
-  configPath_ = path;
-  if (Status written = WriteReporting(configPath_, config); !written) status = written;
-
-  // The second copy beside the program never replaces the factory pair or the macro file.
   const std::string labelName = ReplaceAll(name, ".bin", ".ini");
-  if (name != "config.bin" && labelName != "str.ini" && labelName != "record.ini") {
-    labelPath_ = folder_.File(labelName);
-    if (Status written = WriteLabels(labels); !written && status) status = written;
-    configPath_ = folder_.File(name);
-    if (Status written = WriteReporting(configPath_, config); !written && status) status = written;
+  // The second copy beside the program must not replace one of the program's own files.
+  if (IsProgramFileName(name) || IsProgramFileName(labelName)) {
+    return Status::Failure(name + " is the name of one of the program's own files; choose another name");
   }
-  // What is saved next goes into the current profile again, never into the exported copies.
-  FormProfilePaths();
-  return status;
-}
-
-LabelSettings ConfigFiles::ReadLabels() const { return korvane::ReadLabels(labelPath_, languageCode_); }
-
-Status ConfigFiles::WriteLabels(const ButtonLabels& labels) const {
-  return korvane::WriteLabels(labelPath_, languageCode_, labels);
+  if (Status s = WritePair({path, ReplaceAll(path, ".bin", ".ini")}, languageCode, config, labels); !s) return s;
+  const ProfilePair copy{folder_.File(name), folder_.File(labelName)};
+  if (copy.config == std::filesystem::path(path)) return Status::Ok();
+  return WritePair(copy, languageCode, config, labels);
 }
 
 }  // namespace korvane

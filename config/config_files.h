@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,90 +15,94 @@ namespace korvane {
 inline constexpr std::size_t kConfigFileSize = 1 + kMouseConfigSize;
 
 inline constexpr std::string_view kConfigMissingMessage = "Config file is not exist.";
-inline constexpr std::string_view kWriteFailedCaption = "NULL ==fp ";
 
-// Where the messages of the file operations go: message boxes in the GUI, stderr in the CLI, a recorder
-// in tests.
+// Where messages for the user go: message boxes in the GUI, stderr in the CLI, a recorder in tests.
 class MessageSink {
  public:
   virtual ~MessageSink() = default;
   virtual void ShowMessage(std::string_view text, std::string_view caption) = 0;
 };
 
-// "Error Code is: %d \n" with the error code.
-std::string WriteFailedMessage(int errorCode);
-
 // One 1757-byte configuration file: the first-run flag, then the record.
 struct ConfigFileContent {
   Byte firstRunFlag = 0;
   MouseConfig config;
 };
-// Fails, saying why, when the file is missing, unreadable or not exactly 1757 bytes.
+// Fails, saying why, when the file is missing, not a regular file, unreadable or not exactly 1757 bytes.
 Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& content);
-// Writes the first-run flag (1: written by the program) and the record through a temporary file.
+// The bytes of a configuration file: the first-run flag (1: written by the program), then the record.
+std::string ConfigFileBytes(const MouseConfig& config, Byte firstRunFlag = 1);
+// Writes one configuration file on its own (factory files, tests); profiles are saved as pairs.
 Status WriteConfigFile(const std::filesystem::path& path, const MouseConfig& config, Byte firstRunFlag = 1);
 
-// The profile files of the program folder: which profile is current, loading, saving, defaults, import
-// and export of 1757-byte configuration files and their label files.
+// The two files of one profile: the record and its label file.
+struct ProfilePair {
+  std::filesystem::path config;
+  std::filesystem::path labels;
+
+  bool operator==(const ProfilePair&) const = default;
+};
+
+// A profile as read from its pair.
+struct StoredProfile {
+  Byte firstRunFlag = 0;
+  MouseConfig config;
+  LabelSettings labels;
+  // Some button labels did not describe the stored function (a label file written by another version,
+  // missing, or a pair torn by a crash between its two files) and were made anew from the record.
+  bool labelsRebuilt = false;
+};
+
+// The profile files of a program folder. Every operation takes the files it works on as values and
+// returns its outcome; nothing is remembered between calls, so the window, korvanectl and the profile
+// manager all see the files as they are on disk.
 class ConfigFiles {
  public:
-  ConfigFiles(ProgramFolder folder, MessageSink& messages);
+  explicit ConfigFiles(ProgramFolder folder) : folder_(std::move(folder)) {}
 
   const ProgramFolder& folder() const { return folder_; }
   std::filesystem::path profileListPath() const { return folder_.File("str.ini"); }
   std::filesystem::path macroPath() const { return folder_.File("record.ini"); }
-  std::filesystem::path factoryConfigPath() const { return folder_.File("config.bin"); }
-  const std::filesystem::path& configPath() const { return configPath_; }
-  const std::filesystem::path& labelPath() const { return labelPath_; }
+  // config<index>.bin and str<index>.ini.
+  ProfilePair ProfileFiles(int index) const;
+  // config.bin and str.ini: the factory settings; never written.
+  ProfilePair FactoryFiles() const { return {folder_.File("config.bin"), profileListPath()}; }
 
-  int currentProfileIndex() const { return currentProfileIndex_; }
-  void setCurrentProfileIndex(int index);
-  Byte firstRunFlag() const { return firstRunFlag_; }
-  bool loadDefaultsMode() const { return loadDefaultsMode_; }
+  // The current profile named by str.ini ("CurProfileName" matched exactly against the list, the last
+  // match winning). index is left as it is when no name matches; fails when the list is not usable
+  // (ItemCount must be 1 to 6).
+  Status CurrentProfileIndex(int& index) const;
+  // "Lan" of the profile's label file: the language of its label section.
+  std::string LanguageOf(const ProfilePair& pair) const;
 
-  // Language of the label section; chosen at start-up from "Lan" of the current label file.
-  const std::string& languageCode() const { return languageCode_; }
-  void setLanguageCode(std::string code) { languageCode_ = std::move(code); }
+  // Reads a profile's record and labels. Labels are made from the record where the label file holds none
+  // for the language or one that names another function than the stored one.
+  Status Load(const ProfilePair& pair, std::string_view languageCode, StoredProfile& profile) const;
+  // Writes a profile's record (flag 1) and labels as one: both files are prepared in full before either
+  // is replaced, so a failure changes neither. Saving never creates a profile: the record must exist.
+  Status Save(const ProfilePair& pair, std::string_view languageCode, const MouseConfig& config,
+              const ButtonLabels& labels) const;
 
-  // Chooses the current profile from str.ini (exact name match, last match wins) and reads its file
-  // into the record. Returns false when nothing was read.
-  bool LoadConfiguration(MouseConfig& config);
-  // Rewrites the current profile's file; never creates one.
-  Status SaveConfiguration(const MouseConfig& config);
-  // The loading part of Reset: the first 220 bytes from config.bin, profileSlot and macros kept, the
-  // labels from str.ini. The paths then name the current profile again. The caller uploads when the
-  // mouse is connected.
-  void LoadDefaults(MouseConfig& config, LabelSettings& labels);
-  // Replaces the whole record and the labels from a chosen ".bin" file and its ".ini" companion. Without
-  // the companion the button labels are rebuilt from the record (macro names from record.ini), and
-  // labelsRebuilt, when given, says so.
-  Status ImportConfiguration(const std::filesystem::path& chosen, MouseConfig& config, LabelSettings& labels,
-                             bool* labelsRebuilt = nullptr);
-  // Writes the record and labels to the chosen path and a second copy under the same name into the
-  // program folder.
-  Status ExportConfiguration(const std::filesystem::path& chosen, const MouseConfig& config,
-                             const ButtonLabels& labels);
-
-  LabelSettings ReadLabels() const;
-  Status WriteLabels(const ButtonLabels& labels) const;
-
-  // Whether str.ini holds a usable profile list (count 1-6). While it does not, only label files are
-  // written.
-  bool ProfileListAccepted() const;
+  // The loading part of Reset: the settings and buttons of config.bin (its first 220 bytes), the live
+  // macros and profileSlot kept, and the labels of str.ini. Fails, changing nothing, when config.bin
+  // cannot be read.
+  Status LoadDefaults(std::string_view languageCode, MouseConfig& config, LabelSettings& labels) const;
+  // Reads a chosen ".bin" file and its ".ini" companion; without the companion the labels are made from
+  // the record (labelsRebuilt says so). Fails, with the reason, when either cannot be read.
+  Status Import(const std::filesystem::path& chosen, std::string_view languageCode, StoredProfile& profile) const;
+  // Writes the record and labels to the chosen path (".bin" added when it has none) and a second copy
+  // under the same name into the program folder. Refuses an empty name and the names of the program's
+  // own files.
+  Status Export(const std::filesystem::path& chosen, std::string_view languageCode, const MouseConfig& config,
+                const ButtonLabels& labels) const;
 
  private:
-  void FormProfilePaths();
-  bool ReadInto(const std::filesystem::path& path, MouseConfig& config, bool settingsOnly);
-  Status WriteReporting(const std::filesystem::path& path, const MouseConfig& config);
-
   ProgramFolder folder_;
-  MessageSink& messages_;
-  std::filesystem::path configPath_;
-  std::filesystem::path labelPath_;
-  int currentProfileIndex_ = 0;
-  Byte firstRunFlag_ = 0;
-  bool loadDefaultsMode_ = false;
-  std::string languageCode_;
 };
+
+// The label of each button made anew from the record where the given one is empty or names another
+// function. Returns whether any label changed.
+bool RepairLabels(const MouseConfig& config, std::span<const std::string> macroNames, std::string_view languageCode,
+                  ButtonLabels& labels);
 
 }  // namespace korvane

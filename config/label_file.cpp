@@ -28,7 +28,10 @@ std::string ReadLanguageCode(const std::filesystem::path& labelPath) {
 }
 
 LabelSettings ReadLabels(const std::filesystem::path& labelPath, std::string_view languageCode) {
-  const IniDocument document = IniFile(labelPath).Load();
+  return LabelsFromDocument(IniFile(labelPath).Load(), languageCode);
+}
+
+LabelSettings LabelsFromDocument(const IniDocument& document, std::string_view languageCode) {
   const std::string section = LabelSectionName(languageCode);
   LabelSettings settings;
   for (std::size_t i = 0; i < kButtonCount; ++i) settings.buttonLabel[i] = document.Get(section, ItemKey(i + 1));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/status.h"
+#include "config/ini_file.h"
 #include "config/mouse_config.h"
 
 namespace korvane {
@@ -28,6 +29,7 @@ struct LabelSettings {
 };
 
 LabelSettings ReadLabels(const std::filesystem::path& labelPath, std::string_view languageCode);
+LabelSettings LabelsFromDocument(const IniDocument& document, std::string_view languageCode);
 // Writes "Item1".."Item8" into the label section of the language, creating file and section when missing.
 Status WriteLabels(const std::filesystem::path& labelPath, std::string_view languageCode,
                    const ButtonLabels& labels);

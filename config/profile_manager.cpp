@@ -1,5 +1,6 @@
 #include "config/profile_manager.h"
 
+#include <array>
 #include <cstdlib>
 #include <optional>
 
@@ -80,6 +81,7 @@ ProfileManagerModel::Outcome ProfileManagerModel::Copy() {
 
 ProfileManagerModel::Outcome ProfileManagerModel::Delete() {
   if (selected_ < 0) return Outcome::kNoSelection;
+  if (entries_.size() == 1) return Outcome::kLastProfile;
   entries_.erase(entries_.begin() + selected_);
   selected_ = -1;
   armed_ = -1;
@@ -104,7 +106,7 @@ std::string ProfileManagerModel::Rename(int position, std::string_view name) {
   return {};
 }
 
-Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex,
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current,
                            const WholeFileWriter& write) {
   const std::filesystem::path listPath = folder.File("str.ini");
   if (!IniFile(listPath).Exists()) return Status::Failure(listPath.string() + " does not exist");
@@ -125,17 +127,18 @@ Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerMode
     }
     changes.emplace_back(position, std::move(*bytes));
   }
-  for (const auto& [position, bytes] : changes) {
-    if (Status written = write(ConfigPathOf(folder, position), bytes.config); !written) return written;
-    if (Status written = write(LabelPathOf(folder, position), bytes.labels); !written) return written;
+  for (auto& [position, bytes] : changes) {
+    const std::array<FileContents, 2> pair = {FileContents{ConfigPathOf(folder, position), std::move(bytes.config)},
+                                              FileContents{LabelPathOf(folder, position), std::move(bytes.labels)}};
+    if (Status written = write(pair); !written) return written;
   }
   std::vector<std::string> names;
   for (const auto& entry : entries) names.push_back(entry.name);
-  return WriteProfileList(listPath, names, model.CurrentPosition(), currentIndex);
+  return WriteProfileList(listPath, names, current);
 }
 
-Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex) {
-  return WriteProfileManager(folder, model, currentIndex, WriteFileReplacing);
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current) {
+  return WriteProfileManager(folder, model, current, ReplaceFiles);
 }
 
 }  // namespace korvane

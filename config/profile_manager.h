@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_io.h"
 #include "common/status.h"
 #include "config/label_file.h"
 #include "config/program_folder.h"
@@ -22,7 +23,7 @@ class ProfileManagerModel {
     std::string name;
     int pair;  // the position whose files hold its settings when the list was read, or kFactoryPair
   };
-  enum class Outcome { kDone, kLimit, kNoSelection };
+  enum class Outcome { kDone, kLimit, kNoSelection, kLastProfile };
 
   // copyWord: the language's "Copy"; prefix: "PROFILE".
   ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix);
@@ -36,7 +37,8 @@ class ProfileManagerModel {
   Outcome New();
   // "Copy <name>" at the end, carrying a copy of the selected entry's settings.
   Outcome Copy();
-  // Removes the selected entry; nothing is selected afterwards.
+  // Removes the selected entry; nothing is selected afterwards. The last profile stays: without one,
+  // nothing could be loaded or saved.
   Outcome Delete();
   // The first Edit on an entry arms it; the second on the same entry returns true: open the editor.
   bool Edit();
@@ -55,15 +57,16 @@ class ProfileManagerModel {
   std::string prefix_;
 };
 
-// Writes one file whole; the seam through which tests fail a chosen step.
-using WholeFileWriter = std::function<Status(const std::filesystem::path&, std::string_view bytes)>;
+// Writes files as one; the seam through which tests fail a chosen step.
+using WholeFileWriter = std::function<Status(std::span<const FileContents> files)>;
 
 // Closing the manager: every position whose settings change gets its pair from its source (read in full
-// before anything is written), then str.ini's list is rewritten with the current profile. Each file is
-// replaced whole, so stopping at any step leaves every file of every position whole. Positions freed by a
-// delete get the factory pair. Writes nothing when str.ini does not exist.
-Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex,
+// before anything is written), then str.ini's list is rewritten with the entry at position current as the
+// current profile. Each pair is replaced as one, so stopping at any step leaves every pair of every
+// position whole. Positions freed by a delete get the factory pair. Writes nothing when str.ini does not
+// exist.
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current,
                            const WholeFileWriter& write);
-Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int* currentIndex);
+Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current);
 
 }  // namespace korvane

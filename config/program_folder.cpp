@@ -52,6 +52,8 @@ ProgramFolder ProgramFolder::ForExecutableIn(const std::filesystem::path& exeDir
 }
 
 Status ProgramFolder::Seed() const {
+  // A writer killed mid-write leaves its temporary file behind; the next start takes it away.
+  RemoveStaleTemporaries(dir_);
   if (kind_ != Kind::kInstalled) return Status::Ok();
   if (dir_.empty()) {
     return Status::Failure("cannot find the home folder for the profiles: set HOME or XDG_CONFIG_HOME, "

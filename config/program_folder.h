@@ -34,8 +34,9 @@ class ProgramFolder {
   std::filesystem::path File(std::string_view name) const { return dir_ / name; }
   std::filesystem::path DataFile(std::string_view name) const { return data_ / name; }
 
-  // Installed: creates the user folder and copies into it each factory file it lacks, so that a first
-  // start finds the factory profiles and nothing the user changed is ever replaced. Others: nothing to do.
+  // Removes the temporary files of writers that were killed. Installed: creates the user folder and
+  // copies into it each factory file it lacks, so that a first start finds the factory profiles and
+  // nothing the user changed is ever replaced.
   Status Seed() const;
 
   // Which folders are in use, a line each, for --version.

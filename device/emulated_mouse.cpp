@@ -198,7 +198,15 @@ Status EmulatedMouse::KeepMemoryIn(std::filesystem::path file) {
   memoryWritten_.clear();
   std::error_code error;
   if (!std::filesystem::exists(memoryFile_, error)) return Status::Ok();
-  const std::optional<std::string> image = ReadWholeFile(memoryFile_, kMemoryFileSize + 1);
+  std::optional<std::string> image = std::string();
+  if (const Status read = ReadRegularFile(memoryFile_, *image, kMemoryFileSize + 1); !read) {
+    // A folder or a FIFO in its place is not a damaged memory: say what it is.
+    if (!std::filesystem::is_regular_file(memoryFile_, error)) {
+      ResetToFactory();
+      return Status::Failure(read.message() + "; the emulated mouse starts from its factory pages");
+    }
+    image.reset();
+  }
   const bool intact = image && image->size() == kMemoryFileSize && image->starts_with(kMemoryTag) &&
                       Byte((*image)[kMemoryTag.size() + 3]) >= 1 &&
                       Byte((*image)[kMemoryTag.size() + 3]) <= kStageCount;

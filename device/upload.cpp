@@ -1,7 +1,6 @@
 #include "device/upload.h"
 
 #include <algorithm>
-#include <future>
 #include <utility>
 
 #include "config/settings_page.h"
@@ -16,7 +15,8 @@ const UploadOutcome::Step* UploadOutcome::firstFailure() const {
   return failed == steps.end() ? nullptr : &*failed;
 }
 
-UploadOutcome UploadConfiguration(FeatureProtocol& protocol, MouseConfig& config, ConfigFiles& files,
+UploadOutcome UploadConfiguration(FeatureProtocol& protocol, MouseConfig& config, const ConfigFiles& files,
+                                  const ProfilePair& profile, std::string_view languageCode,
                                   const ButtonLabels& labels) {
   UploadOutcome outcome;
   auto record = [&outcome](std::string name, Status status) {
@@ -44,19 +44,10 @@ UploadOutcome UploadConfiguration(FeatureProtocol& protocol, MouseConfig& config
   record("write-keys", protocol.WriteKeyPage());
 
   mirror.macroPages = config.macroData;
-  for (int slot = 1; slot < static_cast<int>(kMacroCount); ++slot) {
+  for (int slot = 1; slot <= static_cast<int>(kMacroCount); ++slot) {
     record("write-macro " + std::to_string(slot), protocol.WriteMacroPage(slot));
   }
-  // The profile files are written while the last page and the mouse's wait after it go on: the mouse
-  // never sees them, and the writes keep their own safety (a new file, synced, then renamed).
-  std::future<std::pair<Status, Status>> saved = std::async(std::launch::async, [&files, &config, &labels] {
-    Status configuration = files.SaveConfiguration(config);
-    return std::pair{std::move(configuration), files.WriteLabels(labels)};
-  });
-  record("write-macro " + std::to_string(kMacroCount), protocol.WriteMacroPage(static_cast<int>(kMacroCount)));
-  auto [configuration, labelFile] = saved.get();
-  record("save-configuration", std::move(configuration));
-  record("write-labels", std::move(labelFile));
+  record("save-configuration", files.Save(profile, languageCode, config, labels));
   return outcome;
 }
 

@@ -25,11 +25,6 @@ namespace {
 
 using Bytes = std::string;
 
-class NoMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view, std::string_view) override {}
-};
-
 class Corpus {
  public:
   Corpus(fs::path dir, const char* target) : dir_(std::move(dir) / target) { fs::create_directories(dir_); }
@@ -169,9 +164,8 @@ int main(int argc, char** argv) {
   descriptors.Add("uevent", "DRIVER=hid-generic\nHID_ID=0003:000004D9:0000A0F4\nHID_NAME=mouse\n");
 
   const Traffic upload = Trace([&](DeviceLink& link, MouseConfig& config) {
-    NoMessages messages;
-    ConfigFiles files(ProgramFolder(factory.path()), messages);
-    UploadConfiguration(link.protocol(), config, files, DefaultLabels(""));
+    const ConfigFiles files(ProgramFolder(factory.path()));
+    UploadConfiguration(link.protocol(), config, files, files.ProfileFiles(0), "", DefaultLabels(""));
   });
   const Traffic settings = Trace([](DeviceLink& link, MouseConfig&) { link.ReadStageSettings(); });
 

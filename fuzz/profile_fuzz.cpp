@@ -21,11 +21,6 @@ using fuzz::Require;
 
 namespace {
 
-class NoMessages : public MessageSink {
- public:
-  void ShowMessage(std::string_view, std::string_view) override {}
-};
-
 // Every profile index names the same two files, so one write per input serves whichever profile the
 // list selects.
 struct Folder {
@@ -75,16 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(again.firstRunFlag == 1 && again.config == content.config);
   }
 
-  NoMessages messages;
-  ConfigFiles files(ProgramFolder(folder.temp.path()), messages);
-  MouseConfig config;
-  config.dpiStage[0] = 0xA5;
-  const MouseConfig before = config;
-  const bool loaded = files.LoadConfiguration(config);
-  Require(files.currentProfileIndex() >= 0 && files.currentProfileIndex() < kMaxProfiles);
-  Require(loaded ? readable && config == content.config : config == before);
-  const LabelSettings labels = files.ReadLabels();
-  (void)labels;
+  const ConfigFiles files(ProgramFolder(folder.temp.path()));
+  int index = 0;
+  const bool listed = files.CurrentProfileIndex(index).ok();
+  Require(index >= 0 && index < kMaxProfiles);
+  StoredProfile profile;
+  const bool loaded = listed && files.Load(files.ProfileFiles(index), "", profile).ok();
+  Require(!loaded || (readable && profile.config == content.config));
 
   const ProfileList list = ReadProfileList(folder.list);
   Require(list.names.size() <= static_cast<std::size_t>(kMaxProfiles));

@@ -22,10 +22,12 @@ constexpr double kOpacity = 178.0 / 255.0;
 
 }  // namespace
 
-CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller)
+CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
+                             std::function<bool(std::string_view)> confirm)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint),
       controller_(controller),
       strings_(ProfileManagerStringsFor(controller.language())),
+      confirm_(std::move(confirm)),
       model_(ReadProfileList(controller.files().profileListPath()), strings_.copyItem, strings_.newProfilePrefix) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ToQString(strings_.title));
@@ -69,13 +71,23 @@ void CConfigDialog::Refill() {
 void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
   if (outcome == ProfileManagerModel::Outcome::kLimit) {
     QMessageBox::warning(this, ToQString(strings_.warning), ToQString(strings_.profileLimit));
+  } else if (outcome == ProfileManagerModel::Outcome::kLastProfile) {
+    QMessageBox::warning(this, ToQString(strings_.warning),
+                         QStringLiteral("The last profile cannot be deleted: the settings need one to live in."));
   }
 }
+
+int CConfigDialog::SelectedPair() const { return model_.entries()[static_cast<std::size_t>(model_.selected())].pair; }
 
 void CConfigDialog::ShowMenu(const QPoint& at) {
   QMenu menu(this);
   menu.addAction(ToQString(strings_.deleteItem), this, [this] {
-    model_.Delete();
+    const int row = model_.selected();
+    if (row < 0) return;
+    const std::string& name = model_.entries()[static_cast<std::size_t>(row)].name;
+    // The last profile is refused without a question; any other goes only when the user says so.
+    if (model_.entries().size() > 1 && !confirm_("Delete the profile \"" + name + "\" and its settings?")) return;
+    Refuse(model_.Delete());
     Refill();
   });
   menu.addAction(ToQString(strings_.editItem), this, [this] {
@@ -92,10 +104,10 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
     Refill();
   });
   menu.addAction(ToQString(strings_.loadItem), this, [this] {
-    if (model_.selected() >= 0) controller_.ImportIntoProfile(model_.selected());
+    if (model_.selected() >= 0) controller_.ImportIntoProfile(SelectedPair());
   });
   menu.addAction(ToQString(strings_.saveItem), this, [this] {
-    if (model_.selected() >= 0) controller_.ExportProfile(model_.selected());
+    if (model_.selected() >= 0) controller_.ExportProfile(SelectedPair());
   });
   menu.exec(list_->viewport()->mapToGlobal(at));
 }

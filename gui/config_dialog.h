@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string_view>
+
 #include <QImage>
 #include <QWidget>
 
@@ -16,7 +19,8 @@ namespace korvane {
 // the controller, which writes the list and loads the chosen profile.
 class CConfigDialog : public QWidget {
  public:
-  CConfigDialog(QWidget* mainWindow, MainController& controller);
+  // confirm asks a yes/no question (true for yes).
+  CConfigDialog(QWidget* mainWindow, MainController& controller, std::function<bool(std::string_view)> confirm);
 
   ProfileManagerModel& model() { return model_; }
   QListWidget* list() { return list_; }
@@ -38,10 +42,13 @@ class CConfigDialog : public QWidget {
   PendingWindowMove move_;
   void Refill();
   void Refuse(ProfileManagerModel::Outcome outcome);
+  // Whose files the selected entry's settings are in (ProfileManagerModel::Entry::pair); with a selection.
+  int SelectedPair() const;
   void ShowMenu(const QPoint& at);
 
   MainController& controller_;
   const ProfileManagerStrings& strings_;
+  std::function<bool(std::string_view)> confirm_;
   ProfileManagerModel model_;
   QImage canvas_;
   QListWidget* list_ = nullptr;

@@ -70,7 +70,7 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
       controller_(controller),
       strings_(MacroManagerStringsFor(controller.language())),
-      model_(controller.files().macroPath(), controller.macroSession(), controller.files().languageCode()) {
+      model_(controller.files().macroPath(), controller.macroSession(), controller.languageCode()) {
   setWindowTitle(QStringLiteral("Macro Manager"));
   setMouseTracking(true);
   clock_.start();

@@ -117,6 +117,7 @@ int CTavikApp::Run(int argc, char** argv) {
   HidBackend& backend = line.emulate ? emulated->backend() : *system;
 
   CTavikDlg window(std::move(folder), backend);
+  if (screenshot) window.SetNoDialogs();
   window.SetEmulatedMouse(emulated.get());
   window.SetAutostart(Autostart::ForThisProgram(line.home));
   // The desktop's pointer settings follow every upload the mouse accepted.
@@ -126,6 +127,8 @@ int CTavikApp::Run(int argc, char** argv) {
   window.controller().Start();
 
   if (screenshot) {
+    // A screenshot of a window that could not load what it shows would pass for a good one.
+    if (window.messagesWithoutDialog()) return 1;
     ApplyOpenSteps(window, line.open);
     if (!window.grab().save(QString::fromStdString(line.screenshot), "PNG")) {
       std::fprintf(stderr, "korvane: cannot write the screenshot %s\n", line.screenshot.c_str());

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <cstdio>
 
 #include "app/emulator_menu.h"
 #include "app/button_assignment.h"
@@ -73,6 +75,17 @@ void CTavikDlg::SetUpWindow() {
       &canvas_, &controller.skin(), &controller.strings(), &controller.labels(), &controller.config(),
       MakeFont(FontsFor(language).mainText, language), [this](int top) { MoveThumb(top); }});
   thumb_ = new CGdipButton(this, canvas_, [this](int top) { OnThumbMoved(top); });
+  WatchProgramFolder();
+}
+
+void CTavikDlg::WatchProgramFolder() {
+  // Without the watch the window still works; it only does not follow changes made elsewhere.
+  if (!FolderWatch::Start(controller_->files().folder().dir(), folderWatch_)) return;
+  auto* notifier = new QSocketNotifier(folderWatch_->descriptor(), QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, [this] {
+    const std::vector<std::string> names = folderWatch_->TakeChanges();
+    controller_->OnFilesChanged(names);
+  });
 }
 
 void CTavikDlg::RepaintMainWindow() {
@@ -244,6 +257,13 @@ void CTavikDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
+  // Where nobody could answer a box, the message goes to standard error and the run counts as failed.
+  if (noDialogs_) {
+    std::fprintf(stderr, "korvane: %s%s%s\n", std::string(caption).c_str(), caption.empty() ? "" : ": ",
+                 std::string(text).c_str());
+    messagesWithoutDialog_ = true;
+    return;
+  }
   QMessageBox::information(isVisible() ? this : nullptr, ToQString(caption), ToQString(text));
 }
 
@@ -334,7 +354,7 @@ void CTavikDlg::ShowAssignmentList(int button) {
   rect.top += shift;
   rect.bottom += shift;
   QStringList kinds;
-  for (const ButtonKindInfo& info : BUTTON_KINDS) kinds << ToQString(info.text.In(controller_->files().languageCode()));
+  for (const ButtonKindInfo& info : BUTTON_KINDS) kinds << ToQString(info.text.In(controller_->languageCode()));
   assignmentList_ = MakePopupList(this, ToQRect(rect), font(), kinds, kAssignmentRowHeight);
   connect(assignmentList_, &QListWidget::itemEntered, this,
           [this](QListWidgetItem* item) { ShowSubList(assignmentList_->row(item)); });
@@ -363,7 +383,7 @@ void CTavikDlg::ShowSubList(int row) {
                                                 {list.left(), list.top(), list.right() + 1, list.bottom() + 1});
   if (!place) return;
   QStringList entries;
-  for (const SubListItem& entry : info.subList) entries << ToQString(entry.text.In(controller_->files().languageCode()));
+  for (const SubListItem& entry : info.subList) entries << ToQString(entry.text.In(controller_->languageCode()));
   subList_ = MakePopupList(this, ToQRect(*place), font(), entries, kAssignmentRowHeight);
   connect(subList_, &QListWidget::itemClicked, this, [this, kind = info.kind](QListWidgetItem* entry) {
     controller_->OnSubListChosen(listButton_, kind, subList_->row(entry));
@@ -411,7 +431,9 @@ std::optional<MacroKeyResult> CTavikDlg::RunMacroKeyDialog(const std::vector<std
 }
 
 void CTavikDlg::ShowProfileManager() {
-  profileManager_ = new CConfigDialog(this, *controller_);
+  profileManager_ = new CConfigDialog(this, *controller_, [this](std::string_view question) {
+    return Confirm(question, controller_->strings().warningTitle);
+  });
   profileManager_->move(pos() + QPoint(width() + 8, 0));
   profileManager_->show();
 }
@@ -427,6 +449,7 @@ std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
 }
 
 bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
+  if (noDialogs_) return false;
   return QMessageBox::question(this, ToQString(caption), ToQString(question)) == QMessageBox::Yes;
 }
 

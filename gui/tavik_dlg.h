@@ -11,6 +11,7 @@
 #include "app/autostart.h"
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "common/folder_watch.h"
 #include "device/emulated_mouse.h"
 #include "gui/config_dialog.h"
 #include "gui/main_pages.h"
@@ -47,6 +48,11 @@ class CTavikDlg : public QWidget, public MainView {
   void SetEmulatedMouse(EmulatedMouse* mouse) { emulated_ = mouse; }
   // The tray menu's "Start with the desktop" item writes and removes this entry; no item without one.
   void SetAutostart(Autostart autostart) { autostart_ = std::move(autostart); }
+  // For a run that nobody watches (a screenshot): messages go to standard error instead of boxes, and
+  // questions are answered "No". Before the controller starts.
+  void SetNoDialogs() { noDialogs_ = true; }
+  // Whether a message was printed for want of a box.
+  bool messagesWithoutDialog() const { return messagesWithoutDialog_; }
 
   // MainView
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -107,6 +113,8 @@ class CTavikDlg : public QWidget, public MainView {
   void ShowSubList(int row);
   // The emulated mouse's items, as the mouse is now.
   void AddEmulatorItems(QMenu& menu);
+  // Follows the program folder's files, so that changes made by korvanectl reach the window.
+  void WatchProgramFolder();
 
   QImage canvas_;
   std::unique_ptr<MainPages> pages_;
@@ -127,6 +135,9 @@ class CTavikDlg : public QWidget, public MainView {
   std::optional<QPoint> restorePosition_;  // where the window was when it went to the tray
   std::map<MainTimer, QTimer*> timers_;
   bool waitCursor_ = false;
+  bool noDialogs_ = false;
+  bool messagesWithoutDialog_ = false;
+  std::unique_ptr<FolderWatch> folderWatch_;
   std::atomic<bool> closing_{false};
   // Last, so that it goes first: its reader may still call into the window while it stops.
   std::unique_ptr<MainController> controller_;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -185,9 +186,9 @@ TEST_F(MainControllerTest, FirstRunGivesTheButtonsTheDefaultLabelsOfTheLanguage)
     ASSERT_TRUE(IniFile(folder.File(name)).Write("Skins", "Lan", "CHS"));
   }
   Make().Start();
-  ASSERT_EQ(controller->files().firstRunFlag(), 0);
   EXPECT_EQ(controller->labels(), DefaultLabels("CHS"));
-  EXPECT_EQ(IniFile(controller->files().labelPath()).Read("Setting-CHS", "Item1"), DefaultLabels("CHS")[0]);
+  EXPECT_EQ(IniFile(folder.File("str0.ini")).Read("Setting-CHS", "Item1"), DefaultLabels("CHS")[0]);
+  EXPECT_FALSE(controller->HasUnsavedEdits());
 }
 
 TEST_F(MainControllerTest, DeviceEventsBecomeBalloons) {
@@ -337,7 +338,7 @@ TEST_F(MainControllerTest, SaveWithoutTheMouseKeepsTheEditsWritesNothingAndWarns
   controller->Save();
   EXPECT_EQ(folder.ReadText("config0.bin"), before);
   EXPECT_EQ(controller->config().dpiStage[1], 32);
-  EXPECT_TRUE(HasCall(view, "message The system did not detect the gaming mouse!"));
+  EXPECT_TRUE(HasCall(view, "message The system did not detect the gaming mouse!\n\nNothing was sent or stored"));
 }
 
 TEST_F(MainControllerTest, AFailedUploadIsReportedAndNotTakenAsSaved) {
@@ -363,7 +364,7 @@ TEST_F(MainControllerTest, ResetLoadsTheFactorySettingsKeepsMacrosAndSlotAndSave
   EXPECT_EQ(config.dpiStage, defaults.dpiStage);
   EXPECT_EQ(config.profileSlot, 3);
   EXPECT_EQ(config.macroData[4][0], 0x55);
-  EXPECT_EQ(controller->files().configPath(), folder.File("config0.bin"));
+  EXPECT_EQ(controller->currentProfile(), 0);
 
   mouse.Plug();
   view.RunPending();
@@ -455,51 +456,187 @@ TEST_F(MainControllerTest, TheHelpPanelOpensTheWebPageAndStartsTheUpdaterWhenItI
   EXPECT_EQ(view.calls.back(), "start " + updater.string());
 }
 
-TEST_F(MainControllerTest, ConfigOpensOneProfileManagerAndItsFileRequestsUseTheChosenPosition) {
+TEST_F(MainControllerTest, ConfigOpensOneProfileManager) {
   Make().Start();
   MainPageState pages(MainPageState::ContentHeights{});
   view.calls.clear();
   controller->MainClickDispatcher(pages, 20, 610);
   controller->MainClickDispatcher(pages, 20, 610);
   EXPECT_EQ(view.calls, (std::vector<std::string>{"profile-manager"}));
+}
 
-  controller->ImportIntoProfile(2);  // the chooser is cancelled
-  EXPECT_EQ(controller->files().configPath(), folder.File("config2.bin"));
-
+// Profile 1 ("B") holds stage 1 at 77 (3850 CPI); profile 0 ("A") is current.
+class ProfileRequestTest : public MainControllerTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(WriteProfileList(folder.File("str.ini"), {"A", "B"}, 0));
+    MouseConfig second = FactoryConfig();
+    second.dpiStage[0] = 77;
+    ASSERT_TRUE(WriteConfigFile(folder.File("config1.bin"), second));
+    Make().Start();
+  }
+  std::map<std::string, std::string> ProfileFiles() {
+    std::map<std::string, std::string> files;
+    for (const char* name : {"config0.bin", "str0.ini", "config1.bin", "str1.ini", "str.ini"}) {
+      files[name] = folder.ReadText(name);
+    }
+    return files;
+  }
   testing::TempFolder backups;
-  view.chosenFile = backups.File("mine");
+};
+
+TEST_F(ProfileRequestTest, ExportWritesTheChosenProfileAndNoProfileFileChanges) {
+  controller->config().dpiStage[0] = 33;  // an edit of the current profile, not saved
+  const auto before = ProfileFiles();
+  view.chosenFile = backups.File("second");
   controller->ExportProfile(1);
-  EXPECT_TRUE(std::filesystem::exists(backups.File("mine.bin")));
-  EXPECT_TRUE(std::filesystem::exists(backups.File("mine.ini")));
-  EXPECT_EQ(controller->files().configPath(), folder.File("config1.bin"));
+  EXPECT_EQ(StoredConfig(backups.File("second.bin")).dpiStage[0], 77);
+  view.chosenFile = backups.File("first");
+  controller->ExportProfile(0);
+  EXPECT_EQ(StoredConfig(backups.File("first.bin")).dpiStage[0], 33) << "the current one as the window shows it";
+  EXPECT_EQ(ProfileFiles(), before);
+  EXPECT_EQ(controller->currentProfile(), 0);
+
+  // Saving afterwards stores the window's profile in its own files.
+  controller->Save();
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[0], 33);
+  EXPECT_EQ(StoredConfig(folder.File("config1.bin")).dpiStage[0], 77);
+}
+
+TEST_F(ProfileRequestTest, ImportGoesIntoTheChosenProfileOnly) {
+  MouseConfig imported = FactoryConfig();
+  imported.dpiStage[0] = 44;
+  ASSERT_TRUE(WriteConfigFile(backups.File("game.bin"), imported));
+  view.chosenFile = backups.File("game.bin");
+  const std::string current = folder.ReadText("config0.bin");
+  controller->ImportIntoProfile(1);
+  EXPECT_EQ(StoredConfig(folder.File("config1.bin")).dpiStage[0], 44);
+  EXPECT_EQ(folder.ReadText("config0.bin"), current);
+  EXPECT_FALSE(controller->HasUnsavedEdits());
+
+  // Into the current profile it goes to the window, for Save to store.
+  controller->ImportIntoProfile(0);
+  EXPECT_EQ(controller->config().dpiStage[0], 44);
+  EXPECT_TRUE(controller->HasUnsavedEdits());
+  EXPECT_EQ(folder.ReadText("config0.bin"), current);
 
   view.chosenFile = backups.File("mine.txt");
   controller->ImportIntoProfile(1);
-  EXPECT_TRUE(HasCall(view, "message " + backups.File("mine.txt").string() + " is not a .bin profile file."));
+  EXPECT_TRUE(HasCall(view, "message Nothing was loaded: " + backups.File("mine.txt").string() +
+                                " is not a .bin profile file."));
 }
 
-TEST_F(MainControllerTest, ClosingTheProfileManagerLoadsTheChosenProfileButAsksBeforeDroppingEdits) {
-  ASSERT_TRUE(WriteProfileList(folder.File("str.ini"), {"A", "B"}, 0));
-  ConfigFileContent second;
-  ASSERT_TRUE(ReadConfigFile(folder.File("config1.bin"), second));
-  second.config.dpiStage[0] = 77;
-  ASSERT_TRUE(WriteConfigFile(folder.File("config1.bin"), second.config));
-  Make().Start();
+TEST_F(ProfileRequestTest, ClosingAsksBeforeDroppingEditsAndNoKeepsTheWindowsProfile) {
   ProfileManagerModel model(ReadProfileList(folder.File("str.ini")), "Copy", "PROFILE");
   model.Select(1);
-
   controller->config().dpiStage[0] = 33;  // an edit not saved
   view.confirmAnswer = false;
   ASSERT_TRUE(controller->CloseProfileManager(model));
   EXPECT_TRUE(HasCall(view, "confirm The settings in the window have not been saved."));
   EXPECT_EQ(controller->config().dpiStage[0], 33);
-  EXPECT_EQ(controller->files().configPath(), folder.File("config1.bin"));  // Save goes to the chosen one
+  EXPECT_EQ(controller->currentProfile(), 0);
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "A");
+  controller->Save();
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[0], 33);
+  EXPECT_EQ(StoredConfig(folder.File("config1.bin")).dpiStage[0], 77);
 
+  controller->OnTimer(MainTimer::kSaveGuard);
+  controller->config().dpiStage[0] = 34;
   view.confirmAnswer = true;
   ASSERT_TRUE(controller->CloseProfileManager(model));
   EXPECT_EQ(controller->config().dpiStage[0], 77);
-  EXPECT_EQ(controller->savedConfig(), controller->config());
+  EXPECT_EQ(controller->currentProfile(), 1);
+  EXPECT_FALSE(controller->HasUnsavedEdits());
   EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "B");
+}
+
+TEST_F(ProfileRequestTest, TheLastProfileStaysAndFilesFollowTheirNames) {
+  // The window's profile "A" goes; "B" moves up into position 0 with its files and is shown.
+  ProfileManagerModel model(ReadProfileList(folder.File("str.ini")), "Copy", "PROFILE");
+  model.Select(0);
+  ASSERT_EQ(model.Delete(), ProfileManagerModel::Outcome::kDone);
+  ASSERT_EQ(model.Delete(), ProfileManagerModel::Outcome::kNoSelection);
+  model.Select(0);
+  EXPECT_EQ(model.Delete(), ProfileManagerModel::Outcome::kLastProfile);
+  ASSERT_TRUE(controller->CloseProfileManager(model));
+  EXPECT_EQ(controller->currentProfile(), 0);
+  EXPECT_EQ(controller->config().dpiStage[0], 77);
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).names, std::vector<std::string>{"B"});
+}
+
+TEST_F(ProfileRequestTest, TheWindowFollowsChangesMadeOnDiskUnlessItHoldsEdits) {
+  const std::vector<std::string> changed = {"config0.bin"};
+  MouseConfig edited = StoredConfig(folder.File("config0.bin"));
+  edited.dpiStage[1] = 40;
+  edited.reportRate = 4;
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), edited));
+  controller->OnFilesChanged(std::vector<std::string>{"record.ini"});
+  EXPECT_NE(controller->config().dpiStage[1], 40) << "only the profile's files count";
+  controller->OnFilesChanged(changed);
+  EXPECT_EQ(controller->config().dpiStage[1], 40);
+  EXPECT_EQ(controller->config().reportRate, 4);
+  EXPECT_FALSE(controller->HasUnsavedEdits());
+
+  // With edits in the window, the change waits, and Save asks before replacing it.
+  controller->config().dpiStage[2] = 50;
+  edited.dpiStage[3] = 60;
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), edited));
+  controller->OnFilesChanged(changed);
+  EXPECT_EQ(controller->config().dpiStage[2], 50);
+  view.confirmAnswer = false;
+  sent.clear();
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "confirm This profile's settings were changed by another program"));
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[3], 60);
+
+  controller->OnTimer(MainTimer::kSaveGuard);
+  view.confirmAnswer = true;
+  controller->Save();
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[2], 50);
+}
+
+TEST_F(MainControllerTest, UnsavedEditsSurviveAReplugAndExitAsksFirst) {
+  Make().Start();
+  controller->config().dpiStage[1] = 33;
+  mouse.Unplug();
+  view.RunPending();
+  mouse.Plug();
+  view.RunPending();
+  EXPECT_EQ(controller->config().dpiStage[1], 33);
+  EXPECT_EQ(std::count(view.balloons.begin(), view.balloons.end(),
+                       Balloon{std::string(controller->strings().mouseDetected), std::string(controller->strings().infoTitle),
+                               kConnectionBalloonTimeoutMs}),
+            1);
+
+  view.confirmAnswer = false;
+  view.calls.clear();
+  controller->Exit();
+  EXPECT_TRUE(HasCall(view, "confirm The settings in the window have not been saved."));
+  EXPECT_FALSE(HasCall(view, "quit"));
+  EXPECT_TRUE(controller->connected());
+}
+
+TEST_F(MainControllerTest, SavingIntoAMissingProfileFileSaysSoAndReturns) {
+  Make().Start();
+  std::filesystem::remove(folder.File("config0.bin"));
+  controller->config().dpiStage[1] = 33;
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "message The mouse has the new settings, but they were not stored: Config file is not exist."));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("config0.bin")));
+  EXPECT_TRUE(controller->HasUnsavedEdits());
+}
+
+TEST_F(MainControllerTest, ResetWithADamagedFactoryFileChangesNothing) {
+  Make().Start();
+  folder.WriteText("config.bin", "damaged");
+  controller->config().dpiStage[0] = 90;
+  sent.clear();
+  controller->Reset();
+  EXPECT_TRUE(HasCall(view, "message The factory settings cannot be read, so nothing was changed"));
+  EXPECT_EQ(controller->config().dpiStage[0], 90);
+  EXPECT_EQ(UploadsSent(sent), 0);
 }
 
 TEST_F(MainControllerTest, TheMacroManagersPagesReachTheRecordOnlyWithOk) {
@@ -635,7 +772,7 @@ TEST_F(MainControllerTest, ImportingABinWithoutItsLabelFileShowsLabelsRebuiltFro
   ASSERT_TRUE(WriteConfigFile(backups.File("bare.bin"), config));
   Make().Start();
   view.chosenFile = backups.File("bare.bin");
-  controller->ImportIntoProfile(0);
+  controller->ImportIntoProfile(controller->currentProfile());
   EXPECT_EQ(controller->labels()[3], "Single Key-B");
   EXPECT_EQ(controller->labels()[0], "Click");
 }

@@ -1,5 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -53,7 +54,8 @@ class KorvanectlTest : public ::testing::Test {
 
   // Runs korvanectl with words as a shell reads them, without the test's --home.
   Result RunWords(const std::string& words) {
-    std::string command = Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " " + words;
+    // Bounded, so that a command that would wait for ever fails the test instead of hanging it.
+    std::string command = "timeout 60 " + Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " " + words;
     const auto out = output.File("out"), err = output.File("err");
     command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
     const int status = std::system(command.c_str());
@@ -64,14 +66,7 @@ class KorvanectlTest : public ::testing::Test {
     return result;
   }
 
-  // Every file of the program folder with its bytes.
-  std::map<std::string, std::string> Snapshot() const {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-      files[entry.path().filename()] = ReadWholeFile(entry.path()).value_or("<unreadable>");
-    }
-    return files;
-  }
+  std::map<std::string, std::string> Snapshot() const { return folder.Snapshot(); }
 
   MouseConfig Profile(int index) const {
     ConfigFileContent content;
@@ -303,7 +298,7 @@ TEST_F(KorvanectlTest, ImportWithoutItsLabelFileRebuildsTheLabelsFromTheSettings
 
   const Result imported = Run({"import", output.File("bare.bin")});
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
-  EXPECT_THAT(imported.err, HasSubstr("the button labels were rebuilt"));
+  EXPECT_THAT(imported.err, HasSubstr("were made anew from its settings"));
   const ButtonLabels labels = ReadLabels(folder.File("str0.ini"), "").buttonLabel;
   EXPECT_EQ(labels[0], "Click");
   EXPECT_EQ(labels[1], "Combo Key-Left Ctrl+A+B");
@@ -597,6 +592,109 @@ TEST_F(KorvanectlTest, StoredMacrosAreThePagesTheProfileSendsAndAnEmptyOneIsPoin
   EXPECT_NE(Profile(0).macroData[1], DevicePage{});
   EXPECT_EQ(Run({"set", "button", "7", "macro", "1", "0"}).err, "");
   EXPECT_EQ(Run({"macros", "--encode", "--store"}).exitCode, 1);
+}
+
+TEST_F(KorvanectlTest, AFailedEditChangesNeitherFileOfThePair) {
+  const auto before = Snapshot();
+  std::filesystem::remove(folder.File("str0.ini"));
+  std::filesystem::create_directory(folder.File("str0.ini"));
+  const Result result = Run({"set", "cpi", "1", "1600"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("str0.ini is a folder"));
+  EXPECT_EQ(folder.ReadText("config0.bin"), before.at("config0.bin"));
+}
+
+TEST_F(KorvanectlTest, AnEditKeepsEveryLineOfTheLabelFileItDoesNotSet) {
+  // Old Mac line ends, a comment, an unknown key and section: a CPI edit leaves the file as it is, and
+  // a button edit changes that button's line only.
+  const std::string labels =
+      "; my labels\r[Skins]\rLan=EN\rPath=Default\rRColor=1\rGColor=2\rBColor=3\rMine=kept\r[Setting-EN]\r"
+      "Item1=Click\rItem2=Menu\rItem3=Mouse M Button\rItem4=Mouse Scroll Up\rItem5=Mouse Scroll Down\r"
+      "Item6=CPI loop\rItem7=IE Forward\rItem8=IE Backward\r[Other]\rx=y\r";
+  folder.WriteText("str0.ini", labels);
+  ASSERT_EQ(Run({"set", "cpi", "2", "2000"}).exitCode, 0);
+  EXPECT_EQ(folder.ReadText("str0.ini"), labels);
+  ASSERT_EQ(Run({"set", "button", "4", "single-key", "A"}).exitCode, 0);
+  std::string expected = labels;
+  expected.replace(expected.find("Item4=Mouse Scroll Up"), 21, "Item4=Single Key-A");
+  EXPECT_EQ(folder.ReadText("str0.ini"), expected);
+}
+
+TEST_F(KorvanectlTest, WhatIsNotARegularFileIsRefusedAtOnce) {
+  for (const char* name : {"str0.ini", "str.ini", "record.ini", "emulated-mouse.bin"}) {
+    SCOPED_TRACE(name);
+    std::filesystem::remove(folder.File(name));
+    ASSERT_EQ(::mkfifo(folder.File(name).c_str(), 0600), 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"show"}, {"set", "cpi", "1", "1600"}, {"macros", "--store"}, {"--emulate", "upload"}};
+    bool refused = false;
+    for (const std::vector<std::string>& args : commands) {
+      const Result result = Run(args);
+      EXPECT_NE(result.exitCode, 124) << args[0] << " waited for the FIFO";
+      refused = refused || result.err.find(std::string(name) + " is not a regular file") != std::string::npos;
+    }
+    EXPECT_TRUE(refused);
+    std::filesystem::remove(folder.File(name));
+    testing::FactoryFolder fresh;
+    if (std::filesystem::exists(fresh.File(name))) std::filesystem::copy_file(fresh.File(name), folder.File(name));
+  }
+}
+
+TEST_F(KorvanectlTest, FailuresToReadOrNameAFileAreReported) {
+  const auto before = Snapshot();
+  std::filesystem::create_directory(folder.File("record.ini"));
+  const Result stored = Run({"macros", "--store"});
+  EXPECT_EQ(stored.exitCode, 1);
+  EXPECT_THAT(stored.err, HasSubstr("record.ini is a folder"));
+  std::filesystem::remove(folder.File("record.ini"));
+
+  const Result unnamed = Run({"export", ""});
+  EXPECT_EQ(unnamed.exitCode, 1);
+  EXPECT_THAT(unnamed.err, HasSubstr("needs a file name"));
+
+  ASSERT_EQ(Run({"export", output.File("game")}).exitCode, 0);
+  std::filesystem::remove(output.File("game.ini"));
+  std::filesystem::create_directory(output.File("game.ini"));
+  const Result imported = Run({"import", output.File("game.bin")});
+  EXPECT_EQ(imported.exitCode, 1);
+  EXPECT_THAT(imported.err, HasSubstr("game.ini is a folder"));
+
+  std::filesystem::remove(folder.File("game.bin"));
+  std::filesystem::remove(folder.File("game.ini"));
+  EXPECT_EQ(Snapshot(), before);
+}
+
+// Commands killed at any moment leave every profile whole: a record and labels that describe it, and no
+// temporary file once the next command has run.
+TEST_F(KorvanectlTest, KilledCommandsLeaveWholePairsAndNoTemporaries) {
+  ASSERT_EQ(Run({"export", output.File("other")}).exitCode, 0);
+  const std::vector<std::vector<std::string>> commands = {
+      {"set", "button", "4", "single-key", "A"}, {"set", "button", "4", "single-key", "B"},
+      {"import", output.File("other.bin")},       {"--emulate", "upload"}};
+  std::srand(7);
+  const ConfigFiles files{ProgramFolder(folder.path())};
+  for (int round = 0; round < 48; ++round) {
+    const std::vector<std::string>& args = commands[static_cast<std::size_t>(round) % commands.size()];
+    const int delayMs = std::rand() % (args.back() == "upload" ? 900 : 12);
+    std::string words = "--home " + Quote(folder.path());
+    for (const std::string& arg : args) words += " " + Quote(arg);
+    const std::string command = Quote(std::string(KORVANE_PROGRAM_DIR) + "/korvanectl") + " " + words +
+                                " >/dev/null 2>&1 & sleep " + std::to_string(delayMs / 1000.0) +
+                                "; kill -9 $! 2>/dev/null; wait";
+    ASSERT_EQ(std::system(command.c_str()) == -1, false);
+
+    ASSERT_EQ(Run({"show"}).exitCode, 0) << "round " << round;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+      EXPECT_EQ(entry.path().filename().string().find(".korvane-"), std::string::npos)
+          << "round " << round << ": " << entry.path();
+    }
+    StoredProfile profile;
+    ASSERT_TRUE(files.Load(files.ProfileFiles(0), "", profile)) << "round " << round;
+    const std::string key(UsageToKeyName(profile.config.Arg(kSingleKeyArg, 3)));
+    if (profile.config.buttonKind[3] == static_cast<Byte>(ButtonKind::SingleKey)) {
+      EXPECT_EQ(profile.labels.buttonLabel[3], "Single Key-" + key) << "round " << round;
+    }
+  }
 }
 
 }  // namespace

@@ -1,22 +1,22 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "common/file_io.h"
 #include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
+#include "keys/button_catalogue.h"
 #include "support/test_folder.h"
 
 namespace korvane {
 namespace {
 
 using testing::FactoryFolder;
-using testing::RecordingMessages;
-using testing::ShownMessage;
 using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-
-const ShownMessage kMissing{"Config file is not exist.", ""};
 
 std::string ConfigFile(Byte flag, const MouseConfig& config) {
   const MouseConfigImage image = config.ToBytes();
@@ -36,114 +36,148 @@ void WriteProfileSection(const testing::TempFolder& folder, std::string_view tex
 
 class ConfigFilesTest : public ::testing::Test {
  protected:
+  int Current(int index = 0) {
+    EXPECT_TRUE(files.CurrentProfileIndex(index));
+    return index;
+  }
+  Status Load(int index = 0) { return files.Load(files.ProfileFiles(index), "", profile); }
+
   FactoryFolder folder;
-  RecordingMessages messages;
-  ConfigFiles files{ProgramFolder(folder.path()), messages};
+  const ConfigFiles files{ProgramFolder(folder.path())};
+  StoredProfile profile;
   MouseConfig config;
 };
 
-TEST_F(ConfigFilesTest, LoadsTheCurrentProfile) {
+TEST_F(ConfigFilesTest, LoadsAProfileWithItsFlag) {
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(profile.firstRunFlag, 0);
+  EXPECT_EQ(profile.config, FactoryConfig());
   MouseConfig custom = FactoryConfig();
   custom.dpiStage[0] = 40;
   folder.WriteText("config0.bin", ConfigFile(1, custom));
-  EXPECT_TRUE(files.LoadConfiguration(config));
-  EXPECT_EQ(config, custom);
-  EXPECT_EQ(files.firstRunFlag(), 1);
-  EXPECT_EQ(files.configPath(), folder.File("config0.bin"));
-  EXPECT_EQ(files.labelPath(), folder.File("str0.ini"));
-  EXPECT_THAT(messages.shown, IsEmpty());
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(profile.config, custom);
+  EXPECT_EQ(profile.firstRunFlag, 1);
+  EXPECT_EQ(profile.labels.buttonLabel, DefaultLabels(""));
+  EXPECT_FALSE(profile.labelsRebuilt);
 }
 
-TEST_F(ConfigFilesTest, FilesOfAnyOtherSizeAreIgnoredSilently) {
-  config.dpiStage[0] = 99;
+TEST_F(ConfigFilesTest, FilesOfAnyOtherSizeOrKindAreRefusedWithTheReason) {
+  profile.config.dpiStage[0] = 99;
   const std::string good = ConfigFile(1, FactoryConfig());
   for (const std::string& bad : {good.substr(0, 1756), good + '\0', std::string()}) {
     folder.WriteText("config0.bin", bad);
-    EXPECT_FALSE(files.LoadConfiguration(config));
-    EXPECT_EQ(config.dpiStage[0], 99);
+    const Status loaded = Load();
+    EXPECT_FALSE(loaded);
+    EXPECT_THAT(loaded.message(), HasSubstr("exactly 1757 bytes"));
+    EXPECT_EQ(profile.config.dpiStage[0], 99);
   }
-  EXPECT_THAT(messages.shown, IsEmpty());
-}
-
-TEST_F(ConfigFilesTest, AFactoryFileLoadsWithFirstRunFlagZero) {
-  ASSERT_TRUE(files.LoadConfiguration(config));
-  EXPECT_EQ(files.firstRunFlag(), 0);
-  EXPECT_EQ(config, FactoryConfig());
-}
-
-TEST_F(ConfigFilesTest, MissingProfileFileIsReported) {
   std::filesystem::remove(folder.File("config0.bin"));
-  EXPECT_FALSE(files.LoadConfiguration(config));
-  EXPECT_THAT(messages.shown, ElementsAre(kMissing));
+  EXPECT_THAT(Load().message(), HasSubstr("config0.bin"));
+  std::filesystem::create_directory(folder.File("config0.bin"));
+  EXPECT_THAT(Load().message(), HasSubstr("is a folder"));
 }
 
-TEST_F(ConfigFilesTest, LoadPicksTheLastExactMatch) {
+TEST_F(ConfigFilesTest, TheCurrentProfileIsTheLastExactMatch) {
   WriteProfileSection(folder, "[Profile]\nItemCount=3\nItem0=A\nItem1=B\nItem2=A\nCurProfileName=A\n");
-  files.LoadConfiguration(config);
-  EXPECT_EQ(files.currentProfileIndex(), 2);
-  EXPECT_EQ(files.configPath(), folder.File("config2.bin"));
-}
-
-TEST_F(ConfigFilesTest, LoadMatchesExactlyWhereTheManagerMatchesPrefixes) {
+  EXPECT_EQ(Current(), 2);
   WriteProfileSection(folder, "[Profile]\nItemCount=2\nItem0=Gamer\nItem1=Game\nCurProfileName=Game\n");
-  files.LoadConfiguration(config);
-  EXPECT_EQ(files.currentProfileIndex(), 1);
+  EXPECT_EQ(Current(), 1);
   const ProfileList list = ReadProfileList(folder.File("str.ini"));
   EXPECT_THAT(list.names, ElementsAre("Gamer", "Game"));
-  EXPECT_EQ(list.selected, 0);
-
+  EXPECT_EQ(list.selected, 0) << "the manager matches prefixes";
   WriteProfileSection(folder, "[Profile]\nItemCount=2\nItem0=game\nItem1=Other\nCurProfileName=GAME\n");
-  files.LoadConfiguration(config);
-  EXPECT_EQ(files.currentProfileIndex(), 1) << "no exact match keeps the index";
-  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).selected, 0);
+  EXPECT_EQ(Current(1), 1) << "no exact match keeps the index";
+  WriteProfileSection(folder, "[Profile]\nItemCount=-1\nCurProfileName=PROFILE_0\n");
+  EXPECT_EQ(Current(3), 3);
 }
 
-TEST_F(ConfigFilesTest, ARejectedProfileListReadsAndWritesNoProfileFile) {
+TEST_F(ConfigFilesTest, ARejectedProfileListNamesNoProfile) {
   for (const char* count : {"0", "7", "garbage"}) {
     WriteProfileSection(folder, std::string("[Profile]\nItemCount=") + count + "\nItem0=PROFILE_0\n");
-    config = MouseConfig{};
-    EXPECT_FALSE(files.LoadConfiguration(config)) << count;
-    EXPECT_EQ(config, MouseConfig{});
-    const std::string before = folder.ReadText("config0.bin");
-    EXPECT_FALSE(files.SaveConfiguration(FactoryConfig())) << count;
-    EXPECT_EQ(folder.ReadText("config0.bin"), before);
+    int index = 0;
+    const Status listed = files.CurrentProfileIndex(index);
+    EXPECT_FALSE(listed) << count;
+    EXPECT_THAT(listed.message(), HasSubstr("ItemCount must be 1 to 6"));
     EXPECT_TRUE(ReadProfileList(folder.File("str.ini")).names.empty());
   }
-  EXPECT_THAT(messages.shown, IsEmpty());
 }
 
-TEST_F(ConfigFilesTest, ANegativeCountKeepsTheIndexAndLoads) {
-  files.setCurrentProfileIndex(3);
-  WriteProfileSection(folder, "[Profile]\nItemCount=-1\nCurProfileName=PROFILE_0\n");
-  EXPECT_TRUE(files.LoadConfiguration(config));
-  EXPECT_EQ(files.currentProfileIndex(), 3);
-}
-
-TEST_F(ConfigFilesTest, SaveWritesFlagOneAndTheRecord) {
+TEST_F(ConfigFilesTest, SaveWritesThePairAndNeverCreatesAProfile) {
   MouseConfig edited = FactoryConfig();
   edited.reportRate = 8;
-  ASSERT_TRUE(files.SaveConfiguration(edited));
+  ButtonLabels labels = DefaultLabels("");
+  labels[1] = "Menu";
+  ASSERT_TRUE(files.Save(files.ProfileFiles(0), "", edited, labels));
   EXPECT_EQ(folder.ReadText("config0.bin"), ConfigFile(1, edited));
+  EXPECT_EQ(ReadLabels(folder.File("str0.ini"), "").buttonLabel, labels);
+
+  std::filesystem::remove(folder.File("config1.bin"));
+  const std::string labelsBefore = folder.ReadText("str1.ini");
+  const Status saved = files.Save(files.ProfileFiles(1), "", edited, labels);
+  EXPECT_THAT(saved.message(), HasSubstr("Config file is not exist."));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("config1.bin")));
+  EXPECT_EQ(folder.ReadText("str1.ini"), labelsBefore);
 }
 
-TEST_F(ConfigFilesTest, SaveNeverCreatesAProfileFile) {
-  std::filesystem::remove(folder.File("config0.bin"));
-  EXPECT_FALSE(files.SaveConfiguration(FactoryConfig()));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("config0.bin")));
-  EXPECT_THAT(messages.shown, ElementsAre(kMissing));
-}
-
-TEST_F(ConfigFilesTest, AnInterruptedSaveLeavesTheOldFileIntact) {
-  if (!testing::FileSizeLimit::Supported()) GTEST_SKIP() << "no file size limit on this system";
+TEST_F(ConfigFilesTest, AFailedLabelWriteLeavesTheRecordAsItWas) {
   const std::string before = folder.ReadText("config0.bin");
+  std::filesystem::remove(folder.File("str0.ini"));
+  std::filesystem::create_directory(folder.File("str0.ini"));
   MouseConfig edited = FactoryConfig();
-  edited.dpiStage = {2, 3, 4, 5};
-  {
-    testing::FileSizeLimit limit(1000);
-    EXPECT_FALSE(files.SaveConfiguration(edited));
-  }
+  edited.dpiStage[0] = 32;
+  const Status saved = files.Save(files.ProfileFiles(0), "", edited, DefaultLabels(""));
+  EXPECT_THAT(saved.message(), HasSubstr("str0.ini is a folder"));
   EXPECT_EQ(folder.ReadText("config0.bin"), before);
-  EXPECT_THAT(messages.shown, ElementsAre(ShownMessage{"Error Code is: 27 \n", "NULL ==fp "}));
+}
+
+TEST_F(ConfigFilesTest, LabelsThatNameAnotherFunctionAreMadeFromTheRecord) {
+  // A crash between the two files of a save: the record says single key B, the labels still A.
+  MouseConfig config = FactoryConfig();
+  ButtonChoice choice;
+  choice.kind = ButtonKind::SingleKey;
+  choice.keyName = "B";
+  ASSERT_TRUE(ApplyButtonChoice(config, 3, choice, ""));
+  ButtonLabels labels = DefaultLabels("");
+  labels[3] = "Single Key-A";
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), config));
+  ASSERT_TRUE(WriteLabels(folder.File("str0.ini"), "", labels));
+  ASSERT_TRUE(Load());
+  EXPECT_TRUE(profile.labelsRebuilt);
+  labels[3] = "Single Key-B";
+  EXPECT_EQ(profile.labels.buttonLabel, labels);
+
+  // Labels in another language's section only: made in this one, none left empty.
+  ASSERT_TRUE(files.Load(files.ProfileFiles(0), "CHS", profile));
+  for (const std::string& label : profile.labels.buttonLabel) EXPECT_FALSE(label.empty());
+}
+
+TEST_F(ConfigFilesTest, TheRecordsOwnLabelsAgreeWithIt) {
+  // Every label the program gives a function is the one the record rebuilds, so no label of the
+  // program's own is ever replaced.
+  for (const char* language : {"", "CHS", "CHT"}) {
+    ButtonLabels labels = DefaultLabels(language);
+    EXPECT_FALSE(RepairLabels(FactoryConfig(), {}, language, labels)) << language;
+  }
+  MouseConfig config = FactoryConfig();
+  for (const ButtonKindInfo& kind : BUTTON_KINDS) {
+    for (std::size_t row = 0; row < std::max<std::size_t>(1, kind.subList.size()); ++row) {
+      ButtonChoice choice;
+      choice.kind = kind.kind;
+      choice.position = static_cast<int>(row);
+      choice.keyName = "F5";
+      choice.modifierName = "Ctrl";
+      choice.secondKeyName = "Num 1";
+      choice.macroNumber = 1;
+      choice.macroName = "Macro_1";
+      const std::optional<std::string> label = ApplyButtonChoice(config, 2, choice, "");
+      ASSERT_TRUE(label) << kind.token;
+      ButtonLabels labels = DefaultLabels("");
+      labels[2] = *label;
+      const std::vector<std::string> macros = {"Macro_0", "Macro_1"};
+      EXPECT_FALSE(RepairLabels(config, macros, "", labels)) << kind.token << " " << row << ": " << *label;
+    }
+  }
 }
 
 TEST_F(ConfigFilesTest, RestoringDefaultsKeepsMacrosAndProfileSlot) {
@@ -151,82 +185,86 @@ TEST_F(ConfigFilesTest, RestoringDefaultsKeepsMacrosAndProfileSlot) {
   factory.macroData[0].fill(0xEE);
   factory.profileSlot = 9;
   folder.WriteText("config.bin", ConfigFile(0, factory));
-  IniFile(folder.File("str.ini")).Write("Setting-EN", "Item2", "Factory menu");
 
   config.profileSlot = 4;
   config.reportRate = 8;
   config.macroData[3].fill(0x33);
   LabelSettings labels;
-  files.LoadDefaults(config, labels);
-
+  ASSERT_TRUE(files.LoadDefaults("", config, labels));
   EXPECT_EQ(config.reportRate, 1);
   EXPECT_EQ(config.buttonKind, FactoryConfig().buttonKind);
   EXPECT_EQ(config.profileSlot, 4);
   EXPECT_EQ(config.macroData[0][0], 0);
   EXPECT_EQ(config.macroData[3][127], 0x33);
-  EXPECT_EQ(labels.buttonLabel[1], "Factory menu");
-  EXPECT_FALSE(files.loadDefaultsMode());
-  EXPECT_TRUE(files.SaveConfiguration(config));
-  EXPECT_EQ(folder.ReadText("config0.bin"), ConfigFile(1, config)) << "saves go to the profile again";
+  EXPECT_EQ(labels.buttonLabel, DefaultLabels(""));
+}
+
+TEST_F(ConfigFilesTest, ADamagedFactoryFileChangesNothing) {
+  folder.WriteText("config.bin", "short");
+  config.reportRate = 8;
+  LabelSettings labels;
+  labels.buttonLabel[0] = "kept";
+  EXPECT_THAT(files.LoadDefaults("", config, labels).message(), HasSubstr("config.bin"));
+  EXPECT_EQ(config.reportRate, 8);
+  EXPECT_EQ(labels.buttonLabel[0], "kept");
 }
 
 TEST_F(ConfigFilesTest, ExportWritesTheChosenPairAndACopyBesideTheProgram) {
   testing::TempFolder backups;
   MouseConfig edited = FactoryConfig();
   edited.angleSnap = 4;
-  const ButtonLabels labels = {"a", "b", "c", "d", "e", "f", "g", "h"};
-  ASSERT_TRUE(files.ExportConfiguration(backups.File("mine"), edited, labels));
+  const ButtonLabels labels = DefaultLabels("");
+  ASSERT_TRUE(files.Export(backups.File("mine"), "", edited, labels));
   for (const std::filesystem::path& where : {backups.path(), folder.path()}) {
     EXPECT_EQ(*ReadWholeFile(where / "mine.bin"), ConfigFile(1, edited));
     EXPECT_EQ(ReadLabels(where / "mine.ini", "").buttonLabel, labels);
   }
-  // Saving after an export goes into the current profile, not into the exported copies.
-  EXPECT_EQ(files.configPath(), folder.File("config0.bin"));
-  EXPECT_EQ(files.labelPath(), folder.File("str0.ini"));
 }
 
-TEST_F(ConfigFilesTest, ExportNeverReplacesTheFactoryPairOrTheMacros) {
+TEST_F(ConfigFilesTest, ExportNeverTakesTheNameOfAProgramFileOrNone) {
   testing::TempFolder backups;
-  const std::string factory = folder.ReadText("config.bin");
-  ASSERT_TRUE(files.ExportConfiguration(backups.File("config.bin"), FactoryConfig(), DefaultLabels("")));
-  EXPECT_EQ(folder.ReadText("config.bin"), factory);
-  ASSERT_TRUE(files.ExportConfiguration(backups.File("record.bin"), FactoryConfig(), DefaultLabels("")));
-  EXPECT_FALSE(std::filesystem::exists(folder.File("record.ini")));
-  EXPECT_TRUE(std::filesystem::exists(backups.File("record.ini")));
+  const auto before = folder.Snapshot();
+  for (const char* name : {"config.bin", "config3.bin", "record.bin", "str2.bin", "emulated-mouse.bin", ""}) {
+    const Status exported = files.Export(backups.File(name), "", FactoryConfig(), DefaultLabels(""));
+    EXPECT_FALSE(exported) << name;
+    EXPECT_THAT(exported.message(), ::testing::Not(IsEmpty()));
+  }
+  EXPECT_EQ(folder.Snapshot(), before);
+  EXPECT_TRUE(std::filesystem::is_empty(backups.path()));
 }
 
-TEST_F(ConfigFilesTest, ImportReplacesTheRecordAndLabelsWithoutSaving) {
+TEST_F(ConfigFilesTest, ImportReadsTheRecordAndLabels) {
   testing::TempFolder elsewhere;
   MouseConfig imported = FactoryConfig();
   imported.sensitivityX = 9;
   imported.macroData[11].fill(7);
   elsewhere.WriteText("game.bin", ConfigFile(1, imported));
-  ASSERT_TRUE(WriteLabels(elsewhere.File("game.ini"), "", {"1", "2", "3", "4", "5", "6", "7", "8"}));
-  const std::string before = folder.ReadText("config0.bin");
+  ButtonLabels labels = DefaultLabels("");
+  ASSERT_TRUE(WriteLabels(elsewhere.File("game.ini"), "", labels));
+  ASSERT_TRUE(files.Import(elsewhere.File("game.bin"), "", profile));
+  EXPECT_EQ(profile.config, imported);
+  EXPECT_EQ(profile.labels.buttonLabel, labels);
+  EXPECT_FALSE(profile.labelsRebuilt);
 
-  LabelSettings labels;
-  ASSERT_TRUE(files.ImportConfiguration(elsewhere.File("game.bin"), config, labels));
-  EXPECT_EQ(config, imported);
-  EXPECT_EQ(labels.buttonLabel[7], "8");
-  EXPECT_EQ(folder.ReadText("config0.bin"), before);
-  EXPECT_EQ(files.configPath(), folder.File("config0.bin"));
-  EXPECT_EQ(files.labelPath(), folder.File("str0.ini"));
+  std::filesystem::remove(elsewhere.File("game.ini"));
+  ASSERT_TRUE(files.Import(elsewhere.File("game.bin"), "", profile));
+  EXPECT_TRUE(profile.labelsRebuilt);
+  EXPECT_EQ(profile.labels.buttonLabel, labels);
 }
 
-TEST_F(ConfigFilesTest, ImportRefusesNamesWithoutBinAndBadFiles) {
+TEST_F(ConfigFilesTest, ImportRefusesWhatItCannotRead) {
   testing::TempFolder elsewhere;
   elsewhere.WriteText("GAME.BIN", ConfigFile(1, FactoryConfig()));
   elsewhere.WriteText("short.bin", "tiny");
-  ASSERT_TRUE(WriteLabels(elsewhere.File("short.ini"), "", {"x", "x", "x", "x", "x", "x", "x", "x"}));
-  LabelSettings labels;
-  labels.buttonLabel[0] = "kept";
-  EXPECT_FALSE(files.ImportConfiguration(elsewhere.File("GAME.BIN"), config, labels));
-  EXPECT_FALSE(files.ImportConfiguration(elsewhere.File("short.bin"), config, labels));
-  EXPECT_EQ(config, MouseConfig{});
-  EXPECT_EQ(labels.buttonLabel[0], "kept");
-  EXPECT_THAT(messages.shown, IsEmpty());
-  EXPECT_FALSE(files.ImportConfiguration(elsewhere.File("absent.bin"), config, labels));
-  EXPECT_THAT(messages.shown, ElementsAre(kMissing));
+  elsewhere.WriteText("good.bin", ConfigFile(1, FactoryConfig()));
+  std::filesystem::create_directory(elsewhere.File("good.ini"));
+  profile.labels.buttonLabel[0] = "kept";
+  EXPECT_FALSE(files.Import(elsewhere.File("GAME.BIN"), "", profile));
+  EXPECT_FALSE(files.Import(elsewhere.File("short.bin"), "", profile));
+  EXPECT_FALSE(files.Import(elsewhere.File("absent.bin"), "", profile));
+  EXPECT_THAT(files.Import(elsewhere.File("good.bin"), "", profile).message(), HasSubstr("good.ini is a folder"));
+  EXPECT_EQ(profile.config, MouseConfig{});
+  EXPECT_EQ(profile.labels.buttonLabel[0], "kept");
 }
 
 TEST(LabelFileTest, SectionsByLanguage) {

@@ -112,13 +112,12 @@ TEST_F(ProfileFilesTest, DeletingAMiddleProfileKeepsEveryNameWithItsOwnSettings)
   ProfileManagerModel model = Read();
   model.Select(1);
   model.Delete();
-  int current = -1;
-  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, &current));
+  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, model.CurrentPosition()));
   EXPECT_EQ(ReadProfileList(folder.File("str.ini")).names, (std::vector<std::string>{"A", "C"}));
   EXPECT_EQ(Marker(0), 10);
   EXPECT_EQ(Marker(1), 30);
   EXPECT_EQ(Label(1), "label 30");
-  EXPECT_EQ(current, 0);  // nothing selected: the first becomes current
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "A");  // nothing selected: the first
   ConfigFileContent factory, freed;
   ASSERT_TRUE(ReadConfigFile(folder.File("config.bin"), factory));
   ASSERT_TRUE(ReadConfigFile(ConfigPath(2), freed));
@@ -130,13 +129,11 @@ TEST_F(ProfileFilesTest, ACopyCarriesItsSourcesSettingsAndANewProfileTheFactorys
   model.Select(1);
   model.Copy();
   model.New();  // selected: it becomes current
-  int current = -1;
-  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, &current));
+  ASSERT_TRUE(WriteProfileManager(ProgramFolder(folder.path()), model, model.CurrentPosition()));
   EXPECT_EQ(Marker(3), 20);
   EXPECT_EQ(Label(3), "label 20");
   EXPECT_EQ(folder.ReadText("config4.bin"), folder.ReadText("config.bin"));
   EXPECT_FALSE(IniFile(folder.File("str4.ini")).Load().HasSection("Profile"));
-  EXPECT_EQ(current, 4);
   const ProfileList written = ReadProfileList(folder.File("str.ini"));
   EXPECT_EQ(written.names, (std::vector<std::string>{"A", "B", "C", "Copy B", "Copy B_4"}));
   EXPECT_EQ(written.currentName, "Copy B_4");
@@ -150,9 +147,9 @@ TEST_F(ProfileFilesTest, StoppingAtAnyStepOfADeleteLeavesEveryFileWhole) {
     model.Delete();
     int calls = 0;
     const Status status = WriteProfileManager(
-        ProgramFolder(fresh.folder.path()), model, nullptr,
-        [&](const std::filesystem::path& path, std::string_view bytes) {
-          return calls++ == failAt ? Status::Failure("stopped") : WriteFileReplacing(path, bytes);
+        ProgramFolder(fresh.folder.path()), model, 0,
+        [&](std::span<const FileContents> files) {
+          return calls++ == failAt ? Status::Failure("stopped") : ReplaceFiles(files);
         });
     for (int position = 0; position < 6; ++position) {
       ConfigFileContent content;

@@ -71,19 +71,20 @@ class UploadTest : public ::testing::Test {
   }
 
   testing::FactoryFolder folder;
-  testing::RecordingMessages messages;
-  ConfigFiles files{ProgramFolder(folder.path()), messages};
+  const ConfigFiles files{ProgramFolder(folder.path())};
   EmulatedMouse mouse;
   DeviceLink link{mouse.backend(), [](std::chrono::milliseconds) {}};
   MouseConfig config;
   ButtonLabels labels;
   std::vector<TransportOp> ops;
+
+  UploadOutcome Upload() { return UploadConfiguration(link.protocol(), config, files, files.ProfileFiles(0), "", labels); }
 };
 
 TEST_F(UploadTest, SendsTheExactSequence) {
-  const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, labels);
+  const UploadOutcome outcome = Upload();
   EXPECT_TRUE(outcome.ok());
-  EXPECT_EQ(outcome.steps.size(), 18u);
+  EXPECT_EQ(outcome.steps.size(), 17u);
   config.profileSlot = 0;
   EXPECT_THAT(ops, ElementsAreArray(ExpectedUpload(config)));
 
@@ -100,7 +101,7 @@ TEST_F(UploadTest, SendsTheExactSequence) {
 }
 
 TEST_F(UploadTest, TheMouseHoldsExactlyThePagesSent) {
-  UploadConfiguration(link.protocol(), config, files, labels);
+  Upload();
   const DeviceMirror memory = mouse.memory();
   EXPECT_EQ(memory, link.mirror());
   EXPECT_EQ(memory.settingsPage, BuildSettingsPage(config));
@@ -113,41 +114,40 @@ TEST_F(UploadTest, TheMouseHoldsExactlyThePagesSent) {
 }
 
 TEST_F(UploadTest, SavesTheRecordWithProfileSlotZeroAndTheLabels) {
-  UploadConfiguration(link.protocol(), config, files, labels);
+  Upload();
   EXPECT_EQ(config.profileSlot, 0);
   const std::optional<std::string> saved = ReadWholeFile(folder.File("config0.bin"));
   ASSERT_TRUE(saved);
   ASSERT_EQ(saved->size(), kConfigFileSize);
   const MouseConfigImage image = config.ToBytes();
   EXPECT_EQ(saved->substr(1), std::string(image.begin(), image.end()));
-  EXPECT_EQ(files.ReadLabels().buttonLabel, labels);
+  EXPECT_EQ(ReadLabels(folder.File("str0.ini"), "").buttonLabel, labels);
 }
 
 TEST_F(UploadTest, TwoUploadsOfTheSameRecordAreIdentical) {
-  UploadConfiguration(link.protocol(), config, files, labels);
+  Upload();
   const std::vector<TransportOp> first = ops;
   ops.clear();
-  UploadConfiguration(link.protocol(), config, files, labels);
+  Upload();
   EXPECT_EQ(ops, first);
 }
 
 TEST_F(UploadTest, AFailedTransferIsReportedButTheSequenceGoesOn) {
   mouse.Unplug();
-  const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, labels);
+  const UploadOutcome outcome = Upload();
   ASSERT_FALSE(outcome.ok());
   EXPECT_EQ(outcome.firstFailure()->name, "upload-begin");
   EXPECT_EQ(outcome.firstFailure()->status.errorCode(), ENODEV);
-  EXPECT_EQ(outcome.steps.size(), 18u);
+  EXPECT_EQ(outcome.steps.size(), 17u);
   EXPECT_EQ(outcome.steps[16].name, "save-configuration");
   EXPECT_TRUE(outcome.steps[16].status.ok());
-  EXPECT_TRUE(outcome.steps[17].status.ok());
   config.profileSlot = 0;
   EXPECT_EQ(ops, ExpectedUpload(config));  // every report was attempted
 }
 
 TEST_F(UploadTest, AFailedSaveIsReported) {
   std::filesystem::remove(folder.File("config0.bin"));
-  const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, labels);
+  const UploadOutcome outcome = Upload();
   ASSERT_NE(outcome.firstFailure(), nullptr);
   EXPECT_EQ(outcome.firstFailure()->name, "save-configuration");
 }

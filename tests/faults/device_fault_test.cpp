@@ -27,12 +27,6 @@ using Clock = std::chrono::steady_clock;
 // Generous: with the emulated mouse every failed call returns at once.
 constexpr auto kBounded = std::chrono::seconds(2);
 
-std::string ConfigFileBytes(const MouseConfig& config) {
-  const MouseConfigImage image = config.ToBytes();
-  std::string bytes(1, '\x01');
-  return bytes.append(image.begin(), image.end());
-}
-
 // Passes every operation on and unplugs the mouse once `before` operations have gone through.
 class UnpluggingTransport : public Transport {
  public:
@@ -72,8 +66,7 @@ class DeviceFaultTest : public ::testing::Test {
   }
 
   FactoryFolder folder;
-  RecordingMessages messages;
-  ConfigFiles files{ProgramFolder(folder.path()), messages};
+  const ConfigFiles files{ProgramFolder(folder.path())};
   EmulatedMouse mouse;
   int sleeps = 0;
   int unplugAtSleep = 0;
@@ -92,10 +85,10 @@ TEST_F(DeviceFaultTest, UnplugDuringAnUploadEndsPromptlyDisconnectedWithWholeFil
   const DeviceMirror before = mouse.memory();
 
   const Clock::time_point start = Clock::now();
-  const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, DefaultLabels(""));
+  const UploadOutcome outcome = UploadConfiguration(link.protocol(), config, files, files.ProfileFiles(0), "", DefaultLabels(""));
   EXPECT_LT(Clock::now() - start, kBounded);
 
-  ASSERT_EQ(outcome.steps.size(), 18u);
+  ASSERT_EQ(outcome.steps.size(), 17u);
   ASSERT_NE(outcome.firstFailure(), nullptr);
   EXPECT_EQ(outcome.firstFailure()->name, "write-settings");
   EXPECT_EQ(outcome.firstFailure()->status.errorCode(), ENODEV);
@@ -106,7 +99,6 @@ TEST_F(DeviceFaultTest, UnplugDuringAnUploadEndsPromptlyDisconnectedWithWholeFil
   // The profile file and the labels are whole: the record as edited, flag 1.
   EXPECT_EQ(folder.ReadText("config0.bin"), ConfigFileBytes(config));
   EXPECT_EQ(ReadLabels(folder.File("str0.ini"), "").buttonLabel, DefaultLabels(""));
-  EXPECT_TRUE(messages.shown.empty());
 
   ASSERT_EQ(notices.size(), 3u);
   DeliverNotices();

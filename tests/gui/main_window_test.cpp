@@ -305,7 +305,7 @@ TEST_F(MainWindowTest, ConfigOpensTheProfileManagerOnceAndClosingWritesTheList) 
   const ProfileList list = ReadProfileList(folder.File("str.ini"));
   EXPECT_EQ(list.names.size(), static_cast<std::size_t>(before + 1));
   EXPECT_EQ(list.currentName, added);
-  EXPECT_EQ(dlg.controller().files().configPath(), folder.File("config" + std::to_string(before) + ".bin"));
+  EXPECT_EQ(dlg.controller().currentProfile(), before);
 }
 
 void SendKey(QWidget* to, QEvent::Type type, int key, quint32 keysym, bool autoRepeat = false) {

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "common/file_io.h"
 #include "config/factory_profile.h"
 
 namespace korvane::testing {
@@ -40,6 +41,14 @@ std::string TempFolder::ReadText(std::string_view name) const {
   std::ostringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+std::map<std::string, std::string> TempFolder::Snapshot() const {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+    files[entry.path().filename().string()] = ReadWholeFile(entry.path()).value_or("<unreadable>");
+  }
+  return files;
 }
 
 FactoryFolder::FactoryFolder() {

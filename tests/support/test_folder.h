@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ class TempFolder {
 
   void WriteText(std::string_view name, std::string_view text) const;
   std::string ReadText(std::string_view name) const;
+  // Every file of the folder with its bytes ("<unreadable>" for what cannot be read).
+  std::map<std::string, std::string> Snapshot() const;
 
  private:
   std::filesystem::path path_;
