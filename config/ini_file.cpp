@@ -1,6 +1,8 @@
 #include "config/ini_file.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <optional>
 
 #include "common/file_io.h"
 #include "common/text.h"
@@ -9,12 +11,18 @@ namespace korvane {
 
 namespace {
 
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
 std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && Blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && Blank(text.back())) text.remove_suffix(1);
   return text;
 }
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+constexpr char32_t kReplacement = 0xFFFD;
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -34,13 +42,14 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// UTF-16LE (after its BOM) to UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string Utf16LeToUtf8(std::string_view bytes) {
+// UTF-16 (after its BOM) to UTF-8; an unpaired surrogate becomes U+FFFD, an odd last byte is dropped.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   std::string out;
   out.reserve(bytes.size());
   auto unit = [&](std::size_t i) {
-    return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                 (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return static_cast<char16_t>(bigEndian ? (first << 8) | second : first | (second << 8));
   };
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
     const char16_t u = unit(i);
@@ -52,51 +61,167 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
         continue;
       }
     }
-    AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
+    AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : char32_t{u});
   }
   return out;
 }
 
-std::string DecodeText(std::string_view bytes) {
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return Utf16LeToUtf8(bytes.substr(2));
-  if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
-  return std::string(bytes);
+// The code point at text[i], moving i past it. A byte sequence that is not UTF-8 (a stray continuation
+// byte, a sequence cut short, an overlong form, a surrogate, beyond U+10FFFF) reads as U+FFFD, one for
+// each maximal part of a sequence that could have begun a character.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i++]);
+  if (lead < 0x80) return lead;
+  std::size_t more = 0;
+  char32_t cp = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    more = 1;
+    cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    more = 2;
+    cp = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    more = 3;
+    cp = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;   // no overlong forms
+    if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+  } else {
+    return kReplacement;
+  }
+  for (; more > 0; --more) {
+    if (i >= text.size()) return kReplacement;
+    const auto next = static_cast<unsigned char>(text[i]);
+    if (next < low || next > high) return kReplacement;
+    cp = (cp << 6) | (next & 0x3F);
+    low = 0x80;
+    high = 0xBF;
+    ++i;
+  }
+  return cp;
+}
+
+// UTF-8 to UTF-16 (without a BOM): code points past U+FFFF become surrogate pairs, bytes that are not
+// UTF-8 become U+FFFD.
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  auto append = [&](char32_t unit) {
+    const auto high = static_cast<char>((unit >> 8) & 0xFF);
+    const auto low = static_cast<char>(unit & 0xFF);
+    out += bigEndian ? high : low;
+    out += bigEndian ? low : high;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t cp = NextCodePoint(text, i);
+    if (cp >= 0x10000) {
+      append(0xD800 + ((cp - 0x10000) >> 10));
+      append(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      append(cp);
+    }
+  }
+  return out;
+}
+
+struct DecodedText {
+  IniDocument::Encoding encoding;
+  std::string text;
+};
+
+DecodedText DecodeText(std::string_view bytes) {
+  using Encoding = IniDocument::Encoding;
+  if (bytes.starts_with(kUtf16LeBom)) return {Encoding::kUtf16Le, Utf16ToUtf8(bytes.substr(2), false)};
+  if (bytes.starts_with(kUtf16BeBom)) return {Encoding::kUtf16Be, Utf16ToUtf8(bytes.substr(2), true)};
+  if (bytes.starts_with(kUtf8Bom)) return {Encoding::kUtf8Bom, std::string(bytes.substr(3))};
+  return {Encoding::kUtf8, std::string(bytes)};
+}
+
+std::string EncodeText(std::string_view text, IniDocument::Encoding encoding) {
+  using Encoding = IniDocument::Encoding;
+  switch (encoding) {
+    case Encoding::kUtf8: break;
+    case Encoding::kUtf8Bom: return std::string(kUtf8Bom).append(text);
+    case Encoding::kUtf16Le: return std::string(kUtf16LeBom) + Utf8ToUtf16(text, false);
+    case Encoding::kUtf16Be: return std::string(kUtf16BeBom) + Utf8ToUtf16(text, true);
+  }
+  return std::string(text);
+}
+
+// A line starting with "[" (after blanks) is a section header; the name is what stands up to the first
+// "]" (or the end of the line), without blanks around it.
+std::optional<std::string_view> HeaderName(std::string_view text) {
+  const std::string_view line = Trim(text);
+  if (line.empty() || line.front() != '[') return std::nullopt;
+  const std::size_t close = line.find(']');
+  return Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
+}
+
+// A key line of a section: one with "=" that is not a comment. The key and value are without blanks
+// around them; valueStart is where the value's text begins in the line (after the blanks past the "=").
+struct KeyLine {
+  std::string_view key;
+  std::string_view value;
+  std::size_t valueStart;
+};
+
+std::optional<KeyLine> AsKeyLine(std::string_view text) {
+  const std::string_view line = Trim(text);
+  if (line.empty() || line.front() == ';') return std::nullopt;
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) return std::nullopt;
+  std::size_t valueStart = equals + 1;
+  while (valueStart < text.size() && Blank(text[valueStart])) ++valueStart;
+  return KeyLine{Trim(text.substr(0, equals)), Trim(text.substr(valueStart)), valueStart};
 }
 
 }  // namespace
 
 IniDocument IniDocument::Parse(std::string_view bytes) {
-  const std::string text = DecodeText(bytes);
   IniDocument document;
-  Section* current = nullptr;
-  std::string_view rest = text;
+  DecodedText decoded = DecodeText(bytes);
+  document.encoding_ = decoded.encoding;
+  bool styleFound = false;
+  std::string_view rest = decoded.text;
   while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    const std::string_view line = Trim(rest.substr(0, end));
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
-      const std::size_t close = line.find(']');
-      const std::string_view name = Trim(line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-      document.sections_.push_back(Section{std::string(name), {}});
-      current = &document.sections_.back();
-      continue;
+    Line line;
+    const std::size_t end = rest.find_first_of("\r\n");
+    if (end == std::string_view::npos) {
+      line.text = rest;
+      rest = {};
+    } else {
+      const std::size_t length = rest.substr(end).starts_with("\r\n") ? 2 : 1;
+      line.text = rest.substr(0, end);
+      line.end = rest.substr(end, length);
+      rest.remove_prefix(end + length);
+      if (!styleFound) {
+        document.lineEnd_ = line.end;
+        styleFound = true;
+      }
     }
-    const std::size_t equals = line.find('=');
-    if (current == nullptr || equals == std::string_view::npos) continue;
-    current->entries.emplace_back(std::string(Trim(line.substr(0, equals))),
-                                  std::string(Trim(line.substr(equals + 1))));
+    if (const std::optional<std::string_view> name = HeaderName(line.text)) {
+      document.sections_.push_back(Section{std::string(*name), std::move(line), {}});
+    } else if (document.sections_.empty()) {
+      document.preamble_.push_back(std::move(line));
+    } else {
+      document.sections_.back().lines.push_back(std::move(line));
+    }
   }
   return document;
 }
 
 std::string IniDocument::Serialize() const {
-  std::string out;
+  std::string text;
+  auto append = [&](const Line& line) { text.append(line.text).append(line.end); };
+  for (const Line& line : preamble_) append(line);
   for (const Section& section : sections_) {
-    out += '[' + section.name + "]\r\n";
-    for (const auto& [key, value] : section.entries) out += key + '=' + value + "\r\n";
+    append(section.header);
+    for (const Line& line : section.lines) append(line);
   }
-  return out;
+  return EncodeText(text, encoding_);
 }
 
 IniDocument::Section* IniDocument::Find(std::string_view section) {
@@ -109,10 +234,19 @@ const IniDocument::Section* IniDocument::Find(std::string_view section) const {
   return const_cast<IniDocument*>(this)->Find(section);
 }
 
+IniDocument::Line* IniDocument::LastLine() {
+  if (!sections_.empty()) {
+    Section& last = sections_.back();
+    return last.lines.empty() ? &last.header : &last.lines.back();
+  }
+  return preamble_.empty() ? nullptr : &preamble_.back();
+}
+
 std::string IniDocument::Get(std::string_view section, std::string_view key) const {
   if (const Section* s = Find(section)) {
-    for (const auto& [k, value] : s->entries) {
-      if (EqualsIgnoringCase(k, key)) return value;
+    for (const Line& line : s->lines) {
+      const std::optional<KeyLine> keyLine = AsKeyLine(line.text);
+      if (keyLine && EqualsIgnoringCase(keyLine->key, key)) return std::string(keyLine->value);
     }
   }
   return {};
@@ -123,16 +257,26 @@ bool IniDocument::HasSection(std::string_view section) const { return Find(secti
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
   Section* s = Find(section);
   if (s == nullptr) {
-    sections_.push_back(Section{std::string(section), {}});
+    // Only the document's last line can lack a line end; the new section starts on a line of its own.
+    if (Line* last = LastLine(); last != nullptr && last->end.empty()) last->end = lineEnd_;
+    sections_.push_back(Section{std::string(section), Line{"[" + std::string(section) + "]", lineEnd_}, {}});
     s = &sections_.back();
   }
-  for (auto& [k, v] : s->entries) {
-    if (EqualsIgnoringCase(k, key)) {
-      v = value;
+  std::size_t insertAt = 0;  // after the header when the section has no key line
+  for (std::size_t i = 0; i < s->lines.size(); ++i) {
+    Line& line = s->lines[i];
+    const std::optional<KeyLine> keyLine = AsKeyLine(line.text);
+    if (!keyLine) continue;
+    if (EqualsIgnoringCase(keyLine->key, key)) {
+      line.text.replace(keyLine->valueStart, std::string::npos, value);
       return;
     }
+    insertAt = i + 1;
   }
-  s->entries.emplace_back(std::string(key), std::string(value));
+  Line& before = insertAt == 0 ? s->header : s->lines[insertAt - 1];
+  if (before.end.empty()) before.end = lineEnd_;
+  s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                  Line{std::string(key) + "=" + std::string(value), lineEnd_});
 }
 
 void IniDocument::DeleteSection(std::string_view section) {
@@ -149,8 +293,15 @@ std::vector<std::string> IniDocument::SectionNames() const {
 }
 
 std::vector<IniDocument::Entry> IniDocument::Entries(std::string_view section) const {
-  const Section* s = Find(section);
-  return s == nullptr ? std::vector<Entry>{} : s->entries;
+  std::vector<Entry> entries;
+  if (const Section* s = Find(section)) {
+    for (const Line& line : s->lines) {
+      if (const std::optional<KeyLine> keyLine = AsKeyLine(line.text)) {
+        entries.emplace_back(std::string(keyLine->key), std::string(keyLine->value));
+      }
+    }
+  }
+  return entries;
 }
 
 std::string ItemKey(std::size_t index) { return "Item" + std::to_string(index); }
