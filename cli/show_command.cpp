@@ -19,18 +19,31 @@ class RangeMarks {
 
   // "  <- out of range: …" for the problems among the bytes [offset, offset + count), or "".
   std::string For(std::size_t offset, std::size_t count = 1) {
-    std::string text;
-    for (std::size_t i = 0; i < problems_.size(); ++i) {
-      if (shown_[i] || problems_[i].offset() < offset || problems_[i].offset() >= offset + count) continue;
-      shown_[i] = true;
-      text += (text.empty() ? "  <- out of range: " : ", ") + problems_[i].Describe();
-    }
-    return text;
+    return Where([&](std::size_t at) { return at >= offset && at < offset + count; });
+  }
+  // The problems of button 0-7: its kind and its bytes of the parameter arrays.
+  std::string ForButton(int button) {
+    return Where([&](std::size_t at) {
+      if (at == kButtonKindOffset + button) return true;
+      return at >= kButtonArgOffset && at < kMacroDataOffset &&
+             (at - kButtonArgOffset) % kButtonCount == static_cast<std::size_t>(button);
+    });
   }
   // The problems no row has shown.
   std::string Rest() { return For(0, kMouseConfigSize); }
 
  private:
+  template <typename Predicate>
+  std::string Where(Predicate atOffset) {
+    std::string text;
+    for (std::size_t i = 0; i < problems_.size(); ++i) {
+      if (shown_[i] || !atOffset(problems_[i].offset())) continue;
+      shown_[i] = true;
+      text += (text.empty() ? "  <- out of range: " : ", ") + problems_[i].Describe();
+    }
+    return text;
+  }
+
   std::vector<FieldProblem> problems_;
   std::vector<bool> shown_;
 };
@@ -75,7 +88,7 @@ void PrintText(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   row("Pointer precision") << (c.pointerPrecision == 1 ? "on" : "off") << '\n';
   for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
     row("Button " + std::to_string(button + 1)) << ButtonFunctionText(c, button);
-    out << "  [" << profile.labels.buttonLabel[button] << "]" << marks.For(kButtonKindOffset + button) << '\n';
+    out << "  [" << profile.labels.buttonLabel[button] << "]" << marks.ForButton(button) << '\n';
   }
   if (const std::string rest = marks.Rest(); !rest.empty()) row("Other fields") << rest.substr(2) << '\n';
 }
@@ -123,10 +136,11 @@ void PrintJson(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   json.BeginArray("outOfRange");
   for (const FieldProblem& problem : ValidateConfig(c)) {
     json.BeginObject();
-    json.Value("field", problem.range->name);
-    if (problem.range->count > 1) json.Value("entry", static_cast<long>(problem.entry));
+    json.Value("field", problem.field);
+    if (problem.entry) json.Value("entry", static_cast<long>(*problem.entry));
     json.Value("value", problem.value);
-    json.Value("allowed", problem.range->AllowedText());
+    json.Value("allowed", problem.allowed);
+    json.Value("offset", static_cast<long>(problem.offset()));  // in the record's image
     json.EndObject();
   }
   json.EndArray();

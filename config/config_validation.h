@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +12,13 @@
 #include "config/mouse_config.h"
 
 namespace korvane {
+
+// The values one byte of the record may hold.
+using ByteValues = std::bitset<256>;
+
+// The values in rising order, runs of three or more as low-high: "2-100", "1, 2, 4, 8",
+// "0, 4-99, 101, 224-231, 240-242".
+std::string AllowedText(const ByteValues& values);
 
 // The documented values of one field of the record (every entry of an array field alike): low-high, or
 // only the listed values when `only` is not empty.
@@ -21,28 +30,35 @@ struct FieldRange {
   Byte high;
   std::span<const Byte> only;
 
-  bool Accepts(Byte value) const;
-  // "2-100", or "1, 2, 4, 8".
-  std::string AllowedText() const;
+  ByteValues Values() const;
 };
 
-// Every field the program reads with a documented range, in image order. Bytes that only some values
-// mean anything to (profileSlot, stageColor, pointerPrecision, scrollOneScreen, the parameter arrays, the
-// macro pages) and the reserved bytes are not here: no value of theirs is wrong.
+// Every settings field the program reads with a documented range, in image order. Bytes that only some
+// values mean anything to (profileSlot, stageColor, pointerPrecision, scrollOneScreen, the macro pages) and
+// the reserved bytes are not here: no value of theirs is wrong. The parameter arrays are judged button by
+// button, by the kind each button has (see ValidateConfig).
 extern const std::array<FieldRange, 13> FIELD_RANGES;
 
-// A field entry whose value lies outside its range.
+// A byte of the record whose value its field does not allow.
 struct FieldProblem {
-  const FieldRange* range;
-  std::size_t entry;  // 0-based; 0 for a single byte
+  std::string field;                 // "reportRate", "dpiStage", "button 3 macro number"
+  std::size_t fieldOffset;           // of the field (its first entry) in the image
+  std::optional<std::size_t> entry;  // 0-based entry of an array field
   Byte value;
+  std::string allowed;               // AllowedText of the field's values
 
-  std::size_t offset() const { return range->offset + entry; }
-  // "reportRate = 95 (allowed: 1, 2, 4, 8)", "dpiStage[0] = 233 (allowed: 2-100)".
+  std::size_t offset() const { return fieldOffset + entry.value_or(0); }
+  // "reportRate = 95 (allowed: 1, 2, 4, 8)", "dpiStage[0] = 233 (allowed: 2-100)",
+  // "button 3 macro number = 255 (allowed: 0-11)".
   std::string Describe() const;
 };
 
-// The entries of the record outside their ranges, in image order; empty for a sound record.
+// The bytes of the record outside what their fields allow, in image order; empty for a sound record.
+// Besides FIELD_RANGES, each button of a known kind has the parameter bytes judged that its kind reads,
+// named by the button's number, the kind's token and the part: "button 3 scroll choice",
+// "button 3 combo-key modifier". They allow what the program writes there: a row of the kind's sub-list,
+// a key of the key table or none, no modifier or one, macro numbers 0-11 and repeat modes 0-2. The other
+// parameter bytes are not judged.
 std::vector<FieldProblem> ValidateConfig(const MouseConfig& config);
 
 // The problems of a refused record as one line: "reportRate = 95 (allowed: 1, 2, 4, 8), dpiStage[0] = …".

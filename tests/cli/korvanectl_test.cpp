@@ -531,6 +531,45 @@ TEST_F(KorvanectlTest, UploadImportAndResetRefuseFieldsOutOfRange) {
   EXPECT_EQ(Snapshot(), damaged);
 }
 
+TEST_F(KorvanectlTest, ButtonParametersOutsideTheirChoicesAreShownAndRefused) {
+  // Button 3 on "macro 255 255": a macro number and a repeat mode no dialog offers.
+  MouseConfig config = FactoryConfig();
+  config.buttonKind[2] = static_cast<Byte>(ButtonKind::MacroKey);
+  config.Arg(kMacroNumberArg, 2) = 255;
+  config.Arg(kMacroRepeatArg, 2) = 255;
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), config));
+  const std::string number = "button 3 macro number = 255 (allowed: 0-11)";
+  const std::string mode = "button 3 macro repeat mode = 255 (allowed: 0-2)";
+
+  const Result json = Run({"show", "--json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err;
+  EXPECT_THAT(json.out, HasSubstr("\"field\": \"button 3 macro number\",\n      \"value\": 255,\n"
+                                  "      \"allowed\": \"0-11\",\n      \"offset\": 206\n"));
+  EXPECT_THAT(json.out, HasSubstr("\"field\": \"button 3 macro repeat mode\",\n      \"value\": 255,\n"
+                                  "      \"allowed\": \"0-2\",\n      \"offset\": 214\n"));
+  const std::vector<std::string> lines = Lines(Run({"show"}).out);
+  const auto button3 =
+      std::ranges::find_if(lines, [](const std::string& line) { return line.starts_with("Button 3:"); });
+  ASSERT_NE(button3, lines.end());
+  EXPECT_THAT(*button3, HasSubstr("macro 255 255  ["));
+  EXPECT_THAT(*button3, ::testing::EndsWith("  <- out of range: " + number + ", " + mode));
+
+  const auto before = Snapshot();
+  const Result upload = Run({"--emulate", "upload"});
+  EXPECT_EQ(upload.exitCode, 1);
+  EXPECT_THAT(upload.err, HasSubstr(number + ", " + mode));
+  EXPECT_EQ(upload.out, "");
+
+  // Button 4 scrolling by a choice the list does not have.
+  config = FactoryConfig();
+  config.Arg(kScrollSelectArg, 3) = 255;
+  ASSERT_TRUE(WriteConfigFile(output.File("hostile.bin"), config));
+  const Result import = Run({"import", output.File("hostile.bin")});
+  EXPECT_EQ(import.exitCode, 1);
+  EXPECT_THAT(import.err, HasSubstr("button 4 scroll choice = 255 (allowed: 1-3)"));
+  EXPECT_EQ(Snapshot(), before);
+}
+
 TEST_F(KorvanectlTest, EditsMadeAtTheSameTimeAreAllKept) {
   // Sixteen editors of one profile at once, each changing something else, labels included, and an
   // upload, which reads the profile and writes it back too.
