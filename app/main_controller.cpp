@@ -160,8 +160,12 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
   const bool wasConnected = link_.connected();
   switch (link_.OnDeviceChange(notice)) {
     case DeviceChange::MouseFound:
-      // Each of the mouse's interfaces announces itself; the first one that completes it counts.
-      if (wasConnected) break;
+      // Each of the mouse's interfaces announces itself; the first one that completes it counts. A later
+      // one has made the link open the mouse afresh, so the reader follows the new handle.
+      if (wasConnected) {
+        StartReader();
+        break;
+      }
       OnDeviceEvent({EVENT_MOUSE_FOUND, 0});
       link_.Handshake(config_);
       // Edits made while the mouse was away stay in the window for the next Save.

@@ -11,11 +11,12 @@ factory_cpi2=$(korvanectl show --file "$home/config.bin" | grep -m1 'CPI stage 2
 check "the window opens" start_korvane --emulate
 shot 01-started
 
-# The window holds 2000; an edit on disk behind its back is what Save replaces.
+# The window holds 2000; an edit on disk while it holds no edits of its own is what it then shows and saves.
 korvanectl set cpi 2 2400 >/dev/null
+sleep 0.5
 press 950 619  # Save
 check "Save writes the window's settings into the profile file" \
-  wait_until 5 eval 'korvanectl show | grep -q "CPI stage 2: *2000 CPI"'
+  wait_until 5 eval 'korvanectl show | grep -q "CPI stage 2: *2400 CPI"'
 
 shot 02-saved
 

@@ -49,8 +49,12 @@ check "the export holds SECOND's settings" wait_until 5 eval \
   'korvanectl show --file "$out/second.bin" | grep -q "^CPI stage 1: *2000 CPI"'
 check "no profile file changed" eval '[ "$(md5sum <"$home/config0.bin")" = "$before0" ] && [ "$(md5sum <"$home/config1.bin")" = "$before1" ]'
 
-# An edit in the window, then SECOND chosen and the manager closed: "No" keeps PROFILE_0 and the edit.
+# Closing makes the selected profile current: PROFILE_0 stays.
+profile_row 0
 close_manager
+check "the window still works on PROFILE_0" grep -q "^CurProfileName=PROFILE_0" "$home/str.ini"
+
+# An edit in the window, then SECOND chosen and the manager closed: "No" keeps PROFILE_0 and the edit.
 press 850 42   # the CPI Setting header
 press 780 152  # stage 1's bar: 2500 CPI
 check "Config opens the profile manager again" open_manager
