@@ -701,6 +701,13 @@ TEST_F(KorvanectlTest, FailuresToReadOrNameAFileAreReported) {
   std::filesystem::remove(folder.File("game.bin"));
   std::filesystem::remove(folder.File("game.ini"));
   EXPECT_EQ(Snapshot(), before);
+
+  // Reset from a damaged factory file reports it and saves nothing.
+  folder.WriteText("config.bin", "damaged");
+  const Result reset = Run({"reset"});
+  EXPECT_EQ(reset.exitCode, 1);
+  EXPECT_THAT(reset.err, HasSubstr("config.bin"));
+  EXPECT_EQ(folder.ReadText("config0.bin"), before.at("config0.bin"));
 }
 
 // Commands killed at any moment leave every profile whole: a record and labels that describe it, and no

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <vector>
 
@@ -32,6 +33,7 @@
 #include "keys/button_kind.h"
 #include "macro/macro_encoding.h"
 #include "gui/tavik_dlg.h"
+#include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "device/emulated_mouse.h"
 #include "device/protocol.h"
@@ -692,6 +694,20 @@ TEST_F(MainWindowTest, AFolderWithoutProfilesOrSkinIsRefusedWithoutAWindow) {
             1);
   EXPECT_FALSE(fs::exists(shot));
   EXPECT_EQ(RunProgram({"--home", QString::fromStdString((empty.path() / "nowhere").string())}, runtime.path()), 1);
+}
+
+TEST_F(MainWindowTest, AScreenshotOfAWindowThatReportsAProblemFailsWithoutABox) {
+  testing::TempFolder runtime;
+  const fs::path shot = runtime.File("shot.png");
+  const QStringList arguments = {"--screenshot", QString::fromStdString(shot.string())};
+  // A damaged profile, then a skin that is not there: each once asked for a box nobody could close.
+  std::ofstream(folder.File("config0.bin"), std::ios::binary | std::ios::trunc) << "damaged";
+  EXPECT_EQ(RunProgram(arguments, runtime.path()), 1);
+  EXPECT_FALSE(fs::exists(shot));
+  ASSERT_TRUE(WriteConfigFile(folder.File("config0.bin"), FactoryConfig()));
+  ASSERT_TRUE(IniFile(folder.File("str0.ini")).Write("Skins", "Path", "Missing"));
+  EXPECT_EQ(RunProgram(arguments, runtime.path()), 1);
+  EXPECT_FALSE(fs::exists(shot));
 }
 
 TEST_F(MainWindowTest, HelpAndVersionExitZero) {
