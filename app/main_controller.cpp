@@ -380,7 +380,8 @@ Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
       entries, [this](const ProfileManagerModel::Entry& entry) { return entry.pair == currentProfile_; });
   const int windowPosition = windowEntry == entries.end() ? -1 : static_cast<int>(windowEntry - entries.begin());
   int current = model.CurrentPosition();
-  // "No" keeps the window's profile, with its edits, the current one.
+  // "No" keeps the window's profile, with its edits, the current one; when that profile was deleted, its
+  // edits stay in the window for the chosen one.
   const bool keepWindow = HasUnsavedEdits() && current != windowPosition &&
                           !view_.Confirm("The settings in the window have not been saved. Discard them and show "
                                          "the chosen profile?",
