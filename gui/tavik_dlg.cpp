@@ -339,6 +339,7 @@ void CTavikDlg::ShowHelpPanel(bool shown) {
 
 std::optional<MacroPages> CTavikDlg::RunMacroManager() {
   CMacroProgramDialog dialog(this, *controller_);
+  PlaceBesideMainWindow(dialog, *this);
   dialog.exec();
   return dialog.pages();
 }
@@ -412,12 +413,14 @@ void CTavikDlg::RedrawButtonLabel(int button) {
 
 std::optional<std::string> CTavikDlg::RunSingleKeyDialog() {
   CSingleDialog dialog(this, controller_->skin(), controller_->language());
+  PlaceBesideMainWindow(dialog, *this);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.keyName();
 }
 
 std::optional<ComboKeyResult> CTavikDlg::RunComboKeyDialog() {
   CComboDialog dialog(this, controller_->skin(), controller_->language());
+  PlaceBesideMainWindow(dialog, *this);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const ComboKeyModel& model = dialog.model();
   return ComboKeyResult{model.modifierName(), model.firstKeyName(), model.secondKeyName()};
@@ -425,6 +428,7 @@ std::optional<ComboKeyResult> CTavikDlg::RunComboKeyDialog() {
 
 std::optional<MacroKeyResult> CTavikDlg::RunMacroKeyDialog(const std::vector<std::string>& macroNames) {
   CMacroDialog dialog(this, controller_->skin(), controller_->language(), macroNames);
+  PlaceBesideMainWindow(dialog, *this);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const MacroKeyModel& model = dialog.model();
   return MacroKeyResult{model.macroNumber(), model.repeatMode(), model.chosenName()};
@@ -434,7 +438,7 @@ void CTavikDlg::ShowProfileManager() {
   profileManager_ = new CConfigDialog(this, *controller_, [this](std::string_view question) {
     return Confirm(question, controller_->strings().warningTitle);
   });
-  profileManager_->move(pos() + QPoint(width() + 8, 0));
+  PlaceBesideMainWindow(*profileManager_, *this);
   profileManager_->show();
 }
 

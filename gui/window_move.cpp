@@ -1,9 +1,18 @@
 #include "gui/window_move.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWindow>
 
+#include "ui/window_placement.h"
+
 namespace korvane {
+
+namespace {
+
+Rect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}; }
+
+}  // namespace
 
 bool PendingWindowMove::Moved(QWidget* window, const QMouseEvent* event) {
   if (!from_) return false;
@@ -15,6 +24,16 @@ bool PendingWindowMove::Moved(QWidget* window, const QMouseEvent* event) {
   from_.reset();
   QWindow* handle = window->windowHandle();
   return handle != nullptr && handle->startSystemMove();
+}
+
+void PlaceBesideMainWindow(QWidget& window, const QWidget& mainWindow) {
+  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) return;
+  const QScreen* screen = mainWindow.screen();
+  if (screen == nullptr) return;
+  const QSize size = window.frameSize();
+  const WindowPosition at = PlaceSecondaryWindow(ToRect(screen->availableGeometry()),
+                                                 ToRect(mainWindow.frameGeometry()), size.width(), size.height());
+  window.move(at.x, at.y);
 }
 
 }  // namespace korvane

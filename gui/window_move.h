@@ -20,4 +20,8 @@ class PendingWindowMove {
   std::optional<QPoint> from_;
 };
 
+// Moves a secondary window, before it shows, to where PlaceSecondaryWindow puts it on the main window's
+// screen. Wayland compositors place windows themselves and ignore a program's moves, so there it is left.
+void PlaceBesideMainWindow(QWidget& window, const QWidget& mainWindow);
+
 }  // namespace korvane
