@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpressionValidator>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -124,7 +125,10 @@ QLineEdit* CTavikDlg::MakePanelBox(const Rect& rect, std::function<std::string(s
   box->setAlignment(Qt::AlignCenter);
   box->setFrame(false);
   box->setFont(pages_->textFont());
-  box->setMaxLength(6);
+  // Only digits go in, and no more than the largest value (5000) has: the box shows no text that the record
+  // cannot hold, nor one wider than itself.
+  box->setMaxLength(4);
+  box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
   const SkinSettings& skin = controller_->skin();
   box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }"
                                     "QLineEdit:disabled { color: gray; }")
@@ -205,7 +209,14 @@ void CTavikDlg::paintEvent(QPaintEvent* event) {
 }
 
 void CTavikDlg::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !pages_) return;
+  if (!pages_) return;
+  // The face takes no focus itself, so a press on it ends a box's editing here: the box lets the focus go
+  // and shows what the record took from it.
+  if (QWidget* editing = focusWidget()) {
+    editing->clearFocus();
+    SyncPanelBoxes();
+  }
+  if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
   const MainClick click = controller_->MainClickDispatcher(pages_->state(), at.x(), at.y());
   if (click.kind == MainClick::Kind::kViewSwitch) pages_->SwitchView(click.view);

@@ -1,7 +1,6 @@
 #include "ui/setting_panels.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -32,14 +31,13 @@ Rect At(int left, int top, int x, int y, int width, int height) {
 // Stage k's bar, box and swatch: the stages stand in two groups of two, 50 and 60 pixels apart.
 constexpr int kStageOffset[4] = {41, 91, 151, 201};
 
-// A number, like atoi: leading blanks, an optional sign, then digits; anything else ends it.
-std::optional<long> LeadingNumber(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  long value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error == std::errc::result_out_of_range) return text.front() == '-' ? -1 : kMaximumCpi + 1L;
-  if (error != std::errc() || end == text.data()) return std::nullopt;
+// What a number box's text stands for: its digits in order, whatever else it holds ignored; nothing
+// without a digit. A long run of digits stops just above the largest value a box takes.
+std::optional<long> BoxNumber(std::string_view text) {
+  std::optional<long> value;
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') value = std::min(value.value_or(0) * 10 + (c - '0'), kMaximumCpi + 1L);
+  }
   return value;
 }
 
@@ -145,7 +143,7 @@ std::optional<Byte> SpeedDialValue(int dx, int dy) {
   return static_cast<Byte>(std::min(11, static_cast<int>(std::floor(12.0 - t / 18.0))));
 }
 
-int CorrectedStageCpi(std::string_view text) { return NearestStageCpi(LeadingNumber(text).value_or(0)); }
+int CorrectedStageCpi(std::string_view text) { return NearestStageCpi(BoxNumber(text).value_or(0)); }
 
 int NearestStageCpi(long value) {
   const long nearest = (std::clamp<long>(value, 0, kMaximumCpi + kCpiStep) + kCpiStep / 2) / kCpiStep * kCpiStep;
@@ -164,7 +162,7 @@ bool InsertedAtOnce(std::string_view before, std::string_view after) {
 }
 
 int CorrectedScrollLines(std::string_view text) {
-  const long value = LeadingNumber(text).value_or(0);
+  const long value = BoxNumber(text).value_or(0);
   if (value <= 0) return 1;
   return static_cast<int>(std::min<long>(value, kMaximumScrollLines));
 }

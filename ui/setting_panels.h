@@ -72,12 +72,14 @@ std::optional<Byte> ReportRateAt(int dx, int dy);
 // The speed dial pressed at an offset from its ring's centre: 2-11, or nothing off the upper half-ring.
 std::optional<Byte> SpeedDialValue(int dx, int dy);
 // The CPI a stage box holds after its text is taken (Enter, leaving the box, a paste): the nearest
-// multiple of 50 from 100 to 5000; text that is no number gives 100.
+// multiple of 50 from 100 to 5000 to the number its digits make, anything but digits ignored; text
+// without a digit gives 100.
 int CorrectedStageCpi(std::string_view text);
 int NearestStageCpi(long cpi);
 // Whether an edit from `before` to `after` put in more than one character at once: a paste, not a key.
 bool InsertedAtOnce(std::string_view before, std::string_view after);
-// The lines a scroll-lines box holds after its text is taken: 1-100; text that is no number gives 1.
+// The lines a scroll-lines box holds after its text is taken: 1-100, from its digits as for a stage box;
+// text without a digit gives 1.
 int CorrectedScrollLines(std::string_view text);
 
 // The hertz the report-rate dial shows: a code other than 1, 2, 4 or 8 (a hand-edited file) shows 1000.

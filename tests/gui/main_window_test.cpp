@@ -561,6 +561,31 @@ TEST_F(MainWindowTest, StageBoxesTakeTypedAndPastedNumbersAndFollowTheirPanel) {
   EXPECT_EQ(dlg.stageBox(0), nullptr);
 }
 
+TEST_F(MainWindowTest, AStageBoxTakesOnlyDigitsAndAPressOnTheFaceShowsWhatTheRecordHolds) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, kCpiHeader);
+  QLineEdit* box = dlg.stageBox(0);
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  box->selectAll();
+  Type(box, "abc");
+  EXPECT_EQ(box->text(), "800");
+  box->selectAll();
+  Type(box, "1x2-0 0");
+  EXPECT_EQ(box->text(), "1200");
+  EXPECT_EQ(dlg.controller().config().dpiStage[0], 24);
+
+  box->selectAll();
+  Type(box, "99999");
+  // The logo: plain face, whose press starts nothing but a window move.
+  const QPoint face{kLogoX + 40, kLogoY + 20};
+  ASSERT_EQ(ClassifyMainClick(dlg.pages()->state(), face.x(), face.y()).kind, MainClick::Kind::kDrag);
+  PressOn(&dlg, face);
+  EXPECT_NE(dlg.focusWidget(), box);
+  EXPECT_EQ(box->text(), "5000");
+  EXPECT_EQ(dlg.controller().config().dpiStage[0], 100);
+}
+
 TEST_F(MainWindowTest, TheScrollLinesBoxRestsWhileOneScreenIsChosenAndResetShowsTheFactoryValues) {
   CTavikDlg& dlg = Start();
   const int bottom = kTrackBottom - kThumbHeight;

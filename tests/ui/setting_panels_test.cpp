@@ -151,11 +151,15 @@ TEST_F(PanelPressTest, NumberBoxesCorrectToTheNearestValidValue) {
   EXPECT_EQ(CorrectedStageCpi("1600"), 1600);
   EXPECT_EQ(CorrectedStageCpi("1"), 100);
   EXPECT_EQ(CorrectedStageCpi(""), 100);
-  EXPECT_EQ(CorrectedStageCpi("abc"), 100);
-  EXPECT_EQ(CorrectedStageCpi("-800"), 100);
   EXPECT_EQ(CorrectedStageCpi("5024"), 5000);
   EXPECT_EQ(CorrectedStageCpi("99999999999999999999999"), 5000);
+  // Only the digits count, wherever they stand; text without one is the smallest value.
+  EXPECT_EQ(CorrectedStageCpi("abc"), 100);
+  EXPECT_EQ(CorrectedStageCpi("-800"), 800);
   EXPECT_EQ(CorrectedStageCpi(" 875x"), 900);
+  EXPECT_EQ(CorrectedStageCpi("1,6o0"), 150);
+  EXPECT_EQ(CorrectedStageCpi("x1y6z0w0"), 1600);
+  EXPECT_EQ(CorrectedStageCpi("0000800"), 800);
   EXPECT_FALSE(InsertedAtOnce("16", "160"));  // typing
   EXPECT_FALSE(InsertedAtOnce("1600", "1"));   // typing over a selection
   EXPECT_FALSE(InsertedAtOnce("160", "10"));   // a deletion
@@ -166,6 +170,9 @@ TEST_F(PanelPressTest, NumberBoxesCorrectToTheNearestValidValue) {
   EXPECT_EQ(CorrectedScrollLines(""), 1);
   EXPECT_EQ(CorrectedScrollLines("42"), 42);
   EXPECT_EQ(CorrectedScrollLines("250"), 100);
+  EXPECT_EQ(CorrectedScrollLines("99999999999999999999999"), 100);
+  EXPECT_EQ(CorrectedScrollLines("lines"), 1);
+  EXPECT_EQ(CorrectedScrollLines("-7 lines"), 7);
 }
 
 TEST_F(PanelPressTest, ScrollArrowsStopAtOneAndAHundredAndRestForOneScreen) {
