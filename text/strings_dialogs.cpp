@@ -171,9 +171,9 @@ constexpr PerLanguage<ComboKeyStrings> kComboKey = {{
     {.ok = "確定", .cancel = "取消", .backgroundLoadFailed = kComboKeyLoadFailed},
 }};
 
-// The full-width colon in the version text is part of the text.
+// The full-width colon in the version text is part of the text; the version is the build's.
 constexpr std::string_view kUpdateText = "Update 驱动更新";
-constexpr std::string_view kVersionText = "Version：1.0";
+constexpr std::string_view kVersionText = "Version：" KORVANE_VERSION;
 constexpr std::string_view kHelpLoadFailed = "Help Dialog Load background image failed!!!";
 
 constexpr PerLanguage<HelpStrings> kHelp = {{
