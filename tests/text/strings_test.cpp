@@ -143,7 +143,7 @@ TEST(StringsTest, SharedTextsAreTheSameInEveryLanguage) {
     EXPECT_EQ(main.warningTitle, "Warning");
     EXPECT_EQ(ProfileManagerStringsFor(language).newProfilePrefix, "PROFILE");
     EXPECT_EQ(HelpStringsFor(language).updateText, "Update \xE9\xA9\xB1\xE5\x8A\xA8\xE6\x9B\xB4\xE6\x96\xB0");
-    EXPECT_EQ(HelpStringsFor(language).versionText, "Version\xEF\xBC\x9A" "1.0");  // full-width colon
+    EXPECT_EQ(HelpStringsFor(language).versionText, "Version\xEF\xBC\x9A" KORVANE_VERSION);  // full-width colon
   }
 }
 
