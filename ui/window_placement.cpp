@@ -16,13 +16,15 @@ WindowPosition PlaceSecondaryWindow(const Rect& available, const Rect& mainFrame
   const int right = mainFrame.right + kSecondaryWindowGap;
   const int left = mainFrame.left - kSecondaryWindowGap - width;
   // Beside the main window it starts level with it; over it, it is centred on it.
-  WindowPosition at{mainFrame.left + (mainFrame.width() - width) / 2, mainFrame.top + (mainFrame.height() - height) / 2};
+  WindowPosition at{mainFrame.left + (mainFrame.width() - width) / 2,
+                    mainFrame.top + (mainFrame.height() - height) / 2};
   if (fits(right)) {
     at = {right, mainFrame.top};
   } else if (fits(left)) {
     at = {left, mainFrame.top};
   }
-  return {Clamped(at.x, width, available.left, available.right), Clamped(at.y, height, available.top, available.bottom)};
+  return {Clamped(at.x, width, available.left, available.right),
+          Clamped(at.y, height, available.top, available.bottom)};
 }
 
 }  // namespace korvane

@@ -9,17 +9,17 @@ source_dir=$1
 bin_dir=$2
 version=$3
 
-newest_changelog() { dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version; }
-# Releases are listed newest first.
-newest_release() {
-  sed -n 's/.*<release [^>]*version="\([^"]*\)".*/\1/p' "$source_dir"/packaging/desktop/*.metainfo.xml | head -1
-}
+# says PROGRAM: the first line of PROGRAM --version is "PROGRAM VERSION".
+says() { "$bin_dir/$1" --version | head -1 | grep -qxF "$1 $version"; }
 
-check "korvanectl --version says $version" eval '"$bin_dir/korvanectl" --version | head -1 | grep -qxF "korvanectl $version"'
+check "korvanectl --version says $version" says korvanectl
 if [ -x "$bin_dir/korvane" ]; then
-  check "korvane --version says $version" eval '"$bin_dir/korvane" --version | head -1 | grep -qxF "korvane $version"'
+  check "korvane --version says $version" says korvane
   check "the help panel says $version" grep -qaF "Version：$version" "$bin_dir/korvane"
 fi
-check "debian/changelog's newest entry is $version (it says $(newest_changelog))" test "$(newest_changelog)" = "$version"
-check "the AppStream file's newest release is $version (it says $(newest_release))" test "$(newest_release)" = "$version"
+changelog=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
+check "debian/changelog's newest entry is $version (it says $changelog)" test "$changelog" = "$version"
+# Releases are listed newest first.
+release=$(sed -n 's/.*<release [^>]*version="\([^"]*\)".*/\1/p' "$source_dir"/packaging/desktop/*.metainfo.xml | head -1)
+check "the AppStream file's newest release is $version (it says $release)" test "$release" = "$version"
 finish

@@ -57,7 +57,8 @@ QImage Version() {
   font.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
   painter.setFont(font);
   painter.setPen(colour::kTextDim);
-  painter.drawText(QRectF(14, 0, 228, 40), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("KORVANE  ·  " KORVANE_VERSION));
+  painter.drawText(QRectF(14, 0, 228, 40), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("KORVANE  ·  " KORVANE_VERSION));
   return image;
 }
 
