@@ -62,7 +62,7 @@ void MacroManagerModel::StartOrStopRecording() {
     selectedEvent_ = -1;
     return;
   }
-  if (session_.recorder.Stop()) store_.SaveCurrentMacro();
+  if (session_.recorder.Stop(session_.options.recordDelays, store_.eventList)) store_.SaveCurrentMacro();
 }
 
 void MacroManagerModel::SelectMacro(int row) {
@@ -149,10 +149,15 @@ void MacroManagerModel::InsertDelay() {
   store_.SaveCurrentMacro();
 }
 
-MacroRecorder::KeyOutcome MacroManagerModel::OnKey(std::string_view name, bool release, bool wasDown,
-                                                   std::uint32_t tick) {
-  const MacroRecorder::KeyOutcome outcome =
-      session_.recorder.OnKey(name, release, wasDown, tick, session_.options.recordDelays, store_.eventList);
+MacroRecorder::KeyOutcome MacroManagerModel::OnKey(std::string_view name, bool release, std::uint32_t time) {
+  return AfterKey(session_.recorder.OnKey(name, release, time, session_.options.recordDelays, store_.eventList));
+}
+
+MacroRecorder::KeyOutcome MacroManagerModel::SettleKeys() {
+  return AfterKey(session_.recorder.Settle(session_.options.recordDelays, store_.eventList));
+}
+
+MacroRecorder::KeyOutcome MacroManagerModel::AfterKey(MacroRecorder::KeyOutcome outcome) {
   if (outcome == MacroRecorder::KeyOutcome::Recorded) selectedEvent_ = static_cast<int>(store_.eventList.size()) - 1;
   if (outcome == MacroRecorder::KeyOutcome::LimitReached) store_.SaveCurrentMacro();
   return outcome;
@@ -160,7 +165,7 @@ MacroRecorder::KeyOutcome MacroManagerModel::OnKey(std::string_view name, bool r
 
 MacroManagerModel::Encoded MacroManagerModel::EncodeForOk() {
   // A recording still running ends here; what it caught is the macro's content.
-  session_.recorder.Stop();
+  session_.recorder.Stop(session_.options.recordDelays, store_.eventList);
   store_.SaveCurrentMacro();
   const MacroEncoding encoding = store_.EncodeMacroPages();
   Encoded result{store_.macroPageImage, {}};

@@ -72,7 +72,7 @@ class MacroManagerModel {
   // the view opens the name editor over it.
   bool MacroRowDoubleClicked(int row);
   // The name editor ends: an empty string when the name was taken, else the reason it was refused (the
-  // editor stays open on the text).
+  // row keeps its old name; the window tells the reason once).
   std::string CommitMacroName(int row, std::string_view name);
 
   // A row of the event list was chosen (selected or double-clicked): true when the delay editor opens.
@@ -83,8 +83,11 @@ class MacroManagerModel {
   void RunEventCommand(EventCommand command);
   Status SetLoopCount(std::string_view text) { return store_.SetLoopCount(text); }
 
-  // A key event from the window while recording; see MacroRecorder::OnKey.
-  MacroRecorder::KeyOutcome OnKey(std::string_view name, bool release, bool wasDown, std::uint32_t tick);
+  // A raw key event from the window while recording, repeats included; see MacroRecorder::OnKey.
+  MacroRecorder::KeyOutcome OnKey(std::string_view name, bool release, std::uint32_t time);
+  // No key event for kHeldReleaseWaitMs: a release the recorder holds back is a real one.
+  MacroRecorder::KeyOutcome SettleKeys();
+  bool HoldsRelease() const { return session_.recorder.holdsRelease(); }
   // Enter is kept from the window until a recording has been stopped in this run.
   bool SwallowsEnter() const { return session_.recorder.phase() != MacroRecorder::Phase::Stopped; }
   // The window closes: a recording still running is abandoned, unsaved.
@@ -100,6 +103,7 @@ class MacroManagerModel {
 
  private:
   void StartOrStopRecording();
+  MacroRecorder::KeyOutcome AfterKey(MacroRecorder::KeyOutcome outcome);
   void InsertMouseButton(std::string_view button);
   void InsertDelay();
 

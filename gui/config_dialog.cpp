@@ -68,12 +68,15 @@ void CConfigDialog::Refill() {
   list_->setCurrentRow(model_.selected());
 }
 
+void CConfigDialog::Warn(std::string_view message) {
+  QMessageBox::warning(this, ToQString(strings_.warning), ToQString(message));
+}
+
 void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
   if (outcome == ProfileManagerModel::Outcome::kLimit) {
-    QMessageBox::warning(this, ToQString(strings_.warning), ToQString(strings_.profileLimit));
+    Warn(strings_.profileLimit);
   } else if (outcome == ProfileManagerModel::Outcome::kLastProfile) {
-    QMessageBox::warning(this, ToQString(strings_.warning),
-                         QStringLiteral("The last profile cannot be deleted: the settings need one to live in."));
+    Warn("The last profile cannot be deleted: the settings need one to live in.");
   }
 }
 
@@ -93,11 +96,14 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
   menu.addAction(ToQString(strings_.editItem), this, [this] {
     if (!model_.Edit()) return;
     const int row = model_.selected();
-    new CLBEditorWnd(list_, row, [this, row](const std::string& text) {
-      std::string refusal = model_.Rename(row, text);
-      if (refusal.empty()) list_->item(row)->setText(QString::fromStdString(text));
-      return refusal;
-    });
+    new CLBEditorWnd(
+        list_, row,
+        [this, row](const std::string& text) {
+          std::string refusal = model_.Rename(row, text);
+          if (refusal.empty()) list_->item(row)->setText(QString::fromStdString(text));
+          return refusal;
+        },
+        [this](const std::string& refusal) { Warn(refusal); });
   });
   menu.addAction(ToQString(strings_.copyItem), this, [this] {
     Refuse(model_.Copy());
@@ -129,6 +135,8 @@ void CConfigDialog::paintEvent(QPaintEvent* event) {
 }
 
 void CConfigDialog::mousePressEvent(QMouseEvent* event) {
+  // A press beside an open name editor leaves it, although the window takes no focus.
+  CLBEditorWnd::CommitOpen(this);
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
   if (kCloseRect.Contains(at.x(), at.y())) {
@@ -156,6 +164,7 @@ void CConfigDialog::closeEvent(QCloseEvent* event) {
   // Closed by the window system (for example Alt+F4): the same as the close button.
   if (!closed_) {
     closed_ = true;
+    CLBEditorWnd::CommitOpen(this);
     controller_.CloseProfileManager(model_);
   }
   event->accept();

@@ -42,6 +42,8 @@ class CConfigDialog : public QWidget {
   PendingWindowMove move_;
   void Refill();
   void Refuse(ProfileManagerModel::Outcome outcome);
+  // The window's warning box; the one place that shows refusals, the name editor's among them.
+  void Warn(std::string_view message);
   // Whose files the selected entry's settings are in (ProfileManagerModel::Entry::pair); with a selection.
   int SelectedPair() const;
   void ShowMenu(const QPoint& at);

@@ -1,12 +1,15 @@
 #include "gui/lb_editor_wnd.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMessageBox>
 
 namespace korvane {
 
-CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, Commit commit)
-    : QLineEdit(list->viewport()), commit_(std::move(commit)) {
+CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, InPlaceEdit::Offer offer, Refused refused)
+    : QLineEdit(list->viewport()),
+      edit_(list->item(row)->text().toStdString(), std::move(offer)),
+      list_(list),
+      refused_(std::move(refused)) {
   QListWidgetItem* item = list->item(row);
   setText(item->text());
   setGeometry(list->visualItemRect(item));
@@ -15,14 +18,26 @@ CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, Commit commit)
   setFocus();
 }
 
+void CLBEditorWnd::CommitOpen(QWidget* window) {
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+    if (auto* editor = dynamic_cast<CLBEditorWnd*>(box)) {
+      editor->edit_.Commit(editor->text().toStdString());
+      editor->Closed();
+    }
+  }
+}
+
 void CLBEditorWnd::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    Finish();
+    event->accept();  // the window behind (a dialog's default button) never sees it
+    edit_.Commit(text().toStdString());
+    Closed();
     return;
   }
   if (event->key() == Qt::Key_Escape) {
-    finishing_ = true;
-    deleteLater();
+    event->accept();  // nor Escape: it ends the edit, not the window
+    edit_.Cancel();
+    Closed();
     return;
   }
   QLineEdit::keyPressEvent(event);
@@ -30,20 +45,22 @@ void CLBEditorWnd::keyPressEvent(QKeyEvent* event) {
 
 void CLBEditorWnd::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  Finish();
+  // A popup (the box's own context menu) gives the focus back when it closes: the edit goes on.
+  if (event->reason() == Qt::PopupFocusReason) return;
+  edit_.Commit(text().toStdString());
+  Closed();
 }
 
-void CLBEditorWnd::Finish() {
-  if (finishing_) return;
-  finishing_ = true;
-  const std::string refusal = commit_(text().toStdString());
-  if (!refusal.empty()) {
-    QMessageBox::warning(window(), window()->windowTitle(), QString::fromStdString(refusal));
-    finishing_ = false;
-    setFocus();
-    return;
-  }
+void CLBEditorWnd::Closed() {
+  if (edit_.open() || isHidden()) return;
+  hide();  // the focus-out this sends finds the edit closed
   deleteLater();
+  std::string message = edit_.TakeMessage();
+  if (message.empty() || !refused_) return;
+  // Told from the event loop, once the editor is gone, never from within its key or focus handling; not
+  // at all when the list went first (the window closed).
+  QMetaObject::invokeMethod(
+      list_, [refused = refused_, message = std::move(message)] { refused(message); }, Qt::QueuedConnection);
 }
 
 }  // namespace korvane

@@ -23,9 +23,6 @@ namespace {
 constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
 constexpr std::string_view kPane = "/MacroManagement/Pane.png";
 constexpr std::string_view kPaneTicked = "/MacroManagement/PaneMakingTick.png";
-// X11's keysyms of the two Windows keys (Super_L, Super_R): never recorded, never acted on.
-constexpr quint32 kSuperL = 0xFFEB;
-constexpr quint32 kSuperR = 0xFFEC;
 
 const Rect& AreaRect(MacroArea area) {
   for (const MacroAreaInfo& info : kMacroAreas) {
@@ -108,19 +105,25 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
   connect(macroList_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     const int row = macroList_->row(item);
     if (!model_.MacroRowDoubleClicked(row)) return;
-    new CLBEditorWnd(macroList_, row, [this, row](const std::string& text) {
-      std::string refusal = model_.CommitMacroName(row, text);
-      if (refusal.empty()) QMetaObject::invokeMethod(this, [this] { RefillMacros(); }, Qt::QueuedConnection);
-      return refusal;
-    });
+    new CLBEditorWnd(
+        macroList_, row,
+        [this, row](const std::string& text) {
+          std::string refusal = model_.CommitMacroName(row, text);
+          if (refusal.empty()) QMetaObject::invokeMethod(this, [this] { RefillMacros(); }, Qt::QueuedConnection);
+          return refusal;
+        },
+        [this](const std::string& refusal) { Warn(refusal); });
   });
   const auto chooseEvent = [this](int row) {
     if (!model_.EventRowChosen(row)) return;
-    new CLBEditorWnd(eventList_, row, [this, row](const std::string& text) {
-      model_.CommitDelay(row, text);
-      QMetaObject::invokeMethod(this, [this] { RefillEvents(); }, Qt::QueuedConnection);
-      return std::string();
-    });
+    new CLBEditorWnd(
+        eventList_, row,
+        [this, row](const std::string& text) {
+          model_.CommitDelay(row, text);  // text that is no delay leaves the row as it was
+          QMetaObject::invokeMethod(this, [this] { RefillEvents(); }, Qt::QueuedConnection);
+          return std::string();
+        },
+        [this](const std::string& refusal) { Warn(refusal); });
   };
   connect(eventList_, &QListWidget::currentRowChanged, this, chooseEvent);
   connect(eventList_, &QListWidget::itemDoubleClicked, this,
@@ -132,6 +135,11 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
       loopCount_->setText(QString::fromStdString(model_.store().loopCountText));
     }
   });
+
+  // A release the recorder holds back is a real one when no key event comes for a moment.
+  settle_.setSingleShot(true);
+  settle_.setInterval(kHeldReleaseWaitMs);
+  connect(&settle_, &QTimer::timeout, this, [this] { AfterKey(model_.SettleKeys()); });
 
   // Keys reach the recorder, and the key rules apply, whichever control has the focus.
   qApp->installEventFilter(this);
@@ -233,14 +241,18 @@ void CMacroProgramDialog::paintEvent(QPaintEvent* event) {
   painter.drawImage(event->rect(), canvas_, event->rect());
 }
 
+void CMacroProgramDialog::Warn(const std::string& message) {
+  QMessageBox::warning(this, ToQString(strings_.warning), QString::fromStdString(message));
+}
+
 void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
+  // A press beside an open name or delay editor leaves it, although the window takes no focus.
+  CLBEditorWnd::CommitOpen(this);
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
   const bool recordingBefore = model_.recording();
   const MacroManagerModel::PressResult result = model_.Press(at.x(), at.y());
-  if (!result.message.empty()) {
-    QMessageBox::warning(this, ToQString(strings_.warning), QString::fromStdString(result.message));
-  }
+  if (!result.message.empty()) Warn(result.message);
   switch (result.reply) {
     case MacroManagerModel::Reply::kCloseWithOk: Ok(); return;
     case MacroManagerModel::Reply::kCloseWithCancel: reject(); return;
@@ -278,19 +290,18 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget->window() != this) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   const bool release = event->type() == QEvent::KeyRelease;
-  if (key->nativeVirtualKey() == kSuperL || key->nativeVirtualKey() == kSuperR) return true;
   if (model_.recording()) {
-    // X11 repeats a held key as a release and a press, both marked; the release is no real one.
-    if (release && key->isAutoRepeat()) return true;
-    const std::string name = KeyNameFromKeysym(key->nativeVirtualKey());
-    // A release always follows the key being down; a press was down before only when repeated.
-    const auto outcome = model_.OnKey(name, release, release || key->isAutoRepeat(),
-                                      static_cast<std::uint32_t>(clock_.elapsed()));
-    RefillEvents();
-    if (outcome == MacroRecorder::KeyOutcome::LimitReached) OnRecordingChanged();
+    // Every key, the Windows keys too, as it came: the recorder tells auto-repeat (which X11 does not
+    // always mark) from what the keys do and when. The X server's time of the event; the window's own
+    // clock where a platform gives none.
+    const quint64 stamp = key->timestamp();
+    const auto time = static_cast<std::uint32_t>(stamp != 0 ? stamp : static_cast<quint64>(clock_.elapsed()));
+    AfterKey(model_.OnKey(KeyNameFromKeysym(key->nativeVirtualKey()), release, time));
     return true;
   }
   if (release) return false;
+  // An open name or delay editor takes Enter (commit) and Escape (cancel) itself.
+  if (dynamic_cast<CLBEditorWnd*>(widget) != nullptr) return false;
   if (key->key() == Qt::Key_Escape) return true;
   if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && model_.SwallowsEnter()) return true;
   // Enter that reaches the dialog itself runs OK in full, never a default action that skips encoding.
@@ -299,6 +310,18 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return false;
+}
+
+void CMacroProgramDialog::AfterKey(MacroRecorder::KeyOutcome outcome) {
+  if (outcome == MacroRecorder::KeyOutcome::Recorded || outcome == MacroRecorder::KeyOutcome::LimitReached) {
+    RefillEvents();
+  }
+  if (outcome == MacroRecorder::KeyOutcome::LimitReached) OnRecordingChanged();
+  if (model_.HoldsRelease()) {
+    settle_.start();  // again from now: each event restarts the wait
+  } else {
+    settle_.stop();
+  }
 }
 
 void CMacroProgramDialog::ShowEventMenu(const QPoint& at) {

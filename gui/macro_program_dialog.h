@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <optional>
+#include <string>
 
 #include "app/macro_manager.h"
 #include "app/main_controller.h"
@@ -45,6 +47,11 @@ class CMacroProgramDialog : public QDialog {
   void RefillEvents();
   void ShowEventMenu(const QPoint& at);
   void OnRecordingChanged();
+  // After a key event or a settled release: the list follows what was recorded, the wait for a held
+  // release restarts, a reached limit ends the recording.
+  void AfterKey(MacroRecorder::KeyOutcome outcome);
+  // The window's warning box; the one place that shows refusals, the in-place editors' among them.
+  void Warn(const std::string& message);
   void Ok();
 
   MainController& controller_;
@@ -58,6 +65,7 @@ class CMacroProgramDialog : public QDialog {
   QLineEdit* loopCount_ = nullptr;
   MacroArea hovered_ = MacroArea::kNone;
   QElapsedTimer clock_;
+  QTimer settle_;
   std::optional<MacroPages> pages_;
   bool grabbing_ = false;
 };

@@ -46,18 +46,36 @@ TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
   session.options.recordDelays = true;
   MacroManagerModel model = WithEvents({});
   model.Press(300, 90);
-  model.OnKey("A", false, false, 1000);
-  model.OnKey("A", false, true, 1030);  // auto-repeat
-  model.OnKey("A", true, true, 1100);
-  model.OnKey("B", false, false, 1250);
-  model.OnKey("B", true, true, 1300);
-  model.Press(300, 90);
+  model.OnKey("A", false, 1000);
+  model.OnKey("A", true, 1030);  // X11's auto-repeat: a release and a press at the same time
+  model.OnKey("A", false, 1030);
+  model.OnKey("A", false, 1060);  // or a press alone
+  model.OnKey("A", true, 1100);
+  EXPECT_EQ(model.OnKey("B", false, 1250), MacroRecorder::KeyOutcome::Recorded);
+  EXPECT_EQ(model.selectedEvent(), 4);  // the last line: "B   Dn"
+  EXPECT_EQ(model.OnKey("B", true, 1300), MacroRecorder::KeyOutcome::Held);
+  EXPECT_TRUE(model.HoldsRelease());
+  model.Press(300, 90);  // Stop: the held release is a real one
   const Lines expected = {"A   Dn", "100 ms", "A   Up", "150 ms", "B   Dn", "50 ms", "B   Up"};
   EXPECT_EQ(model.store().eventList, expected);
   const IniDocument file = IniFile(folder.File("record.ini")).Load();
   EXPECT_EQ(file.Get("Macro_0", "Item0"), "A   Dn");
   EXPECT_EQ(file.Get("Macro_0", "Item6"), "B   Up");
   EXPECT_FALSE(model.SwallowsEnter());  // a recording has been stopped
+}
+
+TEST_F(MacroManagerTest, AReleaseNoEventFollowsIsSettledByTheWindowsWait) {
+  session.options.recordDelays = false;
+  MacroManagerModel model = WithEvents({});
+  model.Press(300, 90);
+  model.OnKey("Left Windows", false, 10);
+  model.OnKey("Left Windows", true, 90);
+  EXPECT_EQ(model.store().eventList, (Lines{"Left Windows   Dn"}));
+  EXPECT_EQ(model.SettleKeys(), MacroRecorder::KeyOutcome::Recorded);
+  EXPECT_FALSE(model.HoldsRelease());
+  EXPECT_EQ(model.store().eventList, (Lines{"Left Windows   Dn", "Left Windows   Up"}));
+  EXPECT_EQ(model.selectedEvent(), 1);
+  EXPECT_EQ(model.SettleKeys(), MacroRecorder::KeyOutcome::Filtered);  // nothing held
 }
 
 TEST_F(MacroManagerTest, MouseButtonsAndDelaysAreInsertedByTheirRules) {

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QElapsedTimer>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QImage>
@@ -310,8 +312,10 @@ TEST_F(MainWindowTest, ConfigOpensTheProfileManagerOnceAndClosingWritesTheList) 
   EXPECT_EQ(dlg.controller().currentProfile(), before);
 }
 
-void SendKey(QWidget* to, QEvent::Type type, int key, quint32 keysym, bool autoRepeat = false) {
+// A key event as the platform delivers it; `time` is its timestamp (X11's server time in ms, 0 for none).
+void SendKey(QWidget* to, QEvent::Type type, int key, quint32 keysym, bool autoRepeat = false, quint64 time = 0) {
   QKeyEvent event(type, key, Qt::NoModifier, 0, keysym, 0, QString(), autoRepeat);
+  event.setTimestamp(time);
   QCoreApplication::sendEvent(to, &event);
 }
 
@@ -331,19 +335,36 @@ TEST_F(MainWindowTest, TheMacroManagerRecordsKeysFromItsOwnKeyEventsAndOkEncodes
   PressOn(&manager, {340, 99});  // Start Recording
   ASSERT_TRUE(manager.model().recording());
   QWidget* focused = manager.eventList();
-  SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61);
-  SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61, true);  // X11's auto-repeat: a release and a press
-  SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61, true);
-  SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61);
-  SendKey(focused, QEvent::KeyPress, Qt::Key_Control, 0xFFE4);  // right Ctrl
-  SendKey(focused, QEvent::KeyRelease, Qt::Key_Control, 0xFFE4);
-  SendKey(focused, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);  // recorded, does not close the window
-  SendKey(focused, QEvent::KeyRelease, Qt::Key_Escape, 0xFF1B);
+  quint64 time = 5000;
+  SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61, false, time);
+  // X11's auto-repeat: a release and a press with one time, marked as such by Qt or not.
+  for (const bool marked : {true, false, false}) {
+    time += 33;
+    SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61, marked, time);
+    SendKey(focused, QEvent::KeyPress, Qt::Key_A, 0x61, marked, time);
+  }
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_A, 0x61, false, time += 40);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Control, 0xFFE4, false, time += 40);  // right Ctrl
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Control, 0xFFE4, false, time += 40);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B, false, time += 40);  // recorded, does not close the window
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Escape, 0xFF1B, false, time += 40);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Super_L, 0xFFEB, false, time += 40);  // the Windows keys
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Super_L, 0xFFEB, false, time += 40);
+  SendKey(focused, QEvent::KeyPress, Qt::Key_Super_R, 0xFFEC, false, time += 40);
+  SendKey(focused, QEvent::KeyRelease, Qt::Key_Super_R, 0xFFEC, false, time += 40);
   EXPECT_TRUE(manager.isVisible());
+  // The last release waits for what follows; a moment without keys decides it.
+  for (int i = 0; i < 100 && manager.eventList()->count() < 12; ++i) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(5);
+  }
+  EXPECT_EQ(Rows(manager.eventList()).back(), "Right Windows   Up");
   PressOn(&manager, {340, 99});  // Stop Recording
   EXPECT_FALSE(manager.model().recording());
-  EXPECT_EQ(Rows(manager.eventList()), (std::vector<std::string>{"A   Dn", "A   Up", "Right Ctrl   Dn",
-                                                                   "Right Ctrl   Up", "Esc   Dn", "Esc   Up"}));
+  EXPECT_EQ(Rows(manager.eventList()),
+            (std::vector<std::string>{"A   Dn", "A   Up", "Right Ctrl   Dn", "Right Ctrl   Up", "Esc   Dn", "Esc   Up",
+                                      "Left Windows   Dn", "Left Windows   Up", "Right Windows   Dn",
+                                      "Right Windows   Up"}));
   PressOn(&manager, {320, 405});  // OK
   ASSERT_TRUE(manager.pages());
   EXPECT_EQ(*manager.pages(), EncodeMacroPages(IniFile(folder.File("record.ini")).Load()).pages);
@@ -373,6 +394,159 @@ void ClickRow(QListWidget* list, const QString& text) {
                       type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(list->viewport(), &event);
   }
+}
+
+// Counts the message boxes that open while it lives, and closes each.
+class MessageBoxes {
+ public:
+  MessageBoxes() {
+    QObject::connect(&poll_, &QTimer::timeout, [this] {
+      if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+        texts.push_back(box->text().toStdString());
+        box->accept();
+      }
+    });
+    poll_.start(5);
+  }
+  std::vector<std::string> texts;
+
+ private:
+  QTimer poll_;
+};
+
+// Lets queued calls, deferred deletes and the message boxes' polls run for a while.
+void Settle(int ms = 200) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QThread::msleep(2);
+  }
+}
+
+QLineEdit* OpenEditor(QListWidget* list) { return list->viewport()->findChild<QLineEdit*>(); }
+
+TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
+  CTavikDlg& dlg = Start();
+  CMacroProgramDialog manager(&dlg, dlg.controller());
+  manager.show();
+  PressOn(&manager, {40, 380});  // New
+  PressOn(&manager, {40, 380});
+  QListWidget* list = manager.macroList();
+  ASSERT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1"}));
+  const auto edit = [list]() -> QLineEdit* {
+    emit list->itemDoubleClicked(list->item(1));
+    if (OpenEditor(list) == nullptr) emit list->itemDoubleClicked(list->item(1));  // the first armed the row
+    return OpenEditor(list);
+  };
+  MessageBoxes boxes;
+
+  // Enter on a name another macro has: one message, no editor, the old name.
+  QLineEdit* editor = edit();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Macro_0");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1"}));
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"There is already a macro named \"Macro_0\"."});
+  PressOn(&manager, {200, 20});  // clicks after it raise nothing
+  PressOn(&manager, {40, 380});  // New
+  Settle();
+  EXPECT_EQ(boxes.texts.size(), 1u);
+  ASSERT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1", "Macro_2"}));
+
+  // Escape cancels the edit, and neither closes the window nor says anything.
+  editor = edit();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Jump");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_TRUE(manager.isVisible());
+  EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1", "Macro_2"}));
+
+  // Leaving the box commits it: a blank name is refused the same way.
+  editor = edit();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("   ");
+  PressOn(&manager, {200, 20});  // beside the box
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_EQ(boxes.texts.size(), 2u);
+  EXPECT_EQ(Rows(list)[1], "Macro_1");
+
+  // Enter commits a good name.
+  editor = edit();
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Jump");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Enter, 0xFF8D);
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Jump", "Macro_2"}));
+  EXPECT_EQ(boxes.texts.size(), 2u);
+  EXPECT_TRUE(manager.isVisible());  // Enter went to the editor, not to OK
+}
+
+// Opens the list's context menu and picks the entry with this text.
+void PickFromMenu(QListWidget* list, const QString& text) {
+  QTimer::singleShot(20, [text] {
+    auto* menu = dynamic_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+      if (action->text() == text) menu->setActiveAction(action);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &enter);
+  });
+  emit list->customContextMenuRequested(list->visualItemRect(list->currentItem()).center());
+}
+
+TEST_F(MainWindowTest, ARefusedProfileNameIsToldOnceAndTheEntryKeepsItsName) {
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, {50, 619});
+  CConfigDialog* manager = dlg.profileManager();
+  ASSERT_NE(manager, nullptr);
+  QListWidget* list = manager->list();
+  ASSERT_NE(list, nullptr);
+  list->setCurrentRow(0);
+  const std::vector<std::string> before = Rows(list);
+  MessageBoxes boxes;
+  PickFromMenu(list, "Edit");  // the first Edit arms the entry, the second opens the editor
+  PickFromMenu(list, "Edit");
+  QLineEdit* editor = OpenEditor(list);
+  ASSERT_NE(editor, nullptr);
+  editor->setText(" ");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_EQ(Rows(list), before);
+  EXPECT_EQ(manager->model().entries()[0].name, before[0]);
+  EXPECT_EQ(boxes.texts, std::vector<std::string>{"A profile needs a name."});
+  PressOn(manager, {100, 300});  // a click elsewhere raises nothing more
+  Settle();
+  EXPECT_EQ(boxes.texts.size(), 1u);
+
+  PickFromMenu(list, "Edit");
+  editor = OpenEditor(list);
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Games");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);  // cancelled
+  Settle();
+  EXPECT_EQ(OpenEditor(list), nullptr);
+  EXPECT_EQ(Rows(list), before);
+
+  PickFromMenu(list, "Edit");
+  editor = OpenEditor(list);
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Games");
+  SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
+  Settle();
+  EXPECT_EQ(Rows(list)[0], "Games");
+  EXPECT_EQ(manager->model().entries()[0].name, "Games");
+  EXPECT_EQ(boxes.texts.size(), 1u);
+  manager->CloseDialog();
 }
 
 constexpr QPoint kButtonAssignmentHeader{100, 117};
