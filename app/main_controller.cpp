@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <string>
-#include <utility>
 
 #include "app/button_assignment.h"
 #include "app/help_panel.h"
@@ -27,13 +26,9 @@ void MainController::Start() {
   // No balloon at start-up, and nothing is written to the mouse beyond the attach. What goes wrong before
   // the language is known is said once it is.
   if (link_.Connect(config_)) StartReader();
-  std::string watchFailure;
   const Status watching = link_.WatchDevices([this](const DeviceNotice& notice) {
     view_.RunOnWindowThread([this, notice] { OnDeviceNotice(notice); }, false);
   });
-  if (!watching) {
-    watchFailure = watching.message();
-  }
 
   // The language first: it chooses the label section that the profile's labels are read from.
   if (const Status listed = files_.CurrentProfileIndex(currentProfile_); !listed) {
@@ -47,20 +42,22 @@ void MainController::Start() {
   view_.SetUpWindow();
   Repaint();
   view_.AddTrayIcon(strings_->productTitle);
-  if (!watchFailure.empty()) view_.ShowMessage(FillIn(messages().watchFailed, {watchFailure}), strings_->productTitle);
+  if (!watching) view_.ShowMessage(FillIn(messages().watchFailed, {watching.message()}), strings_->productTitle);
   ReportScanFailure();
 }
 
 void MainController::ReportScanFailure() {
   const int error = link_.connected() ? 0 : link_.scanStatus().errorCode();
   const bool denied = error == EACCES || error == EPERM;
-  const bool reported = std::exchange(scanFailureReported_, denied || error == EBUSY);
-  if (reported || !scanFailureReported_) return;
+  const bool withReason = denied || error == EBUSY;
+  const bool said = scanFailureReported_;
+  scanFailureReported_ = withReason;
+  if (!withReason || said) return;
   const MessageStrings& text = messages();
   if (denied) {
-    const std::string said = FillIn(text.accessDenied, {link_.devicePath()});
+    const std::string reason = FillIn(text.accessDenied, {link_.devicePath()});
     view_.ShowCommandMessage(
-        {said, kAccessRuleCommand, text.accessGroupHint, strings_->warningTitle, text.copyCommand});
+        {reason, kAccessRuleCommand, text.accessGroupHint, strings_->warningTitle, text.copyCommand});
   } else {
     view_.ShowMessage(FillIn(text.deviceBusy, {link_.devicePath()}), strings_->warningTitle);
   }
