@@ -2,12 +2,13 @@
 
 namespace korvane {
 
-std::vector<EmulatorMenuItem> EmulatorMenuItems(const EmulatedMouse& mouse) {
+std::vector<EmulatorMenuItem> EmulatorMenuItems(const EmulatedMouse& mouse, Language language) {
+  const MessageStrings& text = MessageStringsFor(language);
   return {
-      {EmulatorAction::kPressCpi, "Press the CPI button"},
-      {EmulatorAction::kSwitchToMacro3, "Switch to macro 3"},
-      mouse.pluggedIn() ? EmulatorMenuItem{EmulatorAction::kUnplug, "Unplug the mouse"}
-                        : EmulatorMenuItem{EmulatorAction::kPlug, "Plug the mouse in"},
+      {EmulatorAction::kPressCpi, text.pressCpi},
+      {EmulatorAction::kSwitchToMacro3, text.switchToMacro3},
+      mouse.pluggedIn() ? EmulatorMenuItem{EmulatorAction::kUnplug, text.unplugMouse}
+                        : EmulatorMenuItem{EmulatorAction::kPlug, text.plugMouse},
   };
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "device/emulated_mouse.h"
+#include "text/strings.h"
 
 namespace korvane {
 
@@ -18,7 +19,7 @@ struct EmulatorMenuItem {
 };
 
 // The items in menu order; the last one toggles between unplugging and plugging in.
-std::vector<EmulatorMenuItem> EmulatorMenuItems(const EmulatedMouse& mouse);
+std::vector<EmulatorMenuItem> EmulatorMenuItems(const EmulatedMouse& mouse, Language language);
 void RunEmulatorAction(EmulatedMouse& mouse, EmulatorAction action);
 
 }  // namespace korvane

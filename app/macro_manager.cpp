@@ -28,7 +28,9 @@ MacroArea MacroAreaAt(int x, int y) {
 
 MacroManagerModel::MacroManagerModel(std::filesystem::path recordPath, MacroManagerSession& session,
                                      std::string languageCode)
-    : session_(session), languageCode_(std::move(languageCode)), store_(std::move(recordPath), session.options) {
+    : session_(session),
+      languageCode_(std::move(languageCode)),
+      store_(std::move(recordPath), session.options, LanguageFromCode(languageCode_)) {
   store_.LoadMacroList();
 }
 
@@ -169,18 +171,17 @@ MacroManagerModel::Encoded MacroManagerModel::EncodeForOk() {
   store_.SaveCurrentMacro();
   const MacroEncoding encoding = store_.EncodeMacroPages();
   Encoded result{store_.macroPageImage, {}};
+  const MessageStrings& text = MessageStringsFor(LanguageFromCode(languageCode_));
   // Pages follow the order of the sections in the file, which saving changes.
   const std::vector<std::string> names = MacroNames(IniFile(store_.path()).Load());
   for (std::size_t page = 0; page < kMacroCount && page < names.size(); ++page) {
     const MacroPageChanges& changes = encoding.changes[page];
     if (changes.droppedEvents != 0) {
-      result.report += "Macro \"" + names[page] + "\" is too long for the mouse: its last " +
-                       std::to_string(changes.droppedEvents) + " events are left out.\n";
+      result.report += FillIn(text.macroTooLong, {names[page], std::to_string(changes.droppedEvents)}) + "\n";
     }
   }
   if (encoding.droppedMacros != 0) {
-    result.report += "The mouse holds 12 macros: " + std::to_string(encoding.droppedMacros) +
-                     " more in record.ini are left out.\n";
+    result.report += FillIn(text.macrosLeftOut, {std::to_string(encoding.droppedMacros)}) + "\n";
   }
   return result;
 }

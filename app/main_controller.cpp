@@ -1,6 +1,7 @@
 #include "app/main_controller.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 #include "app/button_assignment.h"
@@ -22,15 +23,12 @@ MainController::MainController(ProgramFolder folder, HidBackend& backend, MainVi
 MainController::~MainController() { Shutdown(); }
 
 void MainController::Start() {
-  // No balloon at start-up, and nothing is written to the mouse beyond the attach.
+  // No balloon at start-up, and nothing is written to the mouse beyond the attach. What goes wrong before
+  // the language is known is said once it is.
   if (link_.Connect(config_)) StartReader();
   const Status watching = link_.WatchDevices([this](const DeviceNotice& notice) {
     view_.RunOnWindowThread([this, notice] { OnDeviceNotice(notice); }, false);
   });
-  if (!watching) {
-    view_.ShowMessage("Plugging the mouse in or out will not be noticed: " + watching.message(),
-                      strings_->productTitle);
-  }
 
   // The language first: it chooses the label section that the profile's labels are read from.
   if (const Status listed = files_.CurrentProfileIndex(currentProfile_); !listed) {
@@ -44,6 +42,25 @@ void MainController::Start() {
   view_.SetUpWindow();
   Repaint();
   view_.AddTrayIcon(strings_->productTitle);
+  if (!watching) view_.ShowMessage(FillIn(messages().watchFailed, {watching.message()}), strings_->productTitle);
+  ReportScanFailure();
+}
+
+void MainController::ReportScanFailure() {
+  const int error = link_.connected() ? 0 : link_.scanStatus().errorCode();
+  const bool denied = error == EACCES || error == EPERM;
+  const bool withReason = denied || error == EBUSY;
+  const bool said = scanFailureReported_;
+  scanFailureReported_ = withReason;
+  if (!withReason || said) return;
+  const MessageStrings& text = messages();
+  if (denied) {
+    const std::string reason = FillIn(text.accessDenied, {link_.devicePath()});
+    view_.ShowCommandMessage(
+        {reason, kAccessRuleCommand, text.accessGroupHint, strings_->warningTitle, text.copyCommand});
+  } else {
+    view_.ShowMessage(FillIn(text.deviceBusy, {link_.devicePath()}), strings_->warningTitle);
+  }
 }
 
 void MainController::Repaint() {
@@ -158,7 +175,9 @@ void MainController::OnDeviceEvent(const DeviceEvent& event) {
 
 void MainController::OnDeviceNotice(const DeviceNotice& notice) {
   const bool wasConnected = link_.connected();
-  switch (link_.OnDeviceChange(notice)) {
+  const DeviceChange change = link_.OnDeviceChange(notice);
+  if (change != DeviceChange::Ignored) ReportScanFailure();
+  switch (change) {
     case DeviceChange::MouseFound:
       // Each of the mouse's interfaces announces itself; the first one that completes it counts. A later
       // one has made the link open the mouse afresh, so the reader follows the new handle.
@@ -174,7 +193,8 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
       StartReader();
       break;
     case DeviceChange::MouseLost:
-      OnDeviceEvent({EVENT_MOUSE_LOST, 0});
+      // Each interface's removal is announced; only the notice that takes the mouse away warns.
+      if (wasConnected) OnDeviceEvent({EVENT_MOUSE_LOST, 0});
       if (notice.type == DeviceNotice::kArrival) view_.HideWindow();
       break;
     case DeviceChange::StillConnected:
@@ -205,38 +225,32 @@ void MainController::OnTimer(MainTimer timer) {
 void MainController::UploadAndKeep() {
   // A record with values outside their ranges reaches neither the mouse nor the files.
   if (const std::vector<FieldProblem> problems = ValidateConfig(config_); !problems.empty()) {
-    view_.ShowMessage("Nothing was sent or saved: values outside their ranges: " + DescribeProblems(problems) + ".",
-                      strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().valuesOutOfRange, {DescribeProblems(problems)}), strings_->warningTitle);
     return;
   }
   // The profile files are rewritten under the lock korvanectl takes, so that no edit of either is lost.
   FolderLock lock;
   if (const Status locked = FolderLock::Acquire(files_.folder().dir(), lock); !locked) {
-    view_.ShowMessage("Nothing was sent or saved: " + locked.message(), strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().nothingSent, {locked.message()}), strings_->warningTitle);
     return;
   }
   int index = currentProfile_;
   if (const Status listed = files_.CurrentProfileIndex(index); !listed) {
-    view_.ShowMessage("Nothing was sent or saved: " + listed.message() + ". Choose a profile under Config.",
-                      strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().noCurrentProfile, {listed.message()}), strings_->warningTitle);
     return;
   }
   // What another program stored since the window read the files is replaced only when the user says so.
   const std::optional<StoredProfile> now = ReadCurrentPair();
   if (now && onDisk_ && !SameAsOnDisk(*now) &&
-      !view_.Confirm("This profile's settings were changed by another program since the window read them. "
-                     "Replace them with the settings in the window?",
-                     strings_->warningTitle)) {
+      !view_.Confirm(messages().changedElsewhere, strings_->warningTitle)) {
     return;
   }
   const UploadOutcome outcome =
       UploadConfiguration(link_.protocol(), config_, files_, CurrentPair(), languageCode_, labels_.buttonLabel);
   if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
     const bool stored = failed->name != "save-configuration";
-    view_.ShowMessage(stored ? "Sending the settings to the mouse failed at the step \"" + failed->name +
-                                   "\": " + failed->status.message() + ". Press Save to try again."
-                             : "The mouse has the new settings, but they were not stored: " +
-                                   failed->status.message() + ". Press Save to try again.",
+    view_.ShowMessage(stored ? FillIn(messages().sendFailed, {failed->name, failed->status.message()})
+                             : FillIn(messages().notStored, {failed->status.message()}),
                       strings_->warningTitle);
     return;
   }
@@ -255,10 +269,7 @@ void MainController::Save() {
     view_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
     UploadAndKeep();
   } else {
-    view_.ShowMessage(std::string(strings_->mouseNotDetected) +
-                          "\n\nNothing was sent or stored: the settings go to the mouse and into the profile "
-                          "together. They stay in the window until the mouse is back; to keep them now, export "
-                          "the profile under Config (right-click it, Save).",
+    view_.ShowMessage(std::string(strings_->mouseNotDetected) + "\n\n" + std::string(messages().saveWithoutMouse),
                       strings_->warningTitle);
   }
   view_.StartTimer(MainTimer::kSaveGuard, kSaveGuardMs);
@@ -268,8 +279,7 @@ void MainController::Reset() {
   view_.SetWaitCursor(true);
   view_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
   if (const Status loaded = files_.LoadDefaults(languageCode_, config_, labels_); !loaded) {
-    view_.ShowMessage("The factory settings cannot be read, so nothing was changed: " + loaded.message(),
-                      strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().factoryUnreadable, {loaded.message()}), strings_->warningTitle);
     return;
   }
   if (link_.connected()) UploadAndKeep();
@@ -325,9 +335,7 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
 
 void MainController::ImportIntoProfile(int pair) {
   if (pair == ProfileManagerModel::kFactoryPair) {
-    view_.ShowMessage("A new profile gets its files when the profile manager closes; load a file into it "
-                      "after that.",
-                      strings_->warningTitle);
+    view_.ShowMessage(messages().importIntoNewProfile, strings_->warningTitle);
     return;
   }
   const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false);
@@ -336,7 +344,7 @@ void MainController::ImportIntoProfile(int pair) {
   Status status = files_.Import(*chosen, languageCode_, imported);
   if (status) {
     if (const std::vector<FieldProblem> problems = ValidateConfig(imported.config); !problems.empty()) {
-      status = Status::Failure(chosen->string() + " has values outside their ranges: " + DescribeProblems(problems));
+      status = Status::Failure(FillIn(messages().fileOutOfRange, {chosen->string(), DescribeProblems(problems)}));
     }
   }
   if (status && pair == currentProfile_) {
@@ -352,7 +360,7 @@ void MainController::ImportIntoProfile(int pair) {
     status = FolderLock::Acquire(files_.folder().dir(), lock);
     if (status) status = files_.Save(files_.ProfileFiles(pair), languageCode_, imported.config, imported.labels.buttonLabel);
   }
-  if (!status) view_.ShowMessage("Nothing was loaded: " + status.message() + ".", strings_->warningTitle);
+  if (!status) view_.ShowMessage(FillIn(messages().nothingLoaded, {status.message()}), strings_->warningTitle);
 }
 
 void MainController::ExportProfile(int pair) {
@@ -364,13 +372,13 @@ void MainController::ExportProfile(int pair) {
     status = files_.Load(source, languageCode_, profile);
   }
   if (!status) {
-    view_.ShowMessage("Nothing was exported: " + status.message() + ".", strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().nothingExported, {status.message()}), strings_->warningTitle);
     return;
   }
   const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true);
   if (!chosen) return;
   const Status exported = files_.Export(*chosen, languageCode_, profile.config, profile.labels.buttonLabel);
-  if (!exported) view_.ShowMessage("Nothing was exported: " + exported.message() + ".", strings_->warningTitle);
+  if (!exported) view_.ShowMessage(FillIn(messages().nothingExported, {exported.message()}), strings_->warningTitle);
 }
 
 Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
@@ -383,15 +391,13 @@ Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
   // "No" keeps the window's profile, with its edits, the current one; when that profile was deleted, its
   // edits stay in the window for the chosen one.
   const bool keepWindow = HasUnsavedEdits() && current != windowPosition &&
-                          !view_.Confirm("The settings in the window have not been saved. Discard them and show "
-                                         "the chosen profile?",
-                                         strings_->warningTitle);
+                          !view_.Confirm(messages().discardForOtherProfile, strings_->warningTitle);
   if (keepWindow && windowPosition >= 0) current = windowPosition;
   FolderLock lock;
   Status written = FolderLock::Acquire(files_.folder().dir(), lock);
   if (written) written = WriteProfileManager(files_.folder(), model, current);
   if (!written) {
-    view_.ShowMessage("The profile list was not saved: " + written.message(), strings_->warningTitle);
+    view_.ShowMessage(FillIn(messages().listNotSaved, {written.message()}), strings_->warningTitle);
     return written;
   }
   currentProfile_ = current;
@@ -525,15 +531,13 @@ void MainController::RunUpdater() {
   std::error_code error;
   const Status started = std::filesystem::is_regular_file(updater, error)
                              ? view_.StartProgram(updater)
-                             : Status::Failure("The firmware updater is not installed: " + updater.string() +
-                                               " was not found.");
+                             : Status::Failure(FillIn(messages().updaterMissing, {updater.string()}));
   if (!started) view_.ShowMessage(started.message(), strings_->productTitle);
 }
 
 void MainController::Exit() {
   if (HasUnsavedEdits() &&
-      !view_.Confirm("The settings in the window have not been saved. Quit and discard them?",
-                     strings_->warningTitle)) {
+      !view_.Confirm(messages().discardOnExit, strings_->warningTitle)) {
     return;
   }
   // The view stops taking work from the reader first, so that stopping the reader cannot wait on it.

@@ -24,6 +24,13 @@ inline constexpr int kConnectionBalloonTimeoutMs = 100;
 inline constexpr int kSaveGuardMs = 2000;
 inline constexpr int kWaitCursorMs = 6000;
 
+// Installs the udev rule of packaging/udev/70-korvane.rules (the same line) wherever the program came from,
+// and makes it count for the mouse already plugged in.
+inline constexpr std::string_view kAccessRuleCommand =
+    "echo 'SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"04d9\", ATTRS{idProduct}==\"a0f4\", TAG+=\"uaccess\", "
+    "GROUP=\"plugdev\", MODE=\"0660\"' | sudo tee /etc/udev/rules.d/70-korvane.rules && "
+    "sudo udevadm control --reload-rules && sudo udevadm trigger --subsystem-match=hidraw";
+
 // The main window's behaviour without the window: start-up, device arrival and removal, device events,
 // restore from the tray, timers and exit. Owns the record, its backup, the labels, the profile files and
 // the device link; talks to the screen through MainView.
@@ -103,6 +110,7 @@ class MainController {
   const std::string& languageCode() const { return languageCode_; }
   const SkinSettings& skin() const { return skin_; }
   const MainStrings& strings() const { return *strings_; }
+  const MessageStrings& messages() const { return MessageStringsFor(language()); }
   Language language() const { return LanguageFromCode(languageCode_); }
   const ConfigFiles& files() const { return files_; }
   DeviceLink& link() { return link_; }
@@ -133,6 +141,9 @@ class MainController {
   // Stores a choice for a button with its label, then closes the list and redraws the button's box.
   void Assign(int button, const ButtonChoice& choice);
   void RunUpdater();
+  // Says once why a scan could not open the mouse that is there (no permission, busy); the next scan
+  // without such a reason makes the next one say it again.
+  void ReportScanFailure();
   // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name.
   void UploadAndKeep();
 
@@ -154,6 +165,7 @@ class MainController {
   bool saveGuard_ = false;
   bool helpOpen_ = false;
   bool profileManagerOpen_ = false;
+  bool scanFailureReported_ = false;
   int openList_ = -1;
   MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;

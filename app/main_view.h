@@ -33,12 +33,19 @@ struct MacroKeyResult {
   std::string macroName;
 };
 
+// A message that asks the user to run a command: the text, the command on a line of its own, then the
+// note, with a button labelled copyLabel that puts the command on the clipboard.
+struct CommandMessage {
+  std::string_view text, command, note, caption, copyLabel;
+};
+
 // What the controller needs from the screen. CTavikDlg implements it with Qt; tests record the calls.
 // Message boxes come through MessageSink::ShowMessage.
 class MainView : public MessageSink {
  public:
   // Balloon on the tray icon; title "Info" or "Warning".
   virtual void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) = 0;
+  virtual void ShowCommandMessage(const CommandMessage& message) = 0;
   virtual void HideWindow() = 0;
   // Brings the window to the front and shows it.
   virtual void ShowWindow() = 0;

@@ -61,6 +61,9 @@ class ConsoleView : public MainView {
   void ShowMessage(std::string_view text, std::string_view caption) override {
     out_ << (caption.empty() ? "Message" : caption) << ": " << text << std::endl;
   }
+  void ShowCommandMessage(const CommandMessage& message) override {
+    out_ << message.caption << ": " << message.text << "\n  " << message.command << "\n" << message.note << std::endl;
+  }
   void ShowBalloon(std::string_view text, std::string_view title, int /*timeoutMs*/) override {
     out_ << title << ": " << text << std::endl;
     ++balloons_;

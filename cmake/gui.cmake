@@ -32,8 +32,14 @@ if(KORVANE_BUILD_TESTS)
 endif()
 
 # The desktop tests: the real program under Xvfb, pressed with real pointer and key events. Their
-# screenshots and logs stay in desktop-artefacts/.
+# screenshots and logs stay in desktop-artefacts/; the tools they run besides the program in tests/.
 if(KORVANE_BUILD_TESTS)
+  add_executable(korvane_notification_service tests/desktop/notification_service.cpp)
+  target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
+  set_target_properties(korvane_notification_service PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(TARGET korvane_gui_tests)
+    add_dependencies(korvane_gui_tests korvane_notification_service)
+  endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
@@ -46,6 +52,7 @@ if(KORVANE_BUILD_TESTS)
     add_test(NAME ${name}
       COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/${script}.sh ${KORVANE_PROGRAM_DIR}
               ${CMAKE_BINARY_DIR}/desktop-artefacts/${artefacts})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 120 LABELS desktop)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120 LABELS desktop
+      ENVIRONMENT KORVANE_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests)
   endwhile()
 endif()

@@ -44,8 +44,9 @@ std::optional<PairBytes> ReadPair(const ProgramFolder& folder, int pair) {
 
 }  // namespace
 
-ProfileManagerModel::ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix)
-    : selected_(list.selected), copyWord_(copyWord), prefix_(prefix) {
+ProfileManagerModel::ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix,
+                                         Language language)
+    : selected_(list.selected), copyWord_(copyWord), prefix_(prefix), language_(language) {
   for (std::size_t i = 0; i < list.names.size(); ++i) entries_.push_back({list.names[i], static_cast<int>(i)});
 }
 
@@ -96,12 +97,13 @@ bool ProfileManagerModel::Edit() {
 }
 
 std::string ProfileManagerModel::Rename(int position, std::string_view name) {
-  if (position < 0 || position >= static_cast<int>(entries_.size())) return "There is no such profile.";
-  if (name.find_first_not_of(' ') == std::string_view::npos) return "A profile needs a name.";
+  const MessageStrings& text = MessageStringsFor(language_);
+  if (position < 0 || position >= static_cast<int>(entries_.size())) return std::string(text.noSuchProfile);
+  if (name.find_first_not_of(' ') == std::string_view::npos) return std::string(text.profileNameBlank);
   for (const char c : name) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "A profile name cannot hold line breaks or tabs.";
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::string(text.profileNameBreaks);
   }
-  if (name.size() > kMaxNameBytes) return "A profile name can be at most 64 characters long.";
+  if (name.size() > kMaxNameBytes) return std::string(text.profileNameTooLong);
   entries_[static_cast<std::size_t>(position)].name = std::string(name);
   return {};
 }

@@ -9,6 +9,7 @@
 #include "common/status.h"
 #include "config/label_file.h"
 #include "config/program_folder.h"
+#include "text/strings.h"
 
 namespace korvane {
 
@@ -25,8 +26,9 @@ class ProfileManagerModel {
   };
   enum class Outcome { kDone, kLimit, kNoSelection, kLastProfile };
 
-  // copyWord: the language's "Copy"; prefix: "PROFILE".
-  ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix);
+  // copyWord: the language's "Copy"; prefix: "PROFILE"; Rename refuses in language.
+  ProfileManagerModel(const ProfileList& list, std::string_view copyWord, std::string_view prefix,
+                      Language language = Language::English);
 
   const std::vector<Entry>& entries() const { return entries_; }
   int selected() const { return selected_; }
@@ -55,6 +57,7 @@ class ProfileManagerModel {
   int armed_ = -1;
   std::string copyWord_;
   std::string prefix_;
+  Language language_;
 };
 
 // Writes files as one; the seam through which tests fail a chosen step.

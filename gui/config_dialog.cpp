@@ -28,7 +28,8 @@ CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
       controller_(controller),
       strings_(ProfileManagerStringsFor(controller.language())),
       confirm_(std::move(confirm)),
-      model_(ReadProfileList(controller.files().profileListPath()), strings_.copyItem, strings_.newProfilePrefix) {
+      model_(ReadProfileList(controller.files().profileListPath()), strings_.copyItem, strings_.newProfilePrefix,
+             controller.language()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ToQString(strings_.title));
   setWindowOpacity(kOpacity);
@@ -76,7 +77,7 @@ void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
   if (outcome == ProfileManagerModel::Outcome::kLimit) {
     Warn(strings_.profileLimit);
   } else if (outcome == ProfileManagerModel::Outcome::kLastProfile) {
-    Warn("The last profile cannot be deleted: the settings need one to live in.");
+    Warn(controller_.messages().lastProfile);
   }
 }
 
@@ -89,7 +90,7 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
     if (row < 0) return;
     const std::string& name = model_.entries()[static_cast<std::size_t>(row)].name;
     // The last profile is refused without a question; any other goes only when the user says so.
-    if (model_.entries().size() > 1 && !confirm_("Delete the profile \"" + name + "\" and its settings?")) return;
+    if (model_.entries().size() > 1 && !confirm_(FillIn(controller_.messages().deleteProfile, {name}))) return;
     Refuse(model_.Delete());
     Refill();
   });

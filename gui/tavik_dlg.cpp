@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -64,9 +66,7 @@ void CTavikDlg::SetUpWindow() {
   setWindowTitle(ToQString(controller.strings().productTitle));
   canvas_ = MakeCanvas(controller.skin(), kMainBackground);
   if (canvas_.isNull()) {
-    ShowMessage("The skin image " + controller.skin().ImagePath(kMainBackground).string() +
-                    " is missing or unreadable, so the window cannot be drawn. Check \"Path\" in section "
-                    "\"Skins\" of the label file.",
+    ShowMessage(FillIn(controller.messages().skinMissing, {controller.skin().ImagePath(kMainBackground).string()}),
                 controller.strings().productTitle);
     return;
   }
@@ -249,7 +249,7 @@ void CTavikDlg::keyPressEvent(QKeyEvent* event) {
 
 void CTavikDlg::AddEmulatorItems(QMenu& menu) {
   if (emulated_ == nullptr) return;
-  for (const EmulatorMenuItem& item : EmulatorMenuItems(*emulated_)) {
+  for (const EmulatorMenuItem& item : EmulatorMenuItems(*emulated_, controller_->language())) {
     menu.addAction(ToQString(item.text), this, [this, action = item.action] { RunEmulatorAction(*emulated_, action); });
   }
   menu.addSeparator();
@@ -278,9 +278,27 @@ void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
   QMessageBox::information(isVisible() ? this : nullptr, ToQString(caption), ToQString(text));
 }
 
+void CTavikDlg::ShowCommandMessage(const CommandMessage& message) {
+  const std::string text = std::string(message.text) + "\n\n" + std::string(message.command) + "\n\n" +
+                           std::string(message.note);
+  if (noDialogs_) {
+    ShowMessage(text, message.caption);
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, ToQString(message.caption), ToQString(text), QMessageBox::Ok,
+                  isVisible() ? this : nullptr);
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+  const QPushButton* copy = box.addButton(ToQString(message.copyLabel), QMessageBox::ActionRole);
+  box.exec();
+  if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(ToQString(message.command));
+}
+
 void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) {
   const int shown = std::max(timeoutMs, kShortestReadableBalloonMs);
-  if (tray_ != nullptr) {
+  // The tray icon shows one balloon at a time where it draws them itself; where the tray is a D-Bus one,
+  // Qt sends each balloon as a new notification, and they would pile up. The notification service, when
+  // there is one, takes them directly, each replacing the one before.
+  if (tray_ != nullptr && !HaveNotificationService()) {
     tray_->showMessage(ToQString(title), ToQString(text), QSystemTrayIcon::Information, shown);
   } else {
     SendDesktopNotification(ToQString(title), ToQString(text), shown);
@@ -455,10 +473,11 @@ void CTavikDlg::ShowProfileManager() {
 
 std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
   const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString filter = QStringLiteral("Korvane profiles (*.bin)");
+  const MessageStrings& text = controller_->messages();
+  const QString filter = ToQString(text.profileFilter);
   QWidget* owner = profileManager_ ? static_cast<QWidget*>(profileManager_) : this;
-  const QString chosen = save ? QFileDialog::getSaveFileName(owner, QString(), start, filter)
-                              : QFileDialog::getOpenFileName(owner, QString(), start, filter);
+  const QString chosen = save ? QFileDialog::getSaveFileName(owner, ToQString(text.exportTitle), start, filter)
+                              : QFileDialog::getOpenFileName(owner, ToQString(text.importTitle), start, filter);
   if (chosen.isEmpty()) return std::nullopt;
   return std::filesystem::path(chosen.toStdString());
 }
@@ -471,7 +490,7 @@ bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
 Status CTavikDlg::StartProgram(const std::filesystem::path& program) {
   const QString path = QString::fromStdString(program.string());
   if (QProcess::startDetached(path, {})) return Status::Ok();
-  return Status::Failure("Cannot start " + program.string() + ".");
+  return Status::Failure(FillIn(controller_->messages().cannotStart, {program.string()}));
 }
 
 void CTavikDlg::SetWaitCursor(bool wait) {

@@ -57,6 +57,7 @@ class CTavikDlg : public QWidget, public MainView {
   // MainView
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) override;
+  void ShowCommandMessage(const CommandMessage& message) override;
   void HideWindow() override;
   void ShowWindow() override;
   void SetUpWindow() override;

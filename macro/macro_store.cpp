@@ -21,13 +21,13 @@ std::string LoopCountOf(std::string_view text) {
 std::string Flag(bool value) { return value ? "1" : "0"; }
 
 // A record.ini that exists but cannot be read must not be replaced by what little we know.
-Status LoadDocument(const IniFile& file, IniDocument& document) {
+Status LoadDocument(const IniFile& file, const MessageStrings& text, IniDocument& document) {
   if (!file.Exists()) {
     document = IniDocument();
     return Status::Ok();
   }
   const std::optional<std::string> bytes = ReadWholeFile(file.path());
-  if (!bytes) return Status::Failure("Cannot read the macro file " + file.path().string() + ".");
+  if (!bytes) return Status::Failure(FillIn(text.macroFileUnreadable, {file.path().string()}));
   document = IniDocument::Parse(*bytes);
   return Status::Ok();
 }
@@ -42,8 +42,8 @@ std::string_view MacroBaseName(std::string_view languageCode) {
   return MacroManagerStringsFor(LanguageFromCode(languageCode)).macroNameBase;
 }
 
-MacroStore::MacroStore(std::filesystem::path recordPath, MacroOptions& options)
-    : file_(std::move(recordPath)), options_(options) {}
+MacroStore::MacroStore(std::filesystem::path recordPath, MacroOptions& options, Language language)
+    : file_(std::move(recordPath)), options_(options), text_(MessageStringsFor(language)) {}
 
 MacroSection MacroStore::CurrentSection() const {
   return {Flag(options_.recordDelays), Flag(options_.loopEnabled), loopCountText, eventList};
@@ -68,7 +68,7 @@ void MacroStore::LoadMacroList() {
   eventList.clear();
   selectedMacro = -1;
   IniDocument document;
-  if (!file_.Exists() || !LoadDocument(file_, document)) return;
+  if (!file_.Exists() || !LoadDocument(file_, text_, document)) return;
   macroList = MacroNames(document);
   if (macroList.empty()) return;
   LoadSection(document, 0, true);
@@ -82,7 +82,7 @@ void MacroStore::SelectMacro(int row) {
   }
   selectedMacro = row;
   IniDocument document;
-  if (!LoadDocument(file_, document)) return;
+  if (!LoadDocument(file_, text_, document)) return;
   LoadSection(document, row, false);
 }
 
@@ -90,7 +90,7 @@ Status MacroStore::SaveCurrentMacro() {
   if (!file_.Exists() || selectedMacro < 0 || selectedMacro >= int(macroList.size())) return Status::Ok();
   if (eventList.empty() && selectedMacro < int(kMacroCount)) macroPageImage[selectedMacro].fill(0);
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   WriteMacroSection(document, macroList[selectedMacro], CurrentSection());
   return file_.Save(document);
 }
@@ -104,34 +104,33 @@ Status MacroStore::SetLoopCount(std::string_view text) {
     macroPageImage[selectedMacro][1] = Byte(count & 0xFF);
   }
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   document.Set(macroList[selectedMacro], kMacroLoopTimesKey, loopCountText);
   return file_.Save(document);
 }
 
 Status MacroStore::CheckMacroName(int row, std::string_view name) const {
   if (std::ranges::all_of(name, [](char c) { return c == ' ' || c == '\t'; })) {
-    return Status::Failure("A macro name cannot be blank.");
+    return Status::Failure(std::string(text_.macroNameBlank));
   }
   if (name.front() == ' ' || name.front() == '\t' || name.back() == ' ' || name.back() == '\t') {
-    return Status::Failure("A macro name cannot begin or end with a space.");
+    return Status::Failure(std::string(text_.macroNameSpaces));
   }
   if (std::ranges::any_of(name, [](char c) { return c == ']' || static_cast<unsigned char>(c) < 0x20; })) {
-    return Status::Failure("A macro name cannot contain \"]\" or control characters.");
+    return Status::Failure(std::string(text_.macroNameCharacters));
   }
   if (NameLength(name) > kMaxNameLength) {
-    return Status::Failure("A macro name can have at most " + std::to_string(kMaxNameLength) +
-                           " characters.");
+    return Status::Failure(FillIn(text_.macroNameTooLong, {std::to_string(kMaxNameLength)}));
   }
   const bool renaming = row >= 0 && row < int(macroList.size());
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   std::vector<std::string> taken = document.SectionNames();
   taken.insert(taken.end(), macroList.begin(), macroList.end());
   for (const std::string& other : taken) {
     if (renaming && EqualsIgnoringCase(other, macroList[row])) continue;
     if (EqualsIgnoringCase(other, name)) {
-      return Status::Failure("There is already a macro named \"" + other + "\".");
+      return Status::Failure(FillIn(text_.macroNameTaken, {other}));
     }
   }
   std::size_t listLength = NameLength(name) + 1;
@@ -139,8 +138,7 @@ Status MacroStore::CheckMacroName(int row, std::string_view name) const {
     if (!(renaming && other == row)) listLength += NameLength(macroList[other]) + 1;
   }
   if (listLength > kMacroNameListLength) {
-    return Status::Failure("The macro names are too long together (" + std::to_string(kMacroNameListLength) +
-                           " characters for all names): choose a shorter name.");
+    return Status::Failure(FillIn(text_.macroNamesTooLong, {std::to_string(kMacroNameListLength)}));
   }
   return Status::Ok();
 }
@@ -152,7 +150,7 @@ Status MacroStore::NewMacro(std::string_view languageCode) {
   long long number = underscore != std::string::npos ? LeadingNumber(last.substr(underscore + 1)) + 1
                                                      : static_cast<long long>(macroList.size());
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   std::vector<std::string> taken = document.SectionNames();
   taken.insert(taken.end(), macroList.begin(), macroList.end());
   // After deletions and renames the rule can hit a name in use; the next free number is taken instead.
@@ -178,20 +176,20 @@ Status MacroStore::DeleteMacro() {
   eventList.clear();
   if (!file_.Exists()) return Status::Ok();
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   document.DeleteSection(name);
   return file_.Save(document);
 }
 
 Status MacroStore::RenameMacro(int row, std::string_view newName) {
-  if (row < 0 || row >= int(macroList.size())) return Status::Failure("No macro is selected.");
+  if (row < 0 || row >= int(macroList.size())) return Status::Failure(std::string(text_.noMacroSelected));
   if (Status status = CheckMacroName(row, newName); !status) return status;
   if (row != selectedMacro) SelectMacro(row);
   const std::string oldName = macroList[row];
   macroList[row] = std::string(newName);
   if (!file_.Exists()) return Status::Ok();
   IniDocument document;
-  if (Status status = LoadDocument(file_, document); !status) return status;
+  if (Status status = LoadDocument(file_, text_, document); !status) return status;
   document.DeleteSection(oldName);
   WriteMacroSection(document, newName, CurrentSection());
   return file_.Save(document);
@@ -199,7 +197,7 @@ Status MacroStore::RenameMacro(int row, std::string_view newName) {
 
 MacroEncoding MacroStore::EncodeMacroPages() {
   IniDocument document;
-  if (!file_.Exists() || macroList.empty() || !LoadDocument(file_, document)) {
+  if (!file_.Exists() || macroList.empty() || !LoadDocument(file_, text_, document)) {
     return MacroEncoding{macroPageImage, 0, 0};
   }
   MacroEncoding encoding = korvane::EncodeMacroPages(document);

@@ -8,6 +8,7 @@
 #include "common/status.h"
 #include "config/ini_file.h"
 #include "macro/macro_encoding.h"
+#include "text/strings.h"
 
 namespace korvane {
 
@@ -30,7 +31,8 @@ std::string_view MacroBaseName(std::string_view languageCode);
 // always as a whole new file.
 class MacroStore {
  public:
-  MacroStore(std::filesystem::path recordPath, MacroOptions& options);
+  // The refusals and file faults are said in language.
+  MacroStore(std::filesystem::path recordPath, MacroOptions& options, Language language = Language::English);
 
   const std::filesystem::path& path() const { return file_.path(); }
   MacroOptions& options() { return options_; }
@@ -74,6 +76,7 @@ class MacroStore {
 
   IniFile file_;
   MacroOptions& options_;
+  const MessageStrings& text_;
 };
 
 }  // namespace korvane

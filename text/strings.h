@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace korvane {
@@ -129,6 +131,31 @@ struct HelpStrings {
   std::string_view backgroundLoadFailed;  // every language
 };
 
+// The program's own questions and messages: the main window's, the macro manager's and the profile
+// manager's refusals, the file choosers and the emulated mouse's menu. "%1" and "%2" stand for what
+// FillIn puts in (names, paths, reasons from the file layer); the English texts are the ones korvanectl's
+// messages and the tests know.
+struct MessageStrings {
+  // The main window.
+  std::string_view watchFailed, nothingSent, valuesOutOfRange, noCurrentProfile, changedElsewhere, sendFailed,
+      notStored;
+  std::string_view saveWithoutMouse;  // follows MainStrings::mouseNotDetected after a blank line
+  std::string_view factoryUnreadable, importIntoNewProfile, fileOutOfRange, nothingLoaded, nothingExported,
+      discardForOtherProfile, listNotSaved, updaterMissing, cannotStart, discardOnExit, skinMissing;
+  // The mouse is there but cannot be opened. accessDenied ends where the command to install the rule follows.
+  std::string_view accessDenied, accessGroupHint, deviceBusy, copyCommand;
+  // The macro manager.
+  std::string_view macroNameBlank, macroNameSpaces, macroNameCharacters, macroNameTooLong, macroNameTaken,
+      macroNamesTooLong, noMacroSelected, macroFileUnreadable, macroTooLong, macrosLeftOut;
+  // The profile manager.
+  std::string_view noSuchProfile, profileNameBlank, profileNameBreaks, profileNameTooLong, deleteProfile,
+      lastProfile;
+  // The profile file choosers: titles and the file type.
+  std::string_view importTitle, exportTitle, profileFilter;
+  // The emulated mouse's menu (--emulate).
+  std::string_view pressCpi, switchToMacro3, unplugMouse, plugMouse;
+};
+
 // Caption of the background-image failure messages, every language.
 inline constexpr std::string_view kErrorCaption = "error";
 
@@ -159,6 +186,10 @@ const ProfileManagerStrings& ProfileManagerStringsFor(Language language);
 const SingleKeyStrings& SingleKeyStringsFor(Language language);
 const ComboKeyStrings& ComboKeyStringsFor(Language language);
 const HelpStrings& HelpStringsFor(Language language);
+
+const MessageStrings& MessageStringsFor(Language language);
+// The pattern with "%1" … "%9" replaced by the values in order; a "%" followed by anything else stays.
+std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
 const FontTable& FontsFor(Language language);
 // Faces to try, in order, after FontSpec::face: ones a Linux desktop has (the named faces usually are

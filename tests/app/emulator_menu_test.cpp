@@ -5,9 +5,9 @@
 namespace korvane {
 namespace {
 
-std::vector<std::string_view> Texts(const EmulatedMouse& mouse) {
+std::vector<std::string_view> Texts(const EmulatedMouse& mouse, Language language = Language::English) {
   std::vector<std::string_view> texts;
-  for (const EmulatorMenuItem& item : EmulatorMenuItems(mouse)) texts.push_back(item.text);
+  for (const EmulatorMenuItem& item : EmulatorMenuItems(mouse, language)) texts.push_back(item.text);
   return texts;
 }
 
@@ -15,10 +15,12 @@ TEST(EmulatorMenuTest, TheLastItemSaysWhatPluggingWillDo) {
   EmulatedMouse mouse;
   EXPECT_EQ(Texts(mouse), (std::vector<std::string_view>{"Press the CPI button", "Switch to macro 3",
                                                           "Unplug the mouse"}));
-  RunEmulatorAction(mouse, EmulatorMenuItems(mouse).back().action);
+  EXPECT_EQ(Texts(mouse, Language::TraditionalChinese).back(), "拔出滑鼠");
+  RunEmulatorAction(mouse, EmulatorMenuItems(mouse, Language::English).back().action);
   EXPECT_FALSE(mouse.pluggedIn());
   EXPECT_EQ(Texts(mouse).back(), "Plug the mouse in");
-  RunEmulatorAction(mouse, EmulatorMenuItems(mouse).back().action);
+  EXPECT_EQ(Texts(mouse, Language::SimplifiedChinese).back(), "插入鼠标");
+  RunEmulatorAction(mouse, EmulatorMenuItems(mouse, Language::English).back().action);
   EXPECT_TRUE(mouse.pluggedIn());
 }
 

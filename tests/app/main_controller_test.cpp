@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "app/help_panel.h"
+#include "common/file_io.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
+#include "device/fake_hid.h"
 #include "keys/key_page.h"
 #include "device/emulated_mouse.h"
 #include "device/protocol.h"
@@ -34,6 +36,10 @@ struct Balloon {
 class RecordingView : public MainView {
  public:
   void ShowMessage(std::string_view text, std::string_view) override { calls.push_back("message " + std::string(text)); }
+  void ShowCommandMessage(const CommandMessage& message) override {
+    calls.push_back("command-message " + std::string(message.text) + "\n" + std::string(message.command) + "\n" +
+                    std::string(message.copyLabel));
+  }
   void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) override {
     balloons.push_back({std::string(text), std::string(title), timeoutMs});
   }
@@ -251,6 +257,16 @@ TEST_F(MainControllerTest, UnplugAndPlugFollowTheMouse) {
   ASSERT_GE(sent.size(), 2u);
   EXPECT_EQ(sent[sent.size() - 1][1], CMD_ATTACH);
   EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), "hide"), 0);
+}
+
+TEST_F(MainControllerTest, OneUnplugWarnsOnceAndOnePlugSaysSoOnce) {
+  Make().Start();
+  mouse.Unplug();
+  view.RunPending();
+  mouse.Plug();
+  view.RunPending();
+  EXPECT_EQ(view.balloons, (std::vector<Balloon>{{"The system did not detect the gaming mouse!", "Warning", 100},
+                                                 {"The system detect the gaming mouse.", "Info", 100}}));
 }
 
 TEST_F(MainControllerTest, RestoreWithoutTheMouseWarnsEveryTime) {
@@ -788,6 +804,94 @@ TEST_F(MainControllerTest, SaveAndResetRefuseValuesOutsideTheirRangesAndSendNoth
                             "(allowed: 1, 2, 4, 8), dpiStage[0] = 233 (allowed: 2-100)."));
   EXPECT_EQ(UploadsSent(sent), 0);
   EXPECT_EQ(folder.ReadText("config0.bin"), before);
+}
+
+void SetLanguage(const testing::FactoryFolder& folder, const char* code) {
+  for (const char* name : {"str.ini", "str0.ini", "str1.ini", "str2.ini", "str3.ini", "str4.ini", "str5.ini"}) {
+    ASSERT_TRUE(IniFile(folder.File(name)).Write("Skins", "Lan", code));
+  }
+}
+
+TEST_F(MainControllerTest, QuestionsAndMessagesComeInTheWindowsLanguage) {
+  SetLanguage(folder, "CHS");
+  mouse.Unplug();
+  Make().Start();
+  controller->config().dpiStage[1] ^= 0x11;
+  controller->Save();
+  EXPECT_TRUE(HasCall(view, "message 系统没有检测到游戏鼠标！\n\n没有发送或保存任何内容：设置会同时发送到鼠标并存入配置。"));
+  view.confirmAnswer = false;
+  controller->Exit();
+  EXPECT_TRUE(HasCall(view, "confirm 窗口中的设置尚未保存。要退出并放弃这些设置吗？"));
+  EXPECT_FALSE(HasCall(view, "quit"));
+}
+
+TEST_F(MainControllerTest, ProfileRequestsAnswerInTheWindowsLanguage) {
+  SetLanguage(folder, "CHT");
+  Make().Start();
+  controller->ImportIntoProfile(ProfileManagerModel::kFactoryPair);
+  EXPECT_TRUE(HasCall(view, "message 新配置在關閉配置管理員時才會得到自己的檔案"));
+  view.chosenFile = folder.File("missing") / "mine.bin";
+  controller->ImportIntoProfile(0);
+  EXPECT_TRUE(HasCall(view, "message 沒有載入任何內容："));
+}
+
+// The mouse is plugged in, but its command interface cannot be opened.
+class ScanFailureTest : public ::testing::Test {
+ protected:
+  ScanFailureTest() {
+    backend.interfaces = {testing::MakeInterface(kNode, MOUSE_VENDOR_ID, MOUSE_PRODUCT_ID, testing::kCommandCaps)};
+    backend.failingPath = kNode;
+  }
+  ~ScanFailureTest() override { view.Close(); }
+
+  void Notice(unsigned type) { controller->OnDeviceNotice({type, DeviceNotice::kDeviceInterfaceHeader, kName}); }
+  long Said(std::string_view prefix) const {
+    return std::ranges::count_if(view.calls, [&](const std::string& call) { return call.starts_with(prefix); });
+  }
+
+  static constexpr const char* kNode = "/dev/hidraw3";
+  static constexpr const char* kName = "/dev/hidraw3#HID#VID_04D9&PID_A0F4";
+  testing::FactoryFolder folder;
+  testing::FakeBackend backend;
+  RecordingView view;
+  std::unique_ptr<MainController> controller =
+      std::make_unique<MainController>(ProgramFolder(folder.path()), backend, view, [](std::chrono::milliseconds) {});
+};
+
+TEST_F(ScanFailureTest, APermissionFailureNamesTheRuleAndItsCommandOncePerArrival) {
+  controller->Start();
+  const std::string said = "command-message The gaming mouse is plugged in, but you may not open it (/dev/hidraw3): "
+                           "the udev rule that gives you access is missing. Install it with this command, then plug "
+                           "the mouse in again:\n" + std::string(kAccessRuleCommand) + "\nCopy command";
+  EXPECT_EQ(Said(said), 1);
+  // The command writes the rule that the packages install.
+  const std::optional<std::string> rules = ReadWholeFile(KORVANE_SOURCE_DIR "/packaging/udev/70-korvane.rules");
+  ASSERT_TRUE(rules);
+  const std::string rule = rules->substr(rules->rfind("\nSUBSYSTEM") + 1);
+  EXPECT_NE(kAccessRuleCommand.find("echo '" + rule.substr(0, rule.find('\n')) + "' | sudo tee "
+                                    "/etc/udev/rules.d/70-korvane.rules"),
+            std::string_view::npos);
+  // Every interface of the mouse announces itself; the reason is said once.
+  for (int i = 0; i < 3; ++i) Notice(DeviceNotice::kArrival);
+  EXPECT_EQ(Said("command-message"), 1);
+
+  backend.interfaces.clear();
+  Notice(DeviceNotice::kRemoveComplete);
+  EXPECT_TRUE(view.balloons.empty());  // it was never connected
+  backend.interfaces = {testing::MakeInterface(kNode, MOUSE_VENDOR_ID, MOUSE_PRODUCT_ID, testing::kCommandCaps)};
+  backend.failingError = EBUSY;
+  Notice(DeviceNotice::kArrival);
+  Notice(DeviceNotice::kArrival);
+  EXPECT_EQ(Said("message The gaming mouse is plugged in, but /dev/hidraw3 is in use by another program."), 1);
+  EXPECT_EQ(Said("command-message"), 1);
+}
+
+TEST_F(ScanFailureTest, TheReasonComesInTheWindowsLanguage) {
+  SetLanguage(folder, "CHT");
+  controller->Start();
+  EXPECT_EQ(Said("command-message 遊戲滑鼠已插入，但您無權開啟它（/dev/hidraw3）"), 1);
+  EXPECT_TRUE(HasCall(view, "command-message 遊戲滑鼠已插入") &&
+              view.calls.back().ends_with(std::string(kAccessRuleCommand) + "\n複製指令"));
 }
 
 }  // namespace

@@ -8,6 +8,14 @@ source "$(dirname "$0")/harness.sh"
 korvanectl set cpi 2 2000 >/dev/null
 factory_cpi2=$(korvanectl show --file "$home/config.bin" | grep -m1 'CPI stage 2')
 
+# A notification service that gives every message a new id, so that the log tells what replaced what.
+service_log="$artefacts/notification-service.log"
+"$KORVANE_TEST_TOOLS/korvane_notification_service" >"$service_log" 2>&1 &
+pids+=($!)
+wait_until 10 eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+  org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' ||
+  { echo "FAIL: the notification service did not start"; cat "$service_log"; exit 1; }
+
 check "the window opens" start_korvane --emulate
 shot 01-started
 
@@ -54,6 +62,22 @@ press 600 590 3
 keys Down Down Down Return
 check "unplugging warns" notified "The system did not detect the gaming mouse!"
 shot 04-unplugged
+# Each of the mouse's interfaces announces its removal; only one message may come of them.
+sleep 1
+check "one unplug sends one message" \
+  test "$(grep -cF 'string "The system did not detect the gaming mouse!"' "$notifications")" -eq 1
+press 600 590 3
+keys Down Down Down Return
+check "plugging in says so" notified "The system detect the gaming mouse."
+# id_of TEXT / replaced_by TEXT: the id the service gave the message, and the id that the message replaced.
+id_of() { sed -n "s/^replaces [0-9]* id \([0-9]*\): $1\$/\1/p" "$service_log"; }
+replaced_by() { sed -n "s/^replaces \([0-9]*\) id [0-9]*: $1\$/\1/p" "$service_log"; }
+replaces_warning() {
+  local warning
+  warning=$(id_of 'The system did not detect the gaming mouse!')
+  [ -n "$warning" ] && [ "$(replaced_by 'The system detect the gaming mouse\.')" = "$warning" ]
+}
+check "the next message replaces the warning" replaces_warning
 
 press 888 619  # Cancel
 check "Cancel hides the window" wait_until 5 minimised

@@ -81,7 +81,7 @@ class FakeBackend : public HidBackend {
   }
   Status Open(const HidInterface& interface, OpenMode mode, std::shared_ptr<HidDevice>& device) override {
     opened.push_back(interface.path + (mode == OpenMode::Commands ? " commands" : " events"));
-    if (interface.path == failingPath) return Status::Failure("cannot open " + interface.path, EACCES);
+    if (interface.path == failingPath) return Status::Failure("cannot open " + interface.path, failingError);
     auto fake = std::make_shared<FakeDevice>();
     devices.push_back(fake);
     device = fake;
@@ -92,6 +92,7 @@ class FakeBackend : public HidBackend {
   std::vector<HidInterface> interfaces;
   Status enumerateStatus;
   std::string failingPath;
+  int failingError = EACCES;
   std::vector<std::string> opened;
   std::vector<std::shared_ptr<FakeDevice>> devices;
 };

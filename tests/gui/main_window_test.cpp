@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -377,6 +378,8 @@ void WhenModal(std::function<void(W&)> act) {
   auto* poll = new QTimer;
   QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
     if (auto* modal = dynamic_cast<W*>(QApplication::activeModalWidget())) {
+      // Stopped at once: a window run from the test's own code may leave no event loop that deletes it.
+      poll->stop();
       poll->deleteLater();
       act(*modal);
     }
@@ -630,6 +633,21 @@ TEST_F(MainWindowTest, CancelLeavesTheButtonAsItWasAndTheLastClickIsRefused) {
   PressOn(&dlg, DropdownOf(0));  // button 1 holds the only "Click"
   EXPECT_EQ(warning, "Left key must be selected!");
   EXPECT_EQ(dlg.assignmentList(), nullptr);
+}
+
+TEST_F(MainWindowTest, TheCopyCommandButtonPutsTheCommandOnTheClipboard) {
+  CTavikDlg& dlg = Start();
+  QGuiApplication::clipboard()->clear();
+  std::string shown;
+  WhenModal<QMessageBox>([&shown](QMessageBox& box) {
+    shown = box.text().toStdString();
+    for (QAbstractButton* button : box.buttons()) {
+      if (button->text() == QStringLiteral("Copy command")) button->click();
+    }
+  });
+  dlg.ShowCommandMessage({"No access:", "echo rule | sudo tee", "Then log in again.", "Warning", "Copy command"});
+  EXPECT_EQ(shown, "No access:\n\necho rule | sudo tee\n\nThen log in again.");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "echo rule | sudo tee");
 }
 
 TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWithoutMacros) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -89,6 +90,24 @@ NamedTexts AllTexts(const HelpStrings& t) {
           KV_TEXT(t, backgroundLoadFailed)};
 }
 
+NamedTexts AllTexts(const MessageStrings& t) {
+  static_assert(sizeof(MessageStrings) == 46 * sizeof(std::string_view));
+  return {KV_TEXT(t, watchFailed), KV_TEXT(t, nothingSent), KV_TEXT(t, valuesOutOfRange), KV_TEXT(t,
+          noCurrentProfile), KV_TEXT(t, changedElsewhere), KV_TEXT(t, sendFailed), KV_TEXT(t, notStored),
+          KV_TEXT(t, saveWithoutMouse), KV_TEXT(t, factoryUnreadable), KV_TEXT(t, importIntoNewProfile),
+          KV_TEXT(t, fileOutOfRange), KV_TEXT(t, nothingLoaded), KV_TEXT(t, nothingExported), KV_TEXT(t,
+          discardForOtherProfile), KV_TEXT(t, listNotSaved), KV_TEXT(t, updaterMissing), KV_TEXT(t,
+          cannotStart), KV_TEXT(t, discardOnExit), KV_TEXT(t, skinMissing), KV_TEXT(t, accessDenied),
+          KV_TEXT(t, accessGroupHint), KV_TEXT(t, deviceBusy), KV_TEXT(t, copyCommand), KV_TEXT(t,
+          macroNameBlank), KV_TEXT(t, macroNameSpaces), KV_TEXT(t, macroNameCharacters), KV_TEXT(t,
+          macroNameTooLong), KV_TEXT(t, macroNameTaken), KV_TEXT(t, macroNamesTooLong), KV_TEXT(t,
+          noMacroSelected), KV_TEXT(t, macroFileUnreadable), KV_TEXT(t, macroTooLong), KV_TEXT(t,
+          macrosLeftOut), KV_TEXT(t, noSuchProfile), KV_TEXT(t, profileNameBlank), KV_TEXT(t,
+          profileNameBreaks), KV_TEXT(t, profileNameTooLong), KV_TEXT(t, deleteProfile), KV_TEXT(t,
+          lastProfile), KV_TEXT(t, importTitle), KV_TEXT(t, exportTitle), KV_TEXT(t, profileFilter),
+          KV_TEXT(t, pressCpi), KV_TEXT(t, switchToMacro3), KV_TEXT(t, unplugMouse), KV_TEXT(t, plugMouse)};
+}
+
 #undef KV_TEXT
 
 template <typename Table>
@@ -129,6 +148,36 @@ TEST(StringsTest, EveryTableIsCompleteInEveryLanguage) {
   ExpectCompleteInEveryLanguage(&SingleKeyStringsFor);
   ExpectCompleteInEveryLanguage(&ComboKeyStringsFor);
   ExpectCompleteInEveryLanguage(&HelpStringsFor);
+  ExpectCompleteInEveryLanguage(&MessageStringsFor);
+}
+
+// The "%n" a text leaves for FillIn, in order of their numbers.
+std::string Placeholders(std::string_view text) {
+  std::string found;
+  for (std::size_t at = text.find('%'); at != std::string_view::npos && at + 1 < text.size();
+       at = text.find('%', at + 1)) {
+    if (text[at + 1] >= '1' && text[at + 1] <= '9') found += text[at + 1];
+  }
+  std::ranges::sort(found);
+  return found;
+}
+
+TEST(StringsTest, MessagesAreTranslatedAndKeepTheirPlaceholders) {
+  const NamedTexts english = AllTexts(MessageStringsFor(Language::English));
+  for (Language language : {Language::SimplifiedChinese, Language::TraditionalChinese}) {
+    const NamedTexts texts = AllTexts(MessageStringsFor(language));
+    for (std::size_t i = 0; i < english.size(); ++i) {
+      EXPECT_NE(texts[i].second, english[i].second) << texts[i].first << " is English in language "
+                                                     << static_cast<int>(language);
+      EXPECT_EQ(Placeholders(texts[i].second), Placeholders(english[i].second)) << texts[i].first;
+    }
+  }
+}
+
+TEST(StringsTest, FillInPutsTheValuesInTheirPlaces) {
+  EXPECT_EQ(FillIn("%2 after %1", {"one", "two"}), "two after one");
+  EXPECT_EQ(FillIn("100% of %1, %3 and %", {"it"}), "100% of it, %3 and %");
+  EXPECT_EQ(FillIn("%1", {"%2", "x"}), "%2");  // a value is not read again
 }
 
 TEST(StringsTest, SharedTextsAreTheSameInEveryLanguage) {
