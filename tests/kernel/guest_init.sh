@@ -136,9 +136,9 @@ replugged() {
   elif say unplug && ! wait_until 10 lines_at_least "did not detect" "$work/replug" 1; then
     echo "  no warning after the unplug"
   # Time for the removals after the first, which must add nothing, before the mouse comes back.
-  elif sleep 2 && say plug && ! wait_until 20 more_logged "plugged in" "$plugs"; then
+  elif sleep 2 && say plug && ! wait_until 40 more_logged "plugged in" "$plugs"; then
     echo "  the device did not come back"
-  elif ! wait_until 20 lines_at_least "detect the gaming mouse\.\$" "$work/replug" 1; then
+  elif ! wait_until 40 lines_at_least "detect the gaming mouse\.\$" "$work/replug" 1; then
     echo "  the mouse was not found after the replug"
   else
     # Time for the arrivals after it, which must add nothing.
