@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <ranges>
 #include <vector>
 
 #include "common/file_io.h"
@@ -118,9 +117,10 @@ bool RepairLabels(const MouseConfig& config, std::span<const std::string> macroN
   const ButtonLabels factoryLabels = DefaultLabels(languageCode);
   const auto hasFactoryFunction = [&](int button) {
     if (config.buttonKind[button] != factory.buttonKind[button]) return false;
-    return std::ranges::all_of(std::views::iota(0u, kButtonArgArrays), [&](std::size_t k) {
-      return config.buttonArg[k][button] == factory.buttonArg[k][button];
-    });
+    for (std::size_t k = 0; k < kButtonArgArrays; ++k) {
+      if (config.buttonArg[k][button] != factory.buttonArg[k][button]) return false;
+    }
+    return true;
   };
   bool changed = false;
   for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
