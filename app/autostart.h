@@ -11,7 +11,6 @@ namespace korvane {
 // "Start with the desktop": an entry in the user's autostart folder that the desktop runs at login, which
 // starts Korvane hidden in the tray.
 inline constexpr std::string_view kAutostartFileName = "org.tellurix.Korvane.desktop";
-inline constexpr std::string_view kAutostartMenuText = "Start with the desktop";
 
 // The entry's text: executable started with --hidden, and with --home home when home is not empty. Both
 // paths are quoted for the Exec line as desktops parse it. Empty when a path holds a control character,

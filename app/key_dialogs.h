@@ -13,6 +13,8 @@ namespace korvane {
 inline constexpr Rect kKeyDialogClose{352, 6, 370, 24};
 inline constexpr Rect kKeyDialogOk{250, 250, 308, 275};
 inline constexpr Rect kKeyDialogCancel{314, 250, 372, 275};
+// Left of OK: the note that the desktop may still act on keys.
+inline constexpr Rect kKeyDialogHeldNote{14, 244, 242, 282};
 
 enum class KeyDialogButton { kOk, kCancel, kClose, kNone };
 KeyDialogButton KeyDialogButtonAt(int x, int y);

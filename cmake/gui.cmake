@@ -1,10 +1,18 @@
-find_package(Qt6 REQUIRED COMPONENTS Widgets DBus)
+find_package(Qt6 REQUIRED COMPONENTS Widgets DBus WaylandClient)
+find_package(PkgConfig REQUIRED)
+pkg_get_variable(KORVANE_WAYLAND_PROTOCOLS wayland-protocols pkgdatadir)
 
 # The windows (gui/) as a library, so that the GUI tests run the same code as the executable.
 file(GLOB KORVANE_GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "_main\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
-target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets Qt6::DBus)
+target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate)
+# Under Wayland the key captures ask the compositor to pass its shortcuts on as keys. The protocol's
+# interface tables are generated as C.
+enable_language(C)
+qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
+  ${KORVANE_WAYLAND_PROTOCOLS}/unstable/keyboard-shortcuts-inhibit/keyboard-shortcuts-inhibit-unstable-v1.xml)
+target_include_directories(korvane_gui PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
 
 add_executable(korvane gui/korvane_main.cpp)
 target_link_libraries(korvane PRIVATE korvane_gui)
@@ -36,16 +44,20 @@ endif()
 if(KORVANE_BUILD_TESTS)
   add_executable(korvane_notification_service tests/desktop/notification_service.cpp)
   target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
-  set_target_properties(korvane_notification_service PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  add_executable(korvane_keyboard_grab tests/desktop/keyboard_grab.cpp)
+  target_link_libraries(korvane_keyboard_grab PRIVATE Qt6::Gui)
+  set_target_properties(korvane_notification_service korvane_keyboard_grab
+    PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
-    add_dependencies(korvane_gui_tests korvane_notification_service)
+    add_dependencies(korvane_gui_tests korvane_notification_service korvane_keyboard_grab)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
-    DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement)
+    DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
+    DesktopKeyCapture key_capture)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})

@@ -21,7 +21,8 @@ const QString kFieldStyle = QStringLiteral("color: white; background: rgb(40, 40
 CComboDialog::CComboDialog(QWidget* owner, const SkinSettings& skin, Language language)
     : CKeyDialogFrame(owner, skin,
                       {"/combo-key.png", ComboKeyStringsFor(language).backgroundLoadFailed,
-                       ComboKeyStringsFor(language).ok, ComboKeyStringsFor(language).cancel},
+                       ComboKeyStringsFor(language).ok, ComboKeyStringsFor(language).cancel,
+                       MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).dialog, language)) {
   setWindowTitle(QStringLiteral("Combo Key"));
   if (!loaded()) return;

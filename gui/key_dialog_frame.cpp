@@ -21,7 +21,11 @@ constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
 }  // namespace
 
 CKeyDialogFrame::CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const Face& face, const QFont& font)
-    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint), skin_(skin), font_(font), face_(face) {
+    : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
+      skin_(skin),
+      font_(font),
+      face_(face),
+      hold_(this, [this] { Redraw(); }) {
   setMouseTracking(true);
   background_ = MakeCanvas(skin, face.background);
   if (background_.isNull()) {
@@ -34,10 +38,7 @@ CKeyDialogFrame::CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const
   qApp->installEventFilter(this);
 }
 
-CKeyDialogFrame::~CKeyDialogFrame() {
-  qApp->removeEventFilter(this);
-  if (grabbing_) releaseKeyboard();
-}
+CKeyDialogFrame::~CKeyDialogFrame() { qApp->removeEventFilter(this); }
 
 void CKeyDialogFrame::Redraw() {
   if (background_.isNull()) return;
@@ -51,6 +52,12 @@ void CKeyDialogFrame::Redraw() {
   button(KeyDialogButton::kOk, kKeyDialogOk, face_.ok);
   button(KeyDialogButton::kCancel, kKeyDialogCancel, face_.cancel);
   DrawFace();
+  if (hold_.blocked()) {
+    QFont small = font_;
+    small.setPixelSize(11);
+    DrawSkinText(canvas_, skin_, kKeyDialogHeldNote, face_.keyboardHeld, small,
+                 Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+  }
   update();
 }
 
@@ -107,17 +114,11 @@ void CKeyDialogFrame::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   Redraw();
   // Keys such as Alt+F4, Super or Print are names to capture here, not commands for the desktop.
-  if (loaded() && !grabbing_) {
-    grabKeyboard();
-    grabbing_ = true;
-  }
+  if (loaded()) hold_.Start();
 }
 
 void CKeyDialogFrame::done(int result) {
-  if (grabbing_) {
-    releaseKeyboard();
-    grabbing_ = false;
-  }
+  hold_.Stop();
   QDialog::done(result);
 }
 

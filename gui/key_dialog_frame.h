@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/key_dialogs.h"
+#include "gui/keyboard_hold.h"
 #include "ui/skin_settings.h"
 
 class QListWidget;
@@ -15,17 +16,21 @@ class QListWidget;
 namespace korvane {
 
 // What the three small key dialogs share: the background, the close, OK and Cancel buttons with their
-// hover looks on one canvas, keys taken from the dialog's own key events (with the keyboard grabbed,
-// so that desktop shortcuts are captured as names), and Enter, Escape and F1 never closing it.
+// hover looks on one canvas, keys taken from the dialog's own key events (with the keyboard held, so
+// that desktop shortcuts are captured as names), and Enter, Escape and F1 never closing it.
 class CKeyDialogFrame : public QDialog {
  public:
   struct Face {
     std::string_view background;
     std::string_view backgroundFailed;  // the message when the background cannot be loaded
     std::string_view ok, cancel;
+    std::string_view keyboardHeld;  // shown while the desktop may still act on keys
   };
   CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const Face& face, const QFont& font);
   ~CKeyDialogFrame() override;
+
+  // True while keys may reach the desktop instead of the dialog (see KeyboardHold).
+  bool keyboardBlocked() const { return hold_.blocked(); }
 
   bool loaded() const { return !background_.isNull(); }
   const QImage& canvas() const { return canvas_; }
@@ -58,7 +63,7 @@ class CKeyDialogFrame : public QDialog {
   Face face_;
   QImage background_;
   KeyDialogButton hovered_ = KeyDialogButton::kNone;
-  bool grabbing_ = false;
+  KeyboardHold hold_;
 };
 
 }  // namespace korvane

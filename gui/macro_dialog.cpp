@@ -13,7 +13,8 @@ CMacroDialog::CMacroDialog(QWidget* owner, const SkinSettings& skin, Language la
                            std::vector<std::string> macroNames)
     : CKeyDialogFrame(owner, skin,
                       {"/macro-key.png", MacroKeyStringsFor(language).backgroundLoadFailed,
-                       MacroKeyStringsFor(language).ok, MacroKeyStringsFor(language).cancel},
+                       MacroKeyStringsFor(language).ok, MacroKeyStringsFor(language).cancel,
+                       MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).dialog, language)),
       strings_(MacroKeyStringsFor(language)),
       model_(std::move(macroNames)) {

@@ -67,7 +67,8 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
     : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint),
       controller_(controller),
       strings_(MacroManagerStringsFor(controller.language())),
-      model_(controller.files().macroPath(), controller.macroSession(), controller.languageCode()) {
+      model_(controller.files().macroPath(), controller.macroSession(), controller.languageCode()),
+      hold_(this, [this] { Redraw(); }) {
   setWindowTitle(QStringLiteral("Macro Manager"));
   setMouseTracking(true);
   clock_.start();
@@ -149,7 +150,6 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
 
 CMacroProgramDialog::~CMacroProgramDialog() {
   qApp->removeEventFilter(this);
-  if (grabbing_) releaseKeyboard();
   model_.Closing();
 }
 
@@ -181,12 +181,10 @@ void CMacroProgramDialog::OnRecordingChanged() {
   setWindowTitle(recording ? ToQString(strings_.recordingTitle) : QStringLiteral("Macro Manager"));
   if (loopCount_ != nullptr) loopCount_->setEnabled(!recording && model_.store().options().loopEnabled);
   // While recording, the desktop's shortcuts (Alt+F4, Super…) come here and are recorded.
-  if (recording && !grabbing_) {
-    grabKeyboard();
-    grabbing_ = true;
-  } else if (!recording && grabbing_) {
-    releaseKeyboard();
-    grabbing_ = false;
+  if (recording) {
+    hold_.Start();
+  } else {
+    hold_.Stop();
   }
   if (eventList_ != nullptr && recording) eventList_->setFocus();
   Redraw();
@@ -229,6 +227,11 @@ void CMacroProgramDialog::Redraw() {
   DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
   DrawSkinText(canvas_, skin, {314, 310, 396, 332}, strings_.loopTimes, FittingFont(font_, strings_.loopTimes, 80),
                left);
+  if (hold_.blocked()) {
+    small.setPixelSize(11);
+    DrawSkinText(canvas_, skin, {290, 234, 398, 306}, controller_.messages().keyboardHeld, small,
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
+  }
   update();
 }
 

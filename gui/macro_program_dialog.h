@@ -9,6 +9,7 @@
 
 #include "app/macro_manager.h"
 #include "app/main_controller.h"
+#include "gui/keyboard_hold.h"
 #include "gui/window_move.h"
 
 class QLineEdit;
@@ -67,7 +68,7 @@ class CMacroProgramDialog : public QDialog {
   QElapsedTimer clock_;
   QTimer settle_;
   std::optional<MacroPages> pages_;
-  bool grabbing_ = false;
+  KeyboardHold hold_;
 };
 
 }  // namespace korvane

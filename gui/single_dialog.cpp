@@ -12,7 +12,8 @@ namespace korvane {
 CSingleDialog::CSingleDialog(QWidget* owner, const SkinSettings& skin, Language language)
     : CKeyDialogFrame(owner, skin,
                       {"/single-key.png", SingleKeyStringsFor(language).backgroundLoadFailed,
-                       SingleKeyStringsFor(language).ok, SingleKeyStringsFor(language).cancel},
+                       SingleKeyStringsFor(language).ok, SingleKeyStringsFor(language).cancel,
+                       MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).singleKey, language)),
       strings_(SingleKeyStringsFor(language)) {
   setWindowTitle(ToQString(strings_.prompt));

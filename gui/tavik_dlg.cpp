@@ -336,7 +336,7 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
     menu->clear();
     AddEmulatorItems(*menu);
     if (autostart_) {
-      QAction* autostart = menu->addAction(ToQString(kAutostartMenuText));
+      QAction* autostart = menu->addAction(ToQString(controller_->messages().startWithDesktop));
       autostart->setCheckable(true);
       autostart->setChecked(autostart_->IsOn());
       connect(autostart, &QAction::toggled, this, [this](bool on) {

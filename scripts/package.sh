@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 out="$(realpath -m "${OUT_DIR:-build-deb}")"
 
 scripts/setup.sh build-essential debhelper dpkg-dev fakeroot lintian cmake pkg-config qt6-base-dev \
-  qt6-base-dev-tools libgl-dev
+  qt6-base-dev-tools qt6-base-private-dev qt6-wayland qt6-wayland-dev wayland-protocols libgl-dev
 
 # The package's version is the project's.
 version="$(sed -n 's/^project(Korvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"

@@ -152,6 +152,10 @@ struct MessageStrings {
       lastProfile;
   // The profile file choosers: titles and the file type.
   std::string_view importTitle, exportTitle, profileFilter;
+  // Key captures: another program holds the keyboard, or the desktop keeps its shortcuts.
+  std::string_view keyboardHeld;
+  // The tray menu's item that starts the program with the desktop.
+  std::string_view startWithDesktop;
   // The emulated mouse's menu (--emulate).
   std::string_view pressCpi, switchToMacro3, unplugMouse, plugMouse;
 };

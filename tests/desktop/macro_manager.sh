@@ -29,11 +29,15 @@ at 40 380   # New: Macro_1
 at 377 151  # record delays
 at 340 99   # Start Recording
 check "the second recording starts" wait_until 3 eval 'xdotool search --onlyvisible --name "Ctrl\+Break" >/dev/null'
+check "no other client can take the keyboard while it records" \
+  eval '! "$KORVANE_TEST_TOOLS/korvane_keyboard_grab" try >/dev/null'
 xdotool keydown a
 sleep 1.5
 xdotool keyup a
 sleep 0.3
 keys super   # the Windows key is a key of the macro table
+keys alt+F4  # the window manager's close is recorded, and the window stays
+check "Alt+F4 leaves the recording window open" xdotool search --onlyvisible --name "Ctrl\+Break"
 at 340 99   # Stop Recording
 shot 01b-held-key
 # The lines of one section of record.ini.
@@ -44,7 +48,8 @@ check "and one release" test "$(section Macro_1 | grep -c '=A   Up$')" = 1
 check "about 1.5 s apart" eval 'section Macro_1 | grep -A1 "=A   Dn$" | tail -1 | grep -Eq "=1[4-9][0-9]{2} ms$"'
 check "the Windows key is recorded under its table name" \
   eval 'section Macro_1 | grep -q "=Left Windows   Dn$" && section Macro_1 | grep -q "=Left Windows   Up$"'
-check "nothing else" test "$(section Macro_1 | grep -c '   \(Dn\|Up\)$')" = 4
+check "Alt+F4 is recorded" eval 'section Macro_1 | grep -q "=F4   Dn$" && section Macro_1 | grep -q "=Alt   Up$"'
+check "nothing else" test "$(section Macro_1 | grep -c '   \(Dn\|Up\)$')" = 8
 
 # Renaming in place with the real focus: a name another macro has is said once, the editor closes and
 # the row keeps its name; clicks after it raise nothing; Escape drops an edit without closing the window.
