@@ -33,6 +33,7 @@
 #include "gui/macro_program_dialog.h"
 #include "gui/single_dialog.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 #include "keys/key_page.h"
 #include "keys/button_kind.h"
 #include "macro/macro_encoding.h"
@@ -237,6 +238,20 @@ TEST_F(MainWindowTest, DraggingASliderStoresTheValueWhereTheButtonCameUp) {
   EXPECT_EQ(dlg.controller().config().sensitivityX, 6);
   EXPECT_EQ(dlg.controller().config().sensitivityY, dlg.controller().savedConfig().sensitivityY);
   EXPECT_FALSE(dlg.canvas().copy(37, 235, 208, 9) == before.copy(37, 235, 208, 9));  // the slider shows it
+}
+
+TEST_F(MainWindowTest, AnOpenSectionShowsItsChevronTurned) {
+  CTavikDlg& dlg = Start();
+  const QRect chevron = ToQRect(kHeaderChevronArea).translated(kRightColumnLeft, kRightColumnTop);
+  const QRect title(kRightColumnLeft, kRightColumnTop, kHeaderChevronArea.left, 20);
+  const QImage closed = dlg.canvas().copy(chevron);
+  const QImage closedTitle = dlg.canvas().copy(title);
+  dlg.ToggleSection(MainSection::kCpiSetting);
+  EXPECT_FALSE(dlg.canvas().copy(chevron) == closed);
+  EXPECT_TRUE(dlg.canvas().copy(chevron) == closed.mirrored(true, true));
+  EXPECT_TRUE(dlg.canvas().copy(title) == closedTitle);
+  dlg.ToggleSection(MainSection::kCpiSetting);
+  EXPECT_TRUE(dlg.canvas().copy(chevron) == closed);
 }
 
 TEST_F(MainWindowTest, HighlightShowsTheButtonAndItsBackPartInTheSideView) {
