@@ -45,7 +45,8 @@ if(KORVANE_BUILD_TESTS)
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
-    DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement)
+    DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
+    DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})
