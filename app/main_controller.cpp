@@ -309,7 +309,11 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
     CloseAssignmentList();
   }
   if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
-  if (click.kind == MainClick::Kind::kPanel) PressPanel(*click.panel, x, y);
+  panelDrag_.End();
+  if (click.kind == MainClick::Kind::kPanel) {
+    PressPanel(*click.panel, x, y);
+    panelDrag_.Begin(*click.panel);
+  }
   if (click.kind == MainClick::Kind::kHeader && click.section == MainSection::kMacroManager) {
     // OK hands over the pages; they reach the mouse with the next Save.
     if (std::optional<MacroPages> pages = view_.RunMacroManager()) config_.macroData = *pages;
@@ -498,6 +502,10 @@ void MainController::PressPanel(const PanelHit& hit, int x, int y) {
     case PanelEffect::kStored: break;
   }
   view_.RedrawPanels();
+}
+
+void MainController::DragPanel(const MainPageState& pages, int x, int y) {
+  if (panelDrag_.MoveTo(pages, x, y, config_)) view_.RedrawPanels();
 }
 
 std::string MainController::OnStageBoxText(int stage, std::string_view text) {

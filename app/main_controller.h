@@ -13,6 +13,7 @@
 #include "config/program_folder.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
+#include "ui/panel_drag.h"
 #include "ui/main_window_geometry.h"
 #include "ui/skin_settings.h"
 #include "text/strings.h"
@@ -72,6 +73,10 @@ class MainController {
   // window's order, and returns the press so that the window can do what is its own (view switch,
   // headers, the window move of a press that no command takes).
   MainClick MainClickDispatcher(const MainPageState& pages, int x, int y);
+  // The pointer moved to (x, y) with the left button held since a press on a slider, level bar or dial:
+  // the control the press began on takes the value under the pointer. The button came up: the drag ends.
+  void DragPanel(const MainPageState& pages, int x, int y);
+  void EndPanelDrag() { panelDrag_.End(); }
   // The assignment lists: a press on button 0-7's row opens its list (or closes it when open), unless it
   // holds the last "Click"; a kind chosen in the list, and an item of a kind's sub-list.
   void ToggleAssignmentList(int button);
@@ -167,6 +172,7 @@ class MainController {
   bool profileManagerOpen_ = false;
   bool scanFailureReported_ = false;
   int openList_ = -1;
+  PanelDrag panelDrag_;
   MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;
 };

@@ -57,7 +57,7 @@ if(KORVANE_BUILD_TESTS)
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
-    DesktopKeyCapture key_capture)
+    DesktopKeyCapture key_capture DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})

@@ -102,7 +102,12 @@ void MainPages::SwitchView(int view) {
 
 void MainPages::DrawHeader(const SectionPlacement& placement) {
   const Rect rect = placement.HeaderRect();
-  Draw(SectionInfo(placement.section).headerImage, rect.left, rect.top);
+  const std::string_view image = SectionInfo(placement.section).headerImage;
+  Draw(image, rect.left, rect.top);
+  // An open section's chevron points up.
+  if (placement.expanded) {
+    DrawSkinImagePartTurned(*context_.canvas, *context_.skin, image, kHeaderChevronArea, rect.left, rect.top);
+  }
   Text({rect.left + kHeaderTitleIndent, rect.top, rect.right, rect.bottom}, Title(placement.section),
        kLeftAligned);
 }

@@ -81,6 +81,16 @@ bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view na
   return true;
 }
 
+bool DrawSkinImagePartTurned(QImage& canvas, const SkinSettings& skin, std::string_view name, const Rect& part,
+                             int x, int y) {
+  if (canvas.isNull()) return false;
+  const PreparedImage& image = Prepared(skin, name);
+  if (image.pixels.isNull() || !image.pixels.rect().contains(ToQRect(part))) return false;
+  const QImage turned = image.pixels.copy(ToQRect(part)).mirrored(true, true);
+  DrawPreparedPixels(PixelsOf(canvas), PixelsOf(turned), image.hasAlpha, x + part.left, y + part.top);
+  return true;
+}
+
 bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& skin, std::string_view name,
                             int x, int y) {
   if (DrawSkinImage(canvas, skin, name, x, y)) return true;

@@ -24,6 +24,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
@@ -228,8 +229,27 @@ void CTavikDlg::mousePressEvent(QMouseEvent* event) {
 void CTavikDlg::mouseMoveEvent(QMouseEvent* event) {
   if (!pages_ || move_.Moved(this, event)) return;
   const QPoint at = event->position().toPoint();
+  if ((event->buttons() & Qt::LeftButton) != 0) {
+    controller_->DragPanel(pages_->state(), at.x(), at.y());
+  } else {
+    // The release went elsewhere (a window that took the pointer meanwhile).
+    controller_->EndPanelDrag();
+  }
   pages_->PointerMoved(at.x(), at.y());
   update();
+}
+
+void CTavikDlg::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) controller_->EndPanelDrag();
+}
+
+void CTavikDlg::wheelEvent(QWheelEvent* event) {
+  if (!pages_) return;
+  const QPoint at = event->position().toPoint();
+  const std::optional<int> top = pages_->state().ThumbTopForWheel(at.x(), at.y(), event->angleDelta().y());
+  if (!top) return;
+  MoveThumb(*top);
+  OnThumbMoved(*top);
 }
 
 void CTavikDlg::leaveEvent(QEvent*) {

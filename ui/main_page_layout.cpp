@@ -138,15 +138,27 @@ Redraw MainPageState::Toggle(MainSection section) {
   return Redraw::kRightColumn;
 }
 
-Redraw MainPageState::OnThumbMoved(int y) {
+bool MainPageState::Pages() const {
   int open = 0;
   for (int i = 0; i < kRightSectionCount; ++i) open += expanded(RightSection(i)) ? 1 : 0;
-  if (open < 2) return Redraw::kNothing;
+  return open >= 2;
+}
+
+Redraw MainPageState::OnThumbMoved(int y) {
+  if (!Pages()) return Redraw::kNothing;
   const int wantedPage = (kTrackBottom - kTrackTop) / 2 > y - kTrackTop ? 1 : 2;
   if (wantedPage == rightColumnPage_) return Redraw::kNothing;
   rightColumnPage_ = wantedPage;
   LayOutRightColumn();
   return Redraw::kRightColumn;
+}
+
+std::optional<int> MainPageState::ThumbTopForWheel(int x, int y, int delta) const {
+  const Rect area{kRightColumnLeft, kRightColumnTop, kThumbLeft + kThumbWidth, kTrackBottom};
+  if (delta == 0 || !area.Contains(x, y) || !Pages()) return std::nullopt;
+  const int wantedPage = delta < 0 ? 2 : 1;
+  if (wantedPage == rightColumnPage_) return std::nullopt;
+  return wantedPage == 2 ? kTrackBottom - kThumbHeight : kTrackTop;
 }
 
 std::optional<MainSection> MainPageState::HeaderAt(int x, int y) const {

@@ -107,12 +107,18 @@ class MainPageState {
   Redraw Toggle(MainSection section);
   // The scroll thumb moved to top y.
   Redraw OnThumbMoved(int y);
+  // The wheel turned by delta (positive away from the user) at (x, y): over the right column or its
+  // scroll bar, down shows page 2 and up page 1, as the thumb does at the bottom or the top of its track.
+  // The thumb's new top, for OnThumbMoved; nothing where the wheel changes no page.
+  std::optional<int> ThumbTopForWheel(int x, int y, int delta) const;
 
   // The header under the point, as the columns are drawn now.
   std::optional<MainSection> HeaderAt(int x, int y) const;
 
  private:
   static int Index(MainSection section) { return static_cast<int>(section); }
+  // The column pages only with two or more of its sections open.
+  bool Pages() const;
   ColumnLayout LayOutPageOne();
   ColumnLayout LayOutPageTwo();
 

@@ -177,6 +177,10 @@ inline constexpr Rect kScrollLinesUpArrow{42, 3, 52, 9};
 inline constexpr Rect kScrollLinesDownArrow{42, 11, 52, 17};  // 8 pixels below the up arrow
 inline constexpr Rect kScrollLinesTextArea{3, 3, 38, 17};
 
+// The part of the section header "/ItemBK.png" that holds its chevron, centred on the chevron, so that an
+// open section shows the same part turned half round in place.
+inline constexpr Rect kHeaderChevronArea{222, 6, 234, 14};
+
 // A family's name with its "%d" replaced by the number; a name without "%d" comes back unchanged.
 std::string NumberedSkinImage(std::string_view family, int number);
 

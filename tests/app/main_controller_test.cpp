@@ -440,6 +440,29 @@ TEST_F(MainControllerTest, PressesRunTheCommandOfTheirRectangle) {
   EXPECT_EQ(UploadsSent(sent), 1);
 }
 
+TEST_F(MainControllerTest, APanelDragRedrawsAsItsValueChangesUntilTheButtonComesUp) {
+  Make().Start();
+  MainPageState pages(MainPageState::ContentHeights{});
+  pages.Toggle(MainSection::kXYSensitivity);  // the X slider: x 37-244, y 235-243
+  const MouseConfig& config = controller->config();
+  view.calls.clear();
+  controller->MainClickDispatcher(pages, 47, 239);
+  controller->DragPanel(pages, 48, 239);  // the same value: nothing to draw
+  controller->DragPanel(pages, 130, 239);
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"panels", "panels"}));
+  EXPECT_EQ(config.sensitivityX, 6);
+  controller->EndPanelDrag();
+  controller->DragPanel(pages, 47, 239);
+  EXPECT_EQ(config.sensitivityX, 6);
+
+  // A press that no control takes (it moves the window) ends the drag of the press before.
+  controller->MainClickDispatcher(pages, 130, 239);
+  controller->MainClickDispatcher(pages, 600, 400);
+  controller->DragPanel(pages, 47, 239);
+  EXPECT_EQ(config.sensitivityX, 6);
+  EXPECT_EQ(controller->savedConfig().sensitivityX, 5);  // nothing saved
+}
+
 TEST_F(MainControllerTest, TheHelpPanelTogglesOnItsButtonAndGoesWithAnyOtherPress) {
   Make().Start();
   MainPageState pages(MainPageState::ContentHeights{});

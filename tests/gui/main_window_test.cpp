@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QThread>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,6 +33,7 @@
 #include "gui/macro_program_dialog.h"
 #include "gui/single_dialog.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 #include "keys/key_page.h"
 #include "keys/button_kind.h"
 #include "macro/macro_encoding.h"
@@ -191,6 +193,65 @@ TEST_F(MainWindowTest, DraggingTheThumbPagesTheRightColumn) {
   send(QEvent::MouseButtonRelease, 10);
   QCoreApplication::processEvents();
   EXPECT_EQ(dlg.pages()->state().rightColumnPage(), 2);
+}
+
+TEST_F(MainWindowTest, TheWheelOverTheRightColumnTurnsItsPagesAndMovesTheThumb) {
+  CTavikDlg& dlg = Start();
+  dlg.ToggleSection(MainSection::kCpiSetting);
+  dlg.ToggleSection(MainSection::kLighting);
+  QWidget* thumb = dlg.childAt(kThumbLeft + 1, kTrackTop + 1);
+  ASSERT_NE(thumb, nullptr);
+  const auto wheel = [&dlg](QPointF at, int delta) {
+    QWheelEvent event(at, dlg.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&dlg, &event);
+  };
+  wheel(QPointF(500, 300), -120);  // over the mouse picture
+  EXPECT_EQ(dlg.pages()->state().rightColumnPage(), 1);
+  wheel(QPointF(850, 300), -120);
+  EXPECT_EQ(dlg.pages()->state().rightColumnPage(), 2);
+  EXPECT_EQ(thumb->y(), kTrackBottom - kThumbHeight);
+  // The stage boxes went with their panel.
+  EXPECT_EQ(dlg.stageBox(0), nullptr);
+  wheel(QPointF(850, 300), 120);
+  EXPECT_EQ(dlg.pages()->state().rightColumnPage(), 1);
+  EXPECT_EQ(thumb->y(), kTrackTop);
+  EXPECT_NE(dlg.stageBox(0), nullptr);
+}
+
+TEST_F(MainWindowTest, DraggingASliderStoresTheValueWhereTheButtonCameUp) {
+  CTavikDlg& dlg = Start();
+  dlg.ToggleSection(MainSection::kXYSensitivity);  // its X slider runs from x 37, y 235 to 244
+  const auto send = [&dlg](QEvent::Type type, QPointF at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, dlg.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dlg, &event);
+  };
+  const QImage before = dlg.canvas().copy();
+  send(QEvent::MouseButtonPress, {47, 239}, Qt::LeftButton);
+  EXPECT_EQ(dlg.controller().config().sensitivityX, 2);
+  send(QEvent::MouseMove, {400, 100}, Qt::LeftButton);  // far past its end
+  EXPECT_EQ(dlg.controller().config().sensitivityX, 11);
+  send(QEvent::MouseMove, {130, 239}, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, {130, 239}, Qt::NoButton);
+  send(QEvent::MouseMove, {40, 239}, Qt::NoButton);
+  EXPECT_EQ(dlg.controller().config().sensitivityX, 6);
+  EXPECT_EQ(dlg.controller().config().sensitivityY, dlg.controller().savedConfig().sensitivityY);
+  EXPECT_FALSE(dlg.canvas().copy(37, 235, 208, 9) == before.copy(37, 235, 208, 9));  // the slider shows it
+}
+
+TEST_F(MainWindowTest, AnOpenSectionShowsItsChevronTurned) {
+  CTavikDlg& dlg = Start();
+  const QRect chevron = ToQRect(kHeaderChevronArea).translated(kRightColumnLeft, kRightColumnTop);
+  const QRect title(kRightColumnLeft, kRightColumnTop, kHeaderChevronArea.left, 20);
+  const QImage closed = dlg.canvas().copy(chevron);
+  const QImage closedTitle = dlg.canvas().copy(title);
+  dlg.ToggleSection(MainSection::kCpiSetting);
+  EXPECT_FALSE(dlg.canvas().copy(chevron) == closed);
+  EXPECT_TRUE(dlg.canvas().copy(chevron) == closed.mirrored(true, true));
+  EXPECT_TRUE(dlg.canvas().copy(title) == closedTitle);
+  dlg.ToggleSection(MainSection::kCpiSetting);
+  EXPECT_TRUE(dlg.canvas().copy(chevron) == closed);
 }
 
 TEST_F(MainWindowTest, HighlightShowsTheButtonAndItsBackPartInTheSideView) {

@@ -129,6 +129,32 @@ TEST(MainPageLayoutTest, LowerHalfOfTheTrackShowsPageTwo) {
   EXPECT_EQ(state.rightColumn().sections.front().section, MainSection::kCpiSetting);
 }
 
+TEST(MainPageLayoutTest, TheWheelOverTheRightColumnTurnsItsPages) {
+  MainPageState state(kHeights);
+  OpenRight(state, "0000001");
+  EXPECT_EQ(state.ThumbTopForWheel(850, 300, -120), std::nullopt);  // one section open: one page
+
+  OpenRight(state, "1000000");
+  // Down: the thumb at the bottom of its track, which shows page 2; up: back at the top, page 1.
+  const std::optional<int> down = state.ThumbTopForWheel(850, 300, -120);
+  ASSERT_EQ(down, 481);
+  EXPECT_EQ(state.OnThumbMoved(*down), Redraw::kRightColumn);
+  EXPECT_EQ(state.rightColumnPage(), 2);
+  EXPECT_EQ(state.ThumbTopForWheel(850, 300, -120), std::nullopt);  // already there
+  const std::optional<int> up = state.ThumbTopForWheel(987, 590, 15);  // on the track, a fine-grained wheel
+  ASSERT_EQ(up, 32);
+  EXPECT_EQ(state.OnThumbMoved(*up), Redraw::kRightColumn);
+  EXPECT_EQ(state.rightColumnPage(), 1);
+
+  // Only over the right column and its scroll bar.
+  EXPECT_EQ(state.ThumbTopForWheel(733, 300, -120), std::nullopt);
+  EXPECT_EQ(state.ThumbTopForWheel(500, 300, -120), std::nullopt);
+  EXPECT_EQ(state.ThumbTopForWheel(850, 20, -120), std::nullopt);  // the title strip
+  EXPECT_EQ(state.ThumbTopForWheel(850, 610, -120), std::nullopt);  // the bottom strip
+  EXPECT_EQ(state.ThumbTopForWheel(991, 300, -120), std::nullopt);
+  EXPECT_EQ(state.ThumbTopForWheel(850, 300, 0), std::nullopt);
+}
+
 TEST(MainPageLayoutTest, ResetCollapsesEverything) {
   MainPageState state(kHeights);
   OpenRight(state, "1100000");

@@ -2,8 +2,10 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
+#include "config/settings_page.h"
 #include "tools/skingen/skin_art.h"
 
 namespace korvane::skingen {
@@ -43,7 +45,11 @@ QImage ReportRateDial(int hz) {
     const bool chosen = q.hz == hz;
     const QPainterPath segment = RingSegment(centre, 36, 62, q.from + 2.5, 85);
     if (chosen) {
-      Glow(painter, Polar(centre, 49, q.from + 45), 40, QColor(38, 198, 218, 70));
+      // The square is opaque: a glow reaching its edge would be cut off there in a hard line. This one
+      // fades out a pixel inside the nearest edge.
+      const QPointF glow = Polar(centre, 42, q.from + 45);
+      const qreal reach = centre.x() - std::max(std::abs(glow.x() - centre.x()), std::abs(glow.y() - centre.y())) - 1;
+      Glow(painter, glow, reach, QColor(38, 198, 218, 70));
       QLinearGradient fill(Polar(centre, 62, q.from + 45), Polar(centre, 36, q.from + 45));
       fill.setColorAt(0, colour::kAccent);
       fill.setColorAt(1, colour::kAccentDeep);
@@ -123,7 +129,8 @@ QImage ScrollLines() {
 qreal Wobble(qreal x) { return 7 * std::sin(x / 11.0) + 3.5 * std::sin(x / 4.7 + 1.3) + 1.5 * std::sin(x / 2.3 + 0.4); }
 
 // Angle snap illustration: the drawn stroke (dim) and the stroke the mouse reports (lit), straighter as
-// the value grows; 1 leaves the stroke as drawn, 11 makes it a straight line.
+// the value grows from 2 to 10. The positions the mouse is sent as "off" (1 and 11) leave the stroke as
+// drawn.
 QImage AngleSnapCard(int value) {
   QImage image = NewImage("/AngleSnap/%d.png", colour::kPanel);
   QPainter painter;
@@ -135,7 +142,8 @@ QImage AngleSnapCard(int value) {
   for (int x = 20; x < w; x += 20) painter.drawLine(QPointF(x + 0.5, 4), QPointF(x + 0.5, h - 4));
   for (int y = 17; y < h; y += 17) painter.drawLine(QPointF(4, y + 0.5), QPointF(w - 4, y + 0.5));
   const qreal baseline = 50;
-  const qreal keep = (11 - value) / 10.0;
+  const bool off = AngleSnapByte(static_cast<Byte>(value)) == 0;
+  const qreal keep = off ? 1.0 : (11 - value) / 10.0;
   QPolygonF drawn;
   QPolygonF reported;
   for (qreal x = 14; x <= w - 14; x += 1.5) {

@@ -94,7 +94,9 @@ QImage SectionHeader(std::string_view name) {
     painter.drawEllipse(QPointF(w - 20, h / 2), 3.5, 3.5);
   } else {
     painter.setPen(QPen(colour::kTextDim, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPolyline(QPolygonF({{w - 18, h / 2 - 2}, {w - 14, h / 2 + 2}, {w - 10, h / 2 - 2}}));
+    const QPointF centre((kHeaderChevronArea.left + kHeaderChevronArea.right) / 2.0,
+                         (kHeaderChevronArea.top + kHeaderChevronArea.bottom) / 2.0);
+    painter.drawPolyline(QPolygonF({centre + QPointF(-4, -2), centre + QPointF(0, 2), centre + QPointF(4, -2)}));
   }
   return image;
 }
