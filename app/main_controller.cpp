@@ -217,33 +217,36 @@ void MainController::OnTimer(MainTimer timer) {
   view_.StopTimer(timer);
   if (timer == MainTimer::kSaveGuard) {
     saveGuard_ = false;
+  } else if (timer == MainTimer::kFooterSign) {
+    footerSign_.clear();
+    view_.RedrawFooter();
   } else {
     view_.SetWaitCursor(false);
   }
 }
 
-void MainController::UploadAndKeep() {
+bool MainController::UploadAndKeep() {
   // A record with values outside their ranges reaches neither the mouse nor the files.
   if (const std::vector<FieldProblem> problems = ValidateConfig(config_); !problems.empty()) {
     view_.ShowMessage(FillIn(messages().valuesOutOfRange, {DescribeProblems(problems)}), strings_->warningTitle);
-    return;
+    return false;
   }
   // The profile files are rewritten under the lock korvanectl takes, so that no edit of either is lost.
   FolderLock lock;
   if (const Status locked = FolderLock::Acquire(files_.folder().dir(), lock); !locked) {
     view_.ShowMessage(FillIn(messages().nothingSent, {locked.message()}), strings_->warningTitle);
-    return;
+    return false;
   }
   int index = currentProfile_;
   if (const Status listed = files_.CurrentProfileIndex(index); !listed) {
     view_.ShowMessage(FillIn(messages().noCurrentProfile, {listed.message()}), strings_->warningTitle);
-    return;
+    return false;
   }
   // What another program stored since the window read the files is replaced only when the user says so.
   const std::optional<StoredProfile> now = ReadCurrentPair();
   if (now && onDisk_ && !SameAsOnDisk(*now) &&
       !view_.Confirm(messages().changedElsewhere, strings_->warningTitle)) {
-    return;
+    return false;
   }
   const UploadOutcome outcome =
       UploadConfiguration(link_.protocol(), config_, files_, CurrentPair(), languageCode_, labels_.buttonLabel);
@@ -252,13 +255,45 @@ void MainController::UploadAndKeep() {
     view_.ShowMessage(stored ? FillIn(messages().sendFailed, {failed->name, failed->status.message()})
                              : FillIn(messages().notStored, {failed->status.message()}),
                       strings_->warningTitle);
-    return;
+    return false;
   }
   savedConfig_ = config_;
   savedLabels_ = labels_.buttonLabel;
   firstRunFlag_ = 1;
   onDisk_ = StoredProfile{1, config_, labels_, false};
   if (afterUpload_) afterUpload_(config_);
+  mouseProfile_ = CurrentProfileName();
+  return true;
+}
+
+void MainController::ShowFooterSign(std::string_view sign) {
+  footerSign_ = sign;
+  view_.RedrawFooter();
+  view_.StartTimer(MainTimer::kFooterSign, kFooterSignMs);
+}
+
+std::string MainController::CurrentProfileName() const {
+  const ProfileList list = ReadProfileList(files_.profileListPath());
+  if (currentProfile_ < 0 || currentProfile_ >= static_cast<int>(list.names.size())) return {};
+  return list.names[static_cast<std::size_t>(currentProfile_)];
+}
+
+FooterTexts MainController::Footer() const {
+  FooterTexts footer;
+  footer.sign = footerSign_;
+  const std::string name = CurrentProfileName();
+  if (name.empty()) return footer;
+  footer.profile = FillIn(messages().profileShown, {name});
+  if (!mouseProfile_.empty() && mouseProfile_ != name) {
+    footer.profile += FillIn(messages().mouseHoldsProfile, {mouseProfile_});
+  }
+  return footer;
+}
+
+void MainController::OpenWebLink() {
+  if (!view_.OpenWebPage(strings_->webAddress)) {
+    view_.ShowMessage(FillIn(messages().noBrowser, {strings_->webAddress}), strings_->warningTitle);
+  }
 }
 
 void MainController::Save() {
@@ -267,7 +302,7 @@ void MainController::Save() {
   if (link_.connected()) {
     view_.SetWaitCursor(true);
     view_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
-    UploadAndKeep();
+    if (UploadAndKeep()) ShowFooterSign(messages().savedSign);
   } else {
     view_.ShowMessage(std::string(strings_->mouseNotDetected) + "\n\n" + std::string(messages().saveWithoutMouse),
                       strings_->warningTitle);
@@ -276,14 +311,17 @@ void MainController::Save() {
 }
 
 void MainController::Reset() {
+  // The factory settings replace the profile's and the mouse's at once: only when the user says so.
+  if (!view_.Confirm(messages().resetQuestion, strings_->warningTitle)) return;
   view_.SetWaitCursor(true);
   view_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
   if (const Status loaded = files_.LoadDefaults(languageCode_, config_, labels_); !loaded) {
     view_.ShowMessage(FillIn(messages().factoryUnreadable, {loaded.message()}), strings_->warningTitle);
     return;
   }
-  if (link_.connected()) UploadAndKeep();
+  const bool sent = link_.connected() && UploadAndKeep();
   Repaint();
+  if (sent) ShowFooterSign(messages().resetSign);
 }
 
 void MainController::Cancel() {
@@ -308,7 +346,7 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
   } else if (openList_ >= 0) {
     CloseAssignmentList();
   }
-  if (click.kind == MainClick::Kind::kWebLink) view_.OpenWebPage(strings_->webAddress);
+  if (click.kind == MainClick::Kind::kWebLink) OpenWebLink();
   panelDrag_.End();
   if (click.kind == MainClick::Kind::kPanel) {
     PressPanel(*click.panel, x, y);
@@ -528,7 +566,7 @@ void MainController::SetHelpOpen(bool open) {
 
 void MainController::OnHelpPanelPress(int x, int y) {
   switch (HelpPanelPress(x, y)) {
-    case HelpPress::kLink: view_.OpenWebPage(strings_->webAddress); break;
+    case HelpPress::kLink: OpenWebLink(); break;
     case HelpPress::kUpdate: RunUpdater(); break;
     case HelpPress::kNothing: break;
   }

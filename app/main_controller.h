@@ -116,6 +116,9 @@ class MainController {
   const SkinSettings& skin() const { return skin_; }
   const MainStrings& strings() const { return *strings_; }
   const MessageStrings& messages() const { return MessageStringsFor(language()); }
+  // What the footer says: which profile the window shows (and the mouse holds, when that is another one),
+  // and for a few seconds after Save or Reset, that the mouse has the settings.
+  FooterTexts Footer() const;
   Language language() const { return LanguageFromCode(languageCode_); }
   const ConfigFiles& files() const { return files_; }
   DeviceLink& link() { return link_; }
@@ -149,8 +152,14 @@ class MainController {
   // Says once why a scan could not open the mouse that is there (no permission, busy); the next scan
   // without such a reason makes the next one say it again.
   void ReportScanFailure();
-  // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name.
-  void UploadAndKeep();
+  // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name. True when
+  // the mouse and the files have the settings.
+  bool UploadAndKeep();
+  // The footer says `sign` for a few seconds.
+  void ShowFooterSign(std::string_view sign);
+  // The name of the current profile in the profile list; empty when the list has none for it.
+  std::string CurrentProfileName() const;
+  void OpenWebLink();
 
   MainView& view_;
   ConfigFiles files_;
@@ -175,6 +184,9 @@ class MainController {
   PanelDrag panelDrag_;
   MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;
+  std::string footerSign_;
+  // The profile whose settings this window last sent to the mouse; empty before the first Save or Reset.
+  std::string mouseProfile_;
 };
 
 }  // namespace korvane

@@ -18,7 +18,11 @@ enum class MainTimer {
   kSaveGuard = 1,    // 2000 ms after Save: Save accepts presses again
   kResetCursor = 2,  // 6000 ms after Reset: the arrow cursor returns
   kSaveCursor = 3,   // 6000 ms after Save: as for kResetCursor
+  kFooterSign = 4,   // after Save or Reset reached the mouse: the footer's sign goes
 };
+
+// How long the footer says that Save or Reset reached the mouse.
+inline constexpr int kFooterSignMs = 4000;
 
 // Notification servers keep a message up for exactly the time asked; shorter than this cannot be read.
 inline constexpr int kShortestReadableBalloonMs = 3000;
@@ -54,10 +58,12 @@ class MainView : public MessageSink {
   virtual void SetUpWindow() = 0;
   // The full repaint of the main window.
   virtual void RepaintMainWindow() = 0;
+  // Draws the footer again: the profile's name and the sign of the last Save or Reset.
+  virtual void RedrawFooter() = 0;
   virtual void AddTrayIcon(std::string_view tooltip) = 0;
   virtual void SetWaitCursor(bool wait) = 0;
-  // Asks the desktop to open a web page in the browser.
-  virtual void OpenWebPage(std::string_view address) = 0;
+  // Asks the desktop to open a web page in the browser; false when nothing could be started for it.
+  virtual bool OpenWebPage(std::string_view address) = 0;
   // Creates or destroys the help panel.
   virtual void ShowHelpPanel(bool shown) = 0;
   // Opens the assignment list of button 0-7 beside its drop-down box (and highlights the button on the

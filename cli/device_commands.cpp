@@ -72,9 +72,10 @@ class ConsoleView : public MainView {
   void ShowWindow() override {}
   void SetUpWindow() override {}
   void RepaintMainWindow() override {}
+  void RedrawFooter() override {}
   void AddTrayIcon(std::string_view /*tooltip*/) override {}
   void SetWaitCursor(bool /*wait*/) override {}
-  void OpenWebPage(std::string_view /*address*/) override {}
+  bool OpenWebPage(std::string_view /*address*/) override { return true; }
   void ShowHelpPanel(bool /*shown*/) override {}
   void ShowProfileManager() override {}
   std::optional<MacroPages> RunMacroManager() override { return std::nullopt; }

@@ -62,10 +62,19 @@ void MainPages::Repaint() {
   Draw(kTrackImage, kThumbLeft, kTrackTop);
   for (const MainButtonInfo& info : MainButtons()) DrawButton(info.button, false);
   Text(kWebAddressRect, context_.strings->webAddress, kLeftAligned);
+  DrawFooter();
   DrawMousePicture();
   DrawLeftColumn();
   DrawRightColumn();
   context_.moveThumb(kTrackTop);
+}
+
+void MainPages::DrawFooter() {
+  if (context_.canvas->isNull()) return;
+  DrawSkinImagePart(*context_.canvas, *context_.skin, kMainBackground, kFooterRect, 0, 0);
+  const FooterTexts footer = context_.footer();
+  Text(kFooterProfileRect, footer.profile, kLeftAligned);
+  Text(kFooterSignRect, footer.sign, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void MainPages::DrawButton(MainButton button, bool over) {
@@ -106,7 +115,7 @@ void MainPages::DrawHeader(const SectionPlacement& placement) {
   Draw(image, rect.left, rect.top);
   // An open section's chevron points up.
   if (placement.expanded) {
-    DrawSkinImagePartTurned(*context_.canvas, *context_.skin, image, kHeaderChevronArea, rect.left, rect.top);
+    DrawSkinImagePart(*context_.canvas, *context_.skin, image, kHeaderChevronArea, rect.left, rect.top, true);
   }
   Text({rect.left + kHeaderTitleIndent, rect.top, rect.right, rect.bottom}, Title(placement.section),
        kLeftAligned);

@@ -29,6 +29,7 @@ class MainPages {
     const MouseConfig* config;  // what the setting panels show
     QFont textFont;
     std::function<void(int top)> moveThumb;  // put the scroll thumb at this top
+    std::function<FooterTexts()> footer;     // what the footer says now
   };
   explicit MainPages(Context context);
 
@@ -38,6 +39,8 @@ class MainPages {
 
   // Collapses everything and draws the whole window.
   void Repaint();
+  // The footer between Config and Reset, drawn again.
+  void DrawFooter();
   void ToggleSection(MainSection section);
   void SwitchView(int view);
   void ScrollTo(int thumbTop);

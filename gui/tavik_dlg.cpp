@@ -75,7 +75,8 @@ void CTavikDlg::SetUpWindow() {
   const Language language = controller.language();
   pages_ = std::make_unique<MainPages>(MainPages::Context{
       &canvas_, &controller.skin(), &controller.strings(), &controller.labels(), &controller.config(),
-      MakeFont(FontsFor(language).mainText, language), [this](int top) { MoveThumb(top); }});
+      MakeFont(FontsFor(language).mainText, language), [this](int top) { MoveThumb(top); },
+      [this] { return controller_->Footer(); }});
   thumb_ = new CGdipButton(this, canvas_, [this](int top) { OnThumbMoved(top); });
   WatchProgramFolder();
 }
@@ -95,6 +96,12 @@ void CTavikDlg::RepaintMainWindow() {
   pages_->Repaint();
   SyncPanelBoxes();
   update();
+}
+
+void CTavikDlg::RedrawFooter() {
+  if (!pages_) return;
+  pages_->DrawFooter();
+  update(ToQRect(kFooterRect));
 }
 
 void CTavikDlg::ToggleSection(MainSection section) {
@@ -376,7 +383,7 @@ void CTavikDlg::AddTrayIcon(std::string_view tooltip) {
   tray_->show();
 }
 
-void CTavikDlg::OpenWebPage(std::string_view address) { QDesktopServices::openUrl(QUrl(ToQString(address))); }
+bool CTavikDlg::OpenWebPage(std::string_view address) { return QDesktopServices::openUrl(QUrl(ToQString(address))); }
 
 void CTavikDlg::ShowHelpPanel(bool shown) {
   delete help_;

@@ -62,9 +62,10 @@ class CTavikDlg : public QWidget, public MainView {
   void ShowWindow() override;
   void SetUpWindow() override;
   void RepaintMainWindow() override;
+  void RedrawFooter() override;
   void AddTrayIcon(std::string_view tooltip) override;
   void SetWaitCursor(bool wait) override;
-  void OpenWebPage(std::string_view address) override;
+  bool OpenWebPage(std::string_view address) override;
   void ShowHelpPanel(bool shown) override;
   std::optional<MacroPages> RunMacroManager() override;
   void ShowAssignmentList(int button) override;

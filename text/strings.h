@@ -156,6 +156,9 @@ struct MessageStrings {
   std::string_view keyboardHeld;
   // The tray menu's item that starts the program with the desktop.
   std::string_view startWithDesktop;
+  // The footer: the window's profile (%1), the mouse's when it holds another one (%1), the sign that Save
+  // or Reset reached the mouse. Reset's question; the web link when no browser opens it (%1 the address).
+  std::string_view profileShown, mouseHoldsProfile, savedSign, resetSign, resetQuestion, noBrowser;
   // The emulated mouse's menu (--emulate).
   std::string_view pressCpi, switchToMacro3, unplugMouse, plugMouse;
 };

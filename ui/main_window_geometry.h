@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/main_page_layout.h"
@@ -19,6 +20,15 @@ inline constexpr int kVersionX = 20;
 inline constexpr int kTopPictureX = 335, kTopPictureY = 58;
 inline constexpr int kSidePictureX = 302, kSidePictureY = 130;
 inline constexpr int kHeaderTitleIndent = 10;
+// The footer between Config and Reset: the profile on the left, the sign of the last Save or Reset on the
+// right.
+inline constexpr Rect kFooterRect{100, 604, 790, 634};
+inline constexpr Rect kFooterProfileRect{100, 604, 520, 634};
+inline constexpr Rect kFooterSignRect{520, 604, 788, 634};
+
+struct FooterTexts {
+  std::string profile, sign;
+};
 
 inline constexpr std::string_view kMainBackground = "/main.png";
 inline constexpr std::string_view kLogoImage = "/Logo.png";

@@ -47,8 +47,12 @@ class RecordingView : public MainView {
   void ShowWindow() override { calls.push_back("show"); }
   void SetUpWindow() override { calls.push_back("set-up"); }
   void RepaintMainWindow() override { calls.push_back("repaint"); }
+  void RedrawFooter() override { calls.push_back("footer"); }
   void AddTrayIcon(std::string_view tooltip) override { calls.push_back("tray " + std::string(tooltip)); }
-  void OpenWebPage(std::string_view address) override { calls.push_back("open " + std::string(address)); }
+  bool OpenWebPage(std::string_view address) override {
+    calls.push_back("open " + std::string(address));
+    return browser;
+  }
   void ShowHelpPanel(bool shown) override { calls.push_back(shown ? "help" : "no-help"); }
   void ShowProfileManager() override { calls.push_back("profile-manager"); }
   std::optional<MacroPages> RunMacroManager() override {
@@ -87,6 +91,7 @@ class RecordingView : public MainView {
   }
   std::optional<std::filesystem::path> chosenFile;
   bool confirmAnswer = true;
+  bool browser = true;
   Status StartProgram(const std::filesystem::path& program) override {
     calls.push_back("start " + program.string());
     return Status::Ok();
@@ -389,6 +394,48 @@ TEST_F(MainControllerTest, ResetLoadsTheFactorySettingsKeepsMacrosAndSlotAndSave
   EXPECT_EQ(UploadsSent(sent), 1);
   EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage, defaults.dpiStage);
   EXPECT_EQ(folder.ReadText("config.bin"), factory);  // the factory file is never overwritten
+}
+
+TEST_F(MainControllerTest, ResetAsksFirstAndTheFooterSaysWhatReachedTheMouse) {
+  ASSERT_TRUE(WriteProfileList(folder.File("str.ini"), {"Games", "Office"}, 0));
+  Make().Start();
+  EXPECT_EQ(controller->Footer().profile, "Profile: Games");
+  const std::string before = folder.ReadText("config0.bin");
+  controller->config().dpiStage[0] = 90;
+  sent.clear();
+  view.confirmAnswer = false;
+  controller->Reset();
+  EXPECT_TRUE(HasCall(view, "confirm Restore the factory settings of this profile?"));
+  EXPECT_EQ(controller->config().dpiStage[0], 90);  // "No" keeps the window, the profile and the mouse
+  EXPECT_EQ(folder.ReadText("config0.bin"), before);
+  EXPECT_TRUE(sent.empty());
+  EXPECT_EQ(controller->Footer().sign, "");
+
+  view.confirmAnswer = true;
+  controller->Reset();
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(controller->Footer().sign, "Factory settings restored on the mouse");
+  EXPECT_TRUE(HasCall(view, "start-timer 4"));
+  controller->OnTimer(MainTimer::kFooterSign);
+  EXPECT_EQ(controller->Footer().sign, "");
+  EXPECT_EQ(view.calls.back(), "footer");
+
+  // Another profile shown in the window: the footer names both until that one is saved too.
+  ProfileManagerModel model(ReadProfileList(folder.File("str.ini")), "Copy", "PROFILE");
+  model.Select(1);
+  ASSERT_TRUE(controller->CloseProfileManager(model));
+  EXPECT_EQ(controller->Footer().profile, "Profile: Office  ·  the mouse has Games");
+  controller->Save();
+  EXPECT_EQ(controller->Footer().profile, "Profile: Office");
+  EXPECT_EQ(controller->Footer().sign, "Saved to the mouse");
+}
+
+TEST_F(MainControllerTest, AWebLinkNoBrowserOpensSaysSo) {
+  Make().Start();
+  view.browser = false;
+  MainPageState pages(MainPageState::ContentHeights{});
+  controller->MainClickDispatcher(pages, kWebAddressRect.left + 5, kWebAddressRect.top + 5);
+  EXPECT_TRUE(HasCall(view, "message No web browser could be started for https://tellurix.example."));
 }
 
 TEST_F(MainControllerTest, CancelRestoresTheLastSavedRecordHidesAndSendsNothing) {

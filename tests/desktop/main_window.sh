@@ -28,9 +28,20 @@ check "Save writes the window's settings into the profile file" \
 
 shot 02-saved
 
+# Reset asks first; Escape keeps the profile as it is, "Yes" (Enter) restores the factory settings.
+question() { xdotool search --onlyvisible --name "^Warning$" >/dev/null; }
+saved=$(md5sum <"$home/config0.bin")
 press 826 619  # Reset
-sleep 1
-check "Reset writes the factory CPI into the profile" test "$(korvanectl show | grep -m1 'CPI stage 2')" = "$factory_cpi2"
+check "Reset asks first" wait_until 5 question
+shot 03-reset-asks
+keys Escape
+check "Escape answers the question" wait_until 5 eval '! question'
+check "and leaves config0.bin as it was" test "$(md5sum <"$home/config0.bin")" = "$saved"
+press 826 619  # Reset
+check "Reset asks again" wait_until 5 question
+keys Return
+check "Reset writes the factory CPI into the profile" \
+  wait_until 5 eval 'test "$(korvanectl show | grep -m1 "CPI stage 2")" = "$factory_cpi2"'
 shot 03-reset
 
 # A press on the window's face moves it only when the pointer moves with the button held.

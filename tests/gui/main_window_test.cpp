@@ -291,6 +291,26 @@ void PressOn(QWidget* widget, QPoint at) {
   QCoreApplication::sendEvent(widget, &press);
 }
 
+// Runs `act` on the modal window of type W as soon as it is open (from within its own event loop).
+template <typename W>
+void WhenModal(std::function<void(W&)> act) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+    if (auto* modal = dynamic_cast<W*>(QApplication::activeModalWidget())) {
+      // Stopped at once: a window run from the test's own code may leave no event loop that deletes it.
+      poll->stop();
+      poll->deleteLater();
+      act(*modal);
+    }
+  });
+  poll->start(10);
+}
+
+// Answers the next question the program asks.
+void AnswerQuestion(bool yes) {
+  WhenModal<QMessageBox>([yes](QMessageBox& box) { box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click(); });
+}
+
 TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
   CTavikDlg& dlg = Start();
   dlg.controller().config().dpiStage[1] = 32;
@@ -302,7 +322,11 @@ TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
 
   ConfigFileContent factory;
   ASSERT_TRUE(ReadConfigFile(folder.File("config.bin"), factory));
-  PressOn(&dlg, {820, 619});  // Reset
+  AnswerQuestion(false);
+  PressOn(&dlg, {820, 619});  // Reset, and "No"
+  EXPECT_EQ(dlg.controller().config().dpiStage[1], 32);
+  AnswerQuestion(true);
+  PressOn(&dlg, {820, 619});  // Reset, and "Yes"
   EXPECT_EQ(dlg.controller().config().dpiStage, factory.config.dpiStage);
   ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), stored));
   EXPECT_EQ(stored.config.dpiStage, factory.config.dpiStage);
@@ -431,21 +455,6 @@ TEST_F(MainWindowTest, TheMacroManagerRecordsKeysFromItsOwnKeyEventsAndOkEncodes
   ASSERT_TRUE(manager.pages());
   EXPECT_EQ(*manager.pages(), EncodeMacroPages(IniFile(folder.File("record.ini")).Load()).pages);
   EXPECT_NE((*manager.pages())[0], DevicePage{});
-}
-
-// Runs `act` on the modal window of type W as soon as it is open (from within its own event loop).
-template <typename W>
-void WhenModal(std::function<void(W&)> act) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-    if (auto* modal = dynamic_cast<W*>(QApplication::activeModalWidget())) {
-      // Stopped at once: a window run from the test's own code may leave no event loop that deletes it.
-      poll->stop();
-      poll->deleteLater();
-      act(*modal);
-    }
-  });
-  poll->start(10);
 }
 
 // Releases the left button on a row of a list, as a click on it ends.
@@ -856,6 +865,7 @@ TEST_F(MainWindowTest, TheScrollLinesBoxRestsWhileOneScreenIsChosenAndResetShows
   EXPECT_EQ(lines->text(), "4");
   EXPECT_EQ(dlg.controller().config().scrollLines, 4);
 
+  AnswerQuestion(true);
   PressOn(&dlg, {826, 619});  // Reset: the factory values, and the window starts over
   EXPECT_EQ(dlg.controller().config().scrollLines, 3);
   EXPECT_EQ(dlg.scrollLinesBox(), nullptr);
