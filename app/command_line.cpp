@@ -7,11 +7,21 @@ namespace korvane {
 namespace {
 
 bool IsOpenTarget(std::string_view key) {
-  const auto section = SectionByKey(key);
-  return (section && *section != MainSection::kMacroManager) || key == "top" || key == "page2";
+  // "macro-manager" opens the macro manager's window rather than toggling a section.
+  if (const auto section = SectionByKey(key); section && *section != MainSection::kMacroManager) return true;
+  for (const std::string_view step : {kOpenTopView, kOpenPage2, kOpenHelp, kOpenSingleKey, kOpenComboKey,
+                                      kOpenMacroKey, kOpenMacroManager, kOpenRecording, kOpenProfileManager}) {
+    if (key == step) return true;
+  }
+  return OpenStepButton(key) >= 0;
 }
 
 }  // namespace
+
+int OpenStepButton(std::string_view step) {
+  if (step.size() != 5 || !step.starts_with("list") || step[4] < '1' || step[4] > '8') return -1;
+  return step[4] - '1';
+}
 
 CommandLineResult ParseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine line;

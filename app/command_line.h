@@ -15,8 +15,22 @@ struct CommandLine {
   bool hidden = false;          // start in the tray without showing the window
   std::string home;             // program folder; empty: the executable's folder
   std::string screenshot;       // write the main window's canvas to this PNG after start-up and exit
-  std::vector<std::string> open;  // section keys toggled before the screenshot, in order
+  std::vector<std::string> open;  // --open steps taken before the screenshot, in order
 };
+
+// The --open steps besides the section keys: the top view, the thumb at the bottom of its track, the help
+// panel, button N's assignment list ("list1" to "list8"), and the windows drawn over the main window.
+inline constexpr std::string_view kOpenTopView = "top";
+inline constexpr std::string_view kOpenPage2 = "page2";
+inline constexpr std::string_view kOpenHelp = "help";
+inline constexpr std::string_view kOpenSingleKey = "single-key";
+inline constexpr std::string_view kOpenComboKey = "combo-key";
+inline constexpr std::string_view kOpenMacroKey = "macro-key";
+inline constexpr std::string_view kOpenMacroManager = "macro-manager";
+inline constexpr std::string_view kOpenRecording = "recording";  // the macro manager, recording
+inline constexpr std::string_view kOpenProfileManager = "profile-manager";
+// The button (0-7) of a "listN" step; -1 for any other step.
+int OpenStepButton(std::string_view step);
 
 inline constexpr std::string_view kUsage =
     "usage: korvane [--emulate] [--hidden] [--home DIR] [--screenshot FILE [--open SECTION...]]\n"
@@ -26,7 +40,9 @@ inline constexpr std::string_view kUsage =
     "--home DIR    use DIR as the program folder (profiles, labels, macros, skin)\n"
     "--screenshot  write the main window to FILE (PNG) and exit; needs no display\n"
     "SECTION: button-assignment xy-sensitivity cpi lighting report-rate mouse-speed double-click\n"
-    "         scroll-speed angle-snap, or top (top view) or page2 (thumb to the bottom)\n";
+    "         scroll-speed angle-snap, or top (top view) or page2 (thumb to the bottom), help,\n"
+    "         list1 to list8 (a button's list), single-key combo-key macro-key macro-manager recording\n"
+    "         profile-manager\n";
 
 // The parsed line, or the reason it was refused.
 struct CommandLineResult {

@@ -33,6 +33,13 @@ inline constexpr std::array<MacroAreaInfo, 8> kMacroAreas = {{
     {MacroArea::kDelete, {77, 367, 135, 392}},
 }};
 inline constexpr Rect kMacroListRect{21, 82, 130, 353};
+// The rectangle of an area of kMacroAreas; an empty one for kNone.
+constexpr Rect AreaRect(MacroArea area) {
+  for (const MacroAreaInfo& info : kMacroAreas) {
+    if (info.area == area) return info.rect;
+  }
+  return {};
+}
 inline constexpr Rect kEventListRect{153, 82, 262, 353};
 inline constexpr Rect kLoopCountRect{298, 333, 379, 345};
 

@@ -24,14 +24,6 @@ constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
 constexpr std::string_view kPane = "/MacroManagement/Pane.png";
 constexpr std::string_view kPaneTicked = "/MacroManagement/PaneMakingTick.png";
 
-const Rect& AreaRect(MacroArea area) {
-  for (const MacroAreaInfo& info : kMacroAreas) {
-    if (info.area == area) return info.rect;
-  }
-  static constexpr Rect kNowhere{};
-  return kNowhere;
-}
-
 
 // The normal and "-over" faces of the buttons, and their captions.
 struct ButtonFace {

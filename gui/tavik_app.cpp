@@ -12,10 +12,10 @@
 #include "app/program_check.h"
 #include "app/single_instance.h"
 #include "gui/desktop_notifications.h"
+#include "gui/screenshot.h"
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
 #include "system/desktop_pointer.h"
-#include "ui/main_page_layout.h"
 
 namespace korvane {
 
@@ -25,24 +25,6 @@ bool HasDisplay() {
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
-}
-
-// The --open steps of a screenshot: section toggles, "top" for the top view, "page2" for the thumb at the
-// bottom of its track.
-void ApplyOpenSteps(CTavikDlg& window, const std::vector<std::string>& steps) {
-  MainPages* pages = window.pages();
-  if (pages == nullptr) return;
-  for (const std::string& step : steps) {
-    if (step == "top") {
-      pages->SwitchView(kTopView);
-    } else if (step == "page2") {
-      const int bottom = kTrackBottom - kThumbHeight;
-      window.MoveThumb(bottom);
-      window.OnThumbMoved(bottom);
-    } else if (const auto section = SectionByKey(step)) {
-      window.ToggleSection(*section);
-    }
-  }
 }
 
 }  // namespace
@@ -129,8 +111,7 @@ int CTavikApp::Run(int argc, char** argv) {
   if (screenshot) {
     // A screenshot of a window that could not load what it shows would pass for a good one.
     if (window.messagesWithoutDialog()) return 1;
-    ApplyOpenSteps(window, line.open);
-    if (!window.grab().save(QString::fromStdString(line.screenshot), "PNG")) {
+    if (!TakeScreenshot(window, line.open).save(QString::fromStdString(line.screenshot), "PNG")) {
       std::fprintf(stderr, "korvane: cannot write the screenshot %s\n", line.screenshot.c_str());
       return 1;
     }

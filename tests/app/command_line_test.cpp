@@ -15,6 +15,16 @@ TEST(CommandLineTest, ReadsEveryOption) {
   EXPECT_EQ(parsed.line->open, (std::vector<std::string>{"cpi", "page2", "top"}));
 }
 
+TEST(CommandLineTest, AScreenshotCanShowTheListsAndWindowsOverTheMainWindow) {
+  const auto parsed = ParseCommandLine({"--screenshot", "a.png", "--open", "button-assignment", "list1", "list8",
+                                        "macro-manager", "recording", "single-key", "profile-manager", "help"});
+  ASSERT_TRUE(parsed.line) << parsed.error;
+  EXPECT_EQ(parsed.line->open.size(), 8u);
+  EXPECT_EQ(OpenStepButton("list1"), 0);
+  EXPECT_EQ(OpenStepButton("list8"), 7);
+  EXPECT_EQ(OpenStepButton("cpi"), -1);
+}
+
 TEST(CommandLineTest, HiddenStartsInTheTrayWithTheOtherOptions) {
   const auto parsed = ParseCommandLine({"--hidden", "--home", "/tmp/k", "--emulate"});
   ASSERT_TRUE(parsed.line) << parsed.error;
@@ -50,8 +60,10 @@ TEST(CommandLineTest, RefusesWhatItCannotCarryOut) {
       {"--screenshot"},
       {"--frobnicate"},
       {"--open", "cpi"},
-      {"--screenshot", "a.png", "--open", "macro-manager"},
       {"--screenshot", "a.png", "--open", "nonsense"},
+      {"--screenshot", "a.png", "--open", "list0"},
+      {"--screenshot", "a.png", "--open", "list9"},
+      {"--screenshot", "a.png", "--open", "list10"},
   };
   for (const auto& arguments : refused) {
     const auto parsed = ParseCommandLine(arguments);

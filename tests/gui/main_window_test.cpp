@@ -31,6 +31,7 @@
 #include "gui/help_dialog.h"
 #include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
+#include "gui/screenshot.h"
 #include "gui/single_dialog.h"
 #include "gui/skin_painter.h"
 #include "ui/skin_inventory.h"
@@ -967,6 +968,18 @@ TEST_F(MainWindowTest, ScreenshotWritesTheWindowAsPng) {
             0);
   const QImage image(QString::fromStdString(shot.string()));
   EXPECT_EQ(image.size(), QImage(SkinFile(folder.path(), "main.png")).size());
+}
+
+TEST_F(MainWindowTest, AScreenshotDrawsTheListsAndWindowsItsStepsOpenOverTheMainWindow) {
+  CTavikDlg& dlg = Start();
+  const QImage shot = TakeScreenshot(dlg, {"button-assignment", "list4", "single-key"});
+  EXPECT_EQ(shot.size(), dlg.size());
+  ASSERT_NE(dlg.assignmentList(), nullptr);
+  CSingleDialog single(&dlg, dlg.controller().skin(), dlg.controller().language());
+  single.show();
+  const QImage face = single.grab().toImage().convertToFormat(shot.format());
+  const QPoint at((shot.width() - face.width()) / 2, (shot.height() - face.height()) / 2);
+  EXPECT_EQ(shot.copy(QRect(at, face.size())), face);
 }
 
 TEST_F(MainWindowTest, AFolderWithoutProfilesOrSkinIsRefusedWithoutAWindow) {
