@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "cli/commands.h"
+#include "common/numbers.h"
 
 namespace korvane::cli {
 
@@ -119,13 +119,12 @@ Status ArgReader::RejectUnknownOptions() {
 }
 
 Status ParseNumber(std::string_view text, long low, long high, std::string_view what, long& value) {
-  long parsed = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  if (error != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
+  const std::optional<long long> parsed = WholeNumber(text);
+  if (!parsed || *parsed < low || *parsed > high) {
     return Status::Failure(std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
                            std::to_string(high) + ", not '" + std::string(text) + "'");
   }
-  value = parsed;
+  value = static_cast<long>(*parsed);
   return Status::Ok();
 }
 

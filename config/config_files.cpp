@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/file_io.h"
+#include "common/numbers.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "keys/button_catalogue.h"
@@ -148,7 +149,7 @@ Status ConfigFiles::CurrentProfileIndex(int& index) const {
     return Status::Failure("cannot read the profile list: " + read.message(), read.errorCode());
   }
   const IniDocument list = IniDocument::Parse(bytes);
-  const int count = ProfileCountFromText(list.Get("Profile", "ItemCount"));
+  const int count = LeadingInt(list.Get("Profile", "ItemCount"));
   if (!ProfileCountAccepted(count)) {
     return Status::Failure(profileListPath().string() + " has no usable profile list (ItemCount must be 1 to 6)");
   }

@@ -1,9 +1,8 @@
 #include "config/label_file.h"
 
 #include <algorithm>
-#include <charconv>
-#include <limits>
 
+#include "common/numbers.h"
 #include "common/text.h"
 #include "config/ini_file.h"
 #include "text/strings.h"
@@ -54,20 +53,8 @@ Status WriteLabels(const std::filesystem::path& labelPath, std::string_view lang
   });
 }
 
-int ProfileCountFromText(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  if (text.starts_with('+') && !text.starts_with("+-")) text.remove_prefix(1);
-  int count = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
-  if (error == std::errc::result_out_of_range) {
-    return text.starts_with('-') ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-  }
-  return error == std::errc() ? count : 0;
-}
-
 int ReadProfileCount(const std::filesystem::path& profileListPath) {
-  return ProfileCountFromText(IniFile(profileListPath).Read(kProfile, "ItemCount"));
+  return LeadingInt(IniFile(profileListPath).Read(kProfile, "ItemCount"));
 }
 
 ButtonLabels DefaultLabels(std::string_view languageCode) {
@@ -84,7 +71,7 @@ ProfileList ReadProfileList(const std::filesystem::path& profileListPath) {
   const IniFile file(profileListPath);
   if (!file.Exists()) return list;
   const IniDocument document = file.Load();
-  const int count = ProfileCountFromText(document.Get(kProfile, "ItemCount"));
+  const int count = LeadingInt(document.Get(kProfile, "ItemCount"));
   if (!ProfileCountAccepted(count)) return list;
   for (int i = 0; i < count; ++i) list.names.push_back(document.Get(kProfile, ItemKey(i)));
   list.currentName = document.Get(kProfile, "CurProfileName");

@@ -46,10 +46,6 @@ struct ProfileList {
   int selected = -1;  // first name that begins with currentName, ignoring case; -1 when none
 };
 
-// "ItemCount" as atoi reads it: leading blanks, a sign, the digits up to the first other character, 0
-// without digits. A number beyond int saturates (as the other platform's atoi does) instead of wrapping,
-// so that no hand-edited count like 4294967297 passes for 1.
-int ProfileCountFromText(std::string_view text);
 // The raw "ItemCount" of str.ini.
 int ReadProfileCount(const std::filesystem::path& profileListPath);
 bool ProfileCountAccepted(int count);

@@ -1,10 +1,10 @@
 #include "config/profile_manager.h"
 
 #include <array>
-#include <cstdlib>
 #include <optional>
 
 #include "common/file_io.h"
+#include "common/numbers.h"
 #include "config/config_files.h"
 #include "config/ini_file.h"
 
@@ -65,7 +65,7 @@ ProfileManagerModel::Outcome ProfileManagerModel::New() {
     const std::size_t underscore = last.find('_');
     name = underscore == std::string::npos
                ? last + "_" + std::to_string(count)
-               : prefix_ + "_" + std::to_string(std::atoi(last.c_str() + underscore + 1) + 1);
+               : prefix_ + "_" + std::to_string(LeadingNumber(std::string_view(last).substr(underscore + 1)) + 1);
   }
   entries_.push_back({std::move(name), kFactoryPair});
   selected_ = static_cast<int>(count);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <bit>
-#include <charconv>
+#include <limits>
 
+#include "common/numbers.h"
 #include "common/text.h"
 #include "keys/key_tables.h"
 
@@ -30,10 +31,11 @@ constexpr CatalogueText Item() {
 }
 
 std::optional<int> ParseNumber(std::string_view text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
+  const std::optional<long long> value = WholeNumber(text);
+  if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) {
+    return std::nullopt;
+  }
+  return static_cast<int>(*value);
 }
 
 std::string Joined(std::string_view head, std::string_view tail) {

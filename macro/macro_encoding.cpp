@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "common/numbers.h"
 #include "keys/key_tables.h"
 
 namespace korvane {

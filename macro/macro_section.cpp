@@ -1,9 +1,9 @@
 #include "macro/macro_section.h"
 
 #include <algorithm>
-#include <limits>
 #include <unordered_map>
 
+#include "common/numbers.h"
 #include "common/text.h"
 #include "keys/name_text.h"
 
@@ -24,19 +24,6 @@ long long ItemIndex(std::string_view key) {
 
 }  // namespace
 
-
-long long LeadingNumber(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  constexpr long long kLimit = std::numeric_limits<long long>::max() / 10 - 10;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (value < kLimit) value = value * 10 + (text[i] - '0');
-  }
-  return negative ? -value : value;
-}
 
 MacroSection ReadMacroSection(const IniDocument& document, std::string_view name) {
   const std::vector<IniDocument::Entry> entries = document.Entries(name);

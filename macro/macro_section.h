@@ -41,8 +41,4 @@ void WriteMacroSection(IniDocument& document, std::string_view name, const Macro
 // does not lie wholly within the first kMacroNameListLength characters is not listed.
 std::vector<std::string> MacroNames(const IniDocument& document);
 
-// The leading decimal number of a text as the C library's atoi reads it (leading blanks, an optional sign,
-// digits), 0 when there is none; saturates instead of overflowing.
-long long LeadingNumber(std::string_view text);
-
 }  // namespace korvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/file_io.h"
+#include "common/numbers.h"
 #include "common/text.h"
 #include "keys/button_catalogue.h"
 #include "keys/name_text.h"
