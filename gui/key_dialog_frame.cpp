@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "gui/popup_list.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "text/strings.h"
 
@@ -30,7 +30,7 @@ CKeyDialogFrame::CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const
   background_ = MakeCanvas(skin, face.background);
   if (background_.isNull()) {
     // The dialog still opens, without capturing, and OK, Cancel and close still end it.
-    QMessageBox::warning(owner, ToQString(kErrorCaption), ToQString(face.backgroundFailed));
+    ShowSkinMessage(owner, skin, MessageBoxKind::kWarning, kErrorCaption, face.backgroundFailed);
     setFixedSize(kKeyDialogCancel.right + 20, kKeyDialogCancel.bottom + 13);
     return;
   }

@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
 
 #include "gui/lb_editor_wnd.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "keys/keysym_names.h"
 
@@ -76,7 +76,7 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
   background_ = MakeCanvas(skin, kBackground);
   if (background_.isNull()) {
     // Without its background the window has no controls and loads no macro; Cancel still closes it.
-    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings_.backgroundLoadFailed));
+    ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings_.backgroundLoadFailed);
     setFixedSize(AreaRect(MacroArea::kCancel).right + 8, AreaRect(MacroArea::kCancel).bottom + 8);
     return;
   }
@@ -245,7 +245,7 @@ void CMacroProgramDialog::paintEvent(QPaintEvent* event) {
 }
 
 void CMacroProgramDialog::Warn(const std::string& message) {
-  QMessageBox::warning(this, ToQString(strings_.warning), QString::fromStdString(message));
+  ShowSkinMessage(this, controller_.skin(), MessageBoxKind::kWarning, strings_.warning, message);
 }
 
 void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
@@ -355,7 +355,7 @@ void CMacroProgramDialog::Ok() {
   }
   const MacroManagerModel::Encoded encoded = model_.EncodeForOk();
   if (!encoded.report.empty()) {
-    QMessageBox::information(this, ToQString(strings_.warning), QString::fromStdString(encoded.report));
+    ShowSkinMessage(this, controller_.skin(), MessageBoxKind::kWarning, strings_.warning, encoded.report);
   }
   pages_ = encoded.pages;
   accept();

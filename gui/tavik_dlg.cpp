@@ -13,11 +13,9 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -44,7 +42,9 @@
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/program_icon.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "gui/skin_style.h"
 
 namespace korvane {
 
@@ -65,6 +65,8 @@ CTavikDlg::~CTavikDlg() {
 void CTavikDlg::SetUpWindow() {
   const MainController& controller = *controller_;
   setWindowTitle(ToQString(controller.strings().productTitle));
+  // The standard widgets and message boxes take the skin's look, even where the main window cannot.
+  ApplySkinStyle(controller.skin(), controller.language());
   canvas_ = MakeCanvas(controller.skin(), kMainBackground);
   if (canvas_.isNull()) {
     ShowMessage(FillIn(controller.messages().skinMissing, {controller.skin().ImagePath(kMainBackground).string()}),
@@ -295,7 +297,9 @@ void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
     messagesWithoutDialog_ = true;
     return;
   }
-  QMessageBox::information(isVisible() ? this : nullptr, ToQString(caption), ToQString(text));
+  const bool warning = caption == controller_->strings().warningTitle || caption == kErrorCaption;
+  ShowSkinMessage(isVisible() ? this : nullptr, controller_->skin(),
+                  warning ? MessageBoxKind::kWarning : MessageBoxKind::kInformation, caption, text);
 }
 
 void CTavikDlg::ShowCommandMessage(const CommandMessage& message) {
@@ -305,12 +309,11 @@ void CTavikDlg::ShowCommandMessage(const CommandMessage& message) {
     ShowMessage(text, message.caption);
     return;
   }
-  QMessageBox box(QMessageBox::Warning, ToQString(message.caption), ToQString(text), QMessageBox::Ok,
-                  isVisible() ? this : nullptr);
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-  const QPushButton* copy = box.addButton(ToQString(message.copyLabel), QMessageBox::ActionRole);
+  QWidget* owner = isVisible() ? this : nullptr;
+  CSkinMessageBox box(owner, controller_->skin(), MessageBoxKind::kWarning, message.caption, text, message.copyLabel);
+  PlaceOverOwner(box, owner);
   box.exec();
-  if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(ToQString(message.command));
+  if (box.answer() == MessageBoxAnswer::kCopy) QGuiApplication::clipboard()->setText(ToQString(message.command));
 }
 
 void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) {
@@ -504,7 +507,8 @@ std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
 
 bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
   if (noDialogs_) return false;
-  return QMessageBox::question(this, ToQString(caption), ToQString(question)) == QMessageBox::Yes;
+  return ShowSkinMessage(this, controller_->skin(), MessageBoxKind::kQuestion, caption, question) ==
+         MessageBoxAnswer::kYes;
 }
 
 Status CTavikDlg::StartProgram(const std::filesystem::path& program) {

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -7,13 +6,13 @@
 #include <QLineEdit>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTimer>
 #include <QImage>
 #include <QListWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QThread>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -32,6 +31,7 @@
 #include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
 #include "gui/single_dialog.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "ui/skin_inventory.h"
 #include "keys/key_page.h"
@@ -465,9 +465,9 @@ class MessageBoxes {
  public:
   MessageBoxes() {
     QObject::connect(&poll_, &QTimer::timeout, [this] {
-      if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+      if (auto* box = dynamic_cast<CSkinMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
         texts.push_back(box->text().toStdString());
-        box->accept();
+        box->Answer(box->model().enterAnswer());
       }
     });
     poll_.start(5);
@@ -685,9 +685,9 @@ TEST_F(MainWindowTest, CancelLeavesTheButtonAsItWasAndTheLastClickIsRefused) {
   EXPECT_EQ(dlg.controller().config(), before);
 
   std::string warning;
-  WhenModal<QMessageBox>([&warning](QMessageBox& box) {
+  WhenModal<CSkinMessageBox>([&warning](CSkinMessageBox& box) {
     warning = box.text().toStdString();
-    box.accept();
+    box.Answer(MessageBoxAnswer::kOk);
   });
   PressOn(&dlg, DropdownOf(0));  // button 1 holds the only "Click"
   EXPECT_EQ(warning, "Left key must be selected!");
@@ -698,15 +698,68 @@ TEST_F(MainWindowTest, TheCopyCommandButtonPutsTheCommandOnTheClipboard) {
   CTavikDlg& dlg = Start();
   QGuiApplication::clipboard()->clear();
   std::string shown;
-  WhenModal<QMessageBox>([&shown](QMessageBox& box) {
+  WhenModal<CSkinMessageBox>([&shown](CSkinMessageBox& box) {
     shown = box.text().toStdString();
-    for (QAbstractButton* button : box.buttons()) {
-      if (button->text() == QStringLiteral("Copy command")) button->click();
-    }
+    ASSERT_EQ(box.model().buttons()[1].caption, "Copy command");
+    PressOn(&box, ToQRect(box.model().layout().buttons[1]).center());
   });
   dlg.ShowCommandMessage({"No access:", "echo rule | sudo tee", "Then log in again.", "Warning", "Copy command"});
   EXPECT_EQ(shown, "No access:\n\necho rule | sudo tee\n\nThen log in again.");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "echo rule | sudo tee");
+}
+
+TEST_F(MainWindowTest, AQuestionIsYesByEnterOrYesAndNoByEscapeCloseOrNo) {
+  CTavikDlg& dlg = Start();
+  const auto ask = [&dlg](std::function<void(CSkinMessageBox&)> answer) {
+    WhenModal<CSkinMessageBox>(std::move(answer));
+    return dlg.Confirm("Discard the changes?", "Warning");
+  };
+  const auto press = [](CSkinMessageBox& box, const Rect& rect) { PressOn(&box, ToQRect(rect).center()); };
+  EXPECT_TRUE(ask([](CSkinMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Warning"));
+    EXPECT_TRUE(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(box.text(), QStringLiteral("Discard the changes?"));
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
+  }));
+  EXPECT_FALSE(ask([](CSkinMessageBox& box) { SendKey(&box, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B); }));
+  EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().close); }));
+  EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[1]); }));
+  EXPECT_TRUE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[0]); }));
+}
+
+TEST_F(MainWindowTest, AMessageOpensOnTheScreenOnTheSkinsDarkGroundMarkedByItsCaption) {
+  CTavikDlg& dlg = Start();
+  const std::string text(300, 'x');  // one word wider than the box: it must still end inside the box
+  MessageBoxKind kind = MessageBoxKind::kQuestion;
+  WhenModal<CSkinMessageBox>([&kind](CSkinMessageBox& box) {
+    kind = box.model().kind();
+    EXPECT_TRUE(box.screen()->availableGeometry().contains(box.frameGeometry()));
+    EXPECT_LE(box.model().layout().text.right, box.width());
+    const QImage face = box.grab().toImage();
+    EXPECT_LT(face.pixelColor(4, face.height() / 2).lightness(), 70);
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);
+  });
+  dlg.ShowMessage(text, "Warning");
+  EXPECT_EQ(kind, MessageBoxKind::kWarning);
+  WhenModal<CSkinMessageBox>([&kind](CSkinMessageBox& box) {
+    kind = box.model().kind();
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Enter, 0xFF8D);
+  });
+  dlg.ShowMessage("Saved.", "Tellurix Korvane");
+  EXPECT_EQ(kind, MessageBoxKind::kInformation);
+}
+
+TEST_F(MainWindowTest, MenusListsAndEditBoxesTakeTheSkinsDarkLook) {
+  Start();
+  QMenu menu;
+  menu.addAction(QStringLiteral("Exit"));
+  QListWidget list;
+  list.resize(120, 80);
+  QLineEdit edit;
+  for (QWidget* widget : std::initializer_list<QWidget*>{&menu, &list, &edit}) {
+    const QImage shot = widget->grab().toImage();
+    EXPECT_LT(shot.pixelColor(shot.width() - 4, shot.height() / 2).lightness(), 70) << widget->metaObject()->className();
+  }
 }
 
 TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWithoutMacros) {
@@ -714,9 +767,9 @@ TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWi
   PressOn(&dlg, kButtonAssignmentHeader);
   std::string refusal;
   WhenModal<CMacroDialog>([&refusal](CMacroDialog& macro) {
-    WhenModal<QMessageBox>([&refusal](QMessageBox& box) {
+    WhenModal<CSkinMessageBox>([&refusal](CSkinMessageBox& box) {
       refusal = box.text().toStdString();
-      box.accept();
+      box.Answer(MessageBoxAnswer::kOk);
     });
     PressOn(&macro, kDialogOk);  // record.ini has no macro yet
     EXPECT_TRUE(macro.isVisible());
