@@ -14,6 +14,7 @@
 #include "gui/lb_editor_wnd.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "gui/skin_style.h"
 #include "keys/keysym_names.h"
 
 namespace korvane {
@@ -61,6 +62,18 @@ QString ListStyle(const SkinSettings& skin, int red, int green, int blue) {
       .arg(blue);
 }
 
+// Rows on the skin's ground, the selected one lit; the in-place editor framed in the text colour.
+QString MacroListStyle(const SkinColours& c) {
+  return QStringLiteral(
+             "QListWidget { background: %2; color: %1; border: 1px solid %4; outline: none; }"
+             "QListWidget::item { padding: 1px 4px; }"
+             "QListWidget::item:selected { background: %5; color: %1; }"
+             "QListWidget::item:hover:!selected { background: %3; }"
+             "QLineEdit { background: %3; color: %1; border: 1px solid %1; padding: 0 3px;"
+             " selection-background-color: %5; selection-color: %1; }")
+      .arg(CssColour(c.text), CssColour(c.ground), CssColour(c.raised), CssColour(c.line), CssColour(c.selected));
+}
+
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& controller)
@@ -86,7 +99,8 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
 
   macroList_ = new QListWidget(this);
   eventList_ = new QListWidget(this);
-  for (QListWidget* list : {macroList_, eventList_}) list->setStyleSheet(ListStyle(skin, 109, 109, 109));
+  const QString listStyle = MacroListStyle(SkinColoursOf(skin));
+  for (QListWidget* list : {macroList_, eventList_}) list->setStyleSheet(listStyle);
   macroList_->setGeometry(ToQRect(kMacroListRect));
   eventList_->setGeometry(ToQRect(kEventListRect));
   eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

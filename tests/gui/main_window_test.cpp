@@ -553,6 +553,24 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   EXPECT_TRUE(manager.isVisible());  // Enter went to the editor, not to OK
 }
 
+TEST_F(MainWindowTest, TheInPlaceEditorIsFramedInTheSkinsTextColour) {
+  CTavikDlg& dlg = Start();
+  CMacroProgramDialog manager(&dlg, dlg.controller());
+  manager.show();
+  PressOn(&manager, {40, 380});  // New
+  QListWidget* list = manager.macroList();
+  emit list->itemDoubleClicked(list->item(0));
+  if (OpenEditor(list) == nullptr) emit list->itemDoubleClicked(list->item(0));
+  QLineEdit* editor = OpenEditor(list);
+  ASSERT_NE(editor, nullptr);
+  const SkinSettings& skin = dlg.controller().skin();
+  const QImage shot = editor->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), QColor(skin.red, skin.green, skin.blue));
+  EXPECT_NE(shot.pixelColor(shot.width() - 4, shot.height() / 2),
+            list->grab().toImage().pixelColor(list->width() - 4, list->height() - 4))
+      << "the box has its own ground";
+}
+
 // Opens the list's context menu and picks the entry with this text.
 void PickFromMenu(QListWidget* list, const QString& text) {
   QTimer::singleShot(20, [text] {
