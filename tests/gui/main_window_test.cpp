@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QThread>
@@ -658,6 +659,44 @@ TEST_F(MainWindowTest, TheSingleKeyDialogNamesTheLastKeyAndNoKeyClosesIt) {
   EXPECT_EQ(dialog.keyName(), "F1");
   PressOn(&dialog, {360, 14});  // ×
   EXPECT_FALSE(dialog.isVisible());
+}
+
+// The pixels of a canvas outside the given rectangles, the rest made black.
+QImage Outside(const QImage& canvas, std::initializer_list<Rect> rects) {
+  QImage outside = canvas.copy();
+  QPainter painter(&outside);
+  for (const Rect& rect : rects) painter.fillRect(ToQRect(rect), Qt::black);
+  return outside;
+}
+
+TEST_F(MainWindowTest, CapturedKeysAreDrawnOnTheirKeycapsAndNowhereElse) {
+  CTavikDlg& dlg = Start();
+  CSingleDialog single(&dlg, dlg.controller().skin(), dlg.controller().language());
+  single.show();
+  const QImage empty = single.canvas().copy();
+  SendKey(&single, QEvent::KeyPress, Qt::Key_Print, 0xFF61);  // two words on the cap
+  ASSERT_EQ(single.keyName(), "Prnt Scrn");
+  const Rect cap = SingleKeyModel::kKeycapRect;
+  EXPECT_NE(single.canvas().copy(ToQRect(cap)), empty.copy(ToQRect(cap)));
+  EXPECT_EQ(Outside(single.canvas(), {cap, SingleKeyModel::kKeyNameRect}),
+            Outside(empty, {cap, SingleKeyModel::kKeyNameRect}));
+
+  CComboDialog combo(&dlg, dlg.controller().skin(), dlg.controller().language());
+  combo.show();
+  const QImage blank = combo.canvas().copy();
+  PressOn(&combo, {90, 77});
+  ClickRow(combo.modifierList(), "Left Ctrl");
+  QLineEdit* first = combo.firstKeyBox();
+  first->setFocus();
+  QFocusEvent focus(QEvent::FocusIn);
+  QCoreApplication::sendEvent(first, &focus);
+  SendKey(first, QEvent::KeyPress, Qt::Key_A, 0x61);
+  for (const Rect& face : {ComboKeyModel::kModifierCapRect, ComboKeyModel::kFirstKeyCapRect}) {
+    EXPECT_NE(combo.canvas().copy(ToQRect(face)), blank.copy(ToQRect(face))) << face.left;
+  }
+  EXPECT_EQ(combo.canvas().copy(ToQRect(ComboKeyModel::kSecondKeyCapRect)),
+            blank.copy(ToQRect(ComboKeyModel::kSecondKeyCapRect)))
+      << "no second key yet";
 }
 
 TEST_F(MainWindowTest, AComboChosenFromButtonTwosListIsStoredWithItsLabel) {
