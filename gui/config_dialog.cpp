@@ -114,7 +114,10 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
     if (model_.selected() >= 0) controller_.ImportIntoProfile(SelectedPair());
   });
   menu.addAction(ToQString(strings_.saveItem), this, [this] {
-    if (model_.selected() >= 0) controller_.ExportProfile(SelectedPair());
+    if (model_.selected() >= 0) {
+      const ProfileManagerModel::Entry& entry = model_.entries()[static_cast<std::size_t>(model_.selected())];
+      controller_.ExportProfile(entry.pair, entry.name);
+    }
   });
   menu.exec(list_->viewport()->mapToGlobal(at));
 }

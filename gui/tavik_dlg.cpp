@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QIcon>
@@ -18,7 +19,6 @@
 #include <QProcess>
 #include <QRegularExpressionValidator>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -50,6 +50,7 @@ namespace korvane {
 
 CTavikDlg::CTavikDlg(ProgramFolder folder, HidBackend& backend)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      fileChoice_(QDir::homePath().toStdString()),
       controller_(std::make_unique<MainController>(std::move(folder), backend, *this)) {
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -494,15 +495,19 @@ void CTavikDlg::ShowProfileManager() {
   profileManager_->show();
 }
 
-std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
-  const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save, std::string_view profileName) {
+  // The desktop's own chooser (a portal where the desktop offers one).
+  const QString start = QString::fromStdString(
+      (save ? fileChoice_.ExportSuggestion(profileName) : fileChoice_.StartFolder()).string());
   const MessageStrings& text = controller_->messages();
   const QString filter = ToQString(text.profileFilter);
   QWidget* owner = profileManager_ ? static_cast<QWidget*>(profileManager_) : this;
   const QString chosen = save ? QFileDialog::getSaveFileName(owner, ToQString(text.exportTitle), start, filter)
                               : QFileDialog::getOpenFileName(owner, ToQString(text.importTitle), start, filter);
   if (chosen.isEmpty()) return std::nullopt;
-  return std::filesystem::path(chosen.toStdString());
+  const std::filesystem::path file(chosen.toStdString());
+  fileChoice_.Chosen(file);
+  return file;
 }
 
 bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {

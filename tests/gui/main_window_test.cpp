@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMenu>
 #include <QTimer>
 #include <QImage>
@@ -817,6 +818,23 @@ TEST_F(MainWindowTest, MenusListsAndEditBoxesTakeTheSkinsDarkLook) {
     const QImage shot = widget->grab().toImage();
     EXPECT_LT(shot.pixelColor(shot.width() - 4, shot.height() / 2).lightness(), 70) << widget->metaObject()->className();
   }
+}
+
+TEST_F(MainWindowTest, TheExportChooserOpensAtHomeOfferingTheProfilesName) {
+  testing::TempFolder home;
+  const testing::EnvironmentVariable homeVariable("HOME", home.path().c_str());
+  CTavikDlg& dlg = Start();
+  const QString folder = QString::fromStdString(home.path().string());
+  QStringList offered;
+  QString opened;
+  WhenModal<QFileDialog>([&](QFileDialog& chooser) {
+    opened = chooser.directory().absolutePath();
+    offered = chooser.selectedFiles();
+    chooser.reject();
+  });
+  EXPECT_FALSE(dlg.ChooseProfileFile(true, "Gaming").has_value());
+  EXPECT_EQ(opened, folder);
+  EXPECT_EQ(offered, QStringList{folder + QStringLiteral("/Gaming.bin")});
 }
 
 TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWithoutMacros) {
