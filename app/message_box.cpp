@@ -14,15 +14,23 @@ constexpr int kCloseInset = 6;
 
 MessageBoxModel::MessageBoxModel(MessageBoxKind kind, std::string_view copyCaption) : kind_(kind) {
   if (kind == MessageBoxKind::kQuestion) {
-    buttons_ = {{MessageBoxAnswer::kYes, "Yes"}, {MessageBoxAnswer::kNo, "No"}};
+    buttons_ = {{MessageBoxAnswer::kYes, "Yes", 'Y'}, {MessageBoxAnswer::kNo, "No", 'N'}};
   } else {
-    buttons_ = {{MessageBoxAnswer::kOk, "OK"}};
-    if (!copyCaption.empty()) buttons_.push_back({MessageBoxAnswer::kCopy, copyCaption});
+    buttons_ = {{MessageBoxAnswer::kOk, "OK", 'O'}};
+    if (!copyCaption.empty()) buttons_.push_back({MessageBoxAnswer::kCopy, copyCaption, 0});
   }
 }
 
 MessageBoxAnswer MessageBoxModel::escapeAnswer() const {
   return kind_ == MessageBoxKind::kQuestion ? MessageBoxAnswer::kNo : MessageBoxAnswer::kOk;
+}
+
+MessageBoxAnswer MessageBoxModel::AnswerForLetter(char letter) const {
+  const char upper = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+  for (const MessageBoxButton& button : buttons_) {
+    if (button.mnemonic != 0 && button.mnemonic == upper) return button.answer;
+  }
+  return MessageBoxAnswer::kNone;
 }
 
 const MessageBoxLayout& MessageBoxModel::LayOut(int textWidth, int textHeight, const std::vector<int>& buttonWidths,

@@ -15,6 +15,7 @@ enum class MessageBoxAnswer { kNone, kOk, kYes, kNo, kCopy };
 struct MessageBoxButton {
   MessageBoxAnswer answer;
   std::string_view caption;
+  char mnemonic;  // the letter that presses it, alone or with Alt; 0 for none
 };
 
 // Where everything lies on the box's face, in its own pixels.
@@ -45,6 +46,8 @@ class MessageBoxModel {
   const std::vector<MessageBoxButton>& buttons() const { return buttons_; }
   MessageBoxAnswer enterAnswer() const { return buttons_.front().answer; }
   MessageBoxAnswer escapeAnswer() const;
+  // The answer of the button whose mnemonic is this letter, in either case; kNone when none has it.
+  MessageBoxAnswer AnswerForLetter(char letter) const;
 
   // Lays the face out round a text of the given size (already wrapped at kMessageBoxTextWidth) and
   // buttons of the given size, each at least as wide as its caption needs.

@@ -184,8 +184,18 @@ void CSkinMessageBox::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter: Answer(model_.enterAnswer()); return;
     case Qt::Key_Escape: reject(); return;
-    default: QDialog::keyPressEvent(event);
+    default: break;
   }
+  // A button's letter answers, alone or with Alt.
+  const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) == 0;
+  if (plain && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z) {
+    const auto answer = model_.AnswerForLetter(static_cast<char>('A' + (event->key() - Qt::Key_A)));
+    if (answer != MessageBoxAnswer::kNone) {
+      Answer(answer);
+      return;
+    }
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void CSkinMessageBox::showEvent(QShowEvent* event) {

@@ -18,12 +18,17 @@ TEST(MessageBoxModelTest, ButtonsAndWhatEnterEscapeAndCloseAnswer) {
   EXPECT_EQ(question.buttons()[1].caption, "No");
   EXPECT_EQ(question.enterAnswer(), MessageBoxAnswer::kYes);
   EXPECT_EQ(question.escapeAnswer(), MessageBoxAnswer::kNo) << "a question closed unanswered is a no";
+  EXPECT_EQ(question.AnswerForLetter('y'), MessageBoxAnswer::kYes);
+  EXPECT_EQ(question.AnswerForLetter('N'), MessageBoxAnswer::kNo);
+  EXPECT_EQ(question.AnswerForLetter('O'), MessageBoxAnswer::kNone);
 
   const MessageBoxModel command(MessageBoxKind::kWarning, "Copy command");
   ASSERT_EQ(command.buttons().size(), 2u);
   EXPECT_EQ(command.buttons()[1].answer, MessageBoxAnswer::kCopy);
   EXPECT_EQ(command.buttons()[1].caption, "Copy command");
   EXPECT_EQ(command.enterAnswer(), MessageBoxAnswer::kOk) << "Enter never copies";
+  EXPECT_EQ(command.AnswerForLetter('c'), MessageBoxAnswer::kNone);
+  EXPECT_EQ(command.AnswerForLetter('o'), MessageBoxAnswer::kOk);
 }
 
 TEST(MessageBoxModelTest, TheFaceGrowsWithTheTextAndButtonsAndPressesFindTheirButtons) {

@@ -766,7 +766,7 @@ TEST_F(MainWindowTest, TheCopyCommandButtonPutsTheCommandOnTheClipboard) {
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "echo rule | sudo tee");
 }
 
-TEST_F(MainWindowTest, AQuestionIsYesByEnterOrYesAndNoByEscapeCloseOrNo) {
+TEST_F(MainWindowTest, AQuestionIsYesByEnterYOrYesAndNoByEscapeAltNCloseOrNo) {
   CTavikDlg& dlg = Start();
   const auto ask = [&dlg](std::function<void(CSkinMessageBox&)> answer) {
     WhenModal<CSkinMessageBox>(std::move(answer));
@@ -780,6 +780,11 @@ TEST_F(MainWindowTest, AQuestionIsYesByEnterOrYesAndNoByEscapeCloseOrNo) {
     SendKey(&box, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
   }));
   EXPECT_FALSE(ask([](CSkinMessageBox& box) { SendKey(&box, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B); }));
+  EXPECT_FALSE(ask([](CSkinMessageBox& box) {
+    QKeyEvent altN(QEvent::KeyPress, Qt::Key_N, Qt::AltModifier);
+    QCoreApplication::sendEvent(&box, &altN);
+  }));
+  EXPECT_TRUE(ask([](CSkinMessageBox& box) { SendKey(&box, QEvent::KeyPress, Qt::Key_Y, 0x79); }));
   EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().close); }));
   EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[1]); }));
   EXPECT_TRUE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[0]); }));
