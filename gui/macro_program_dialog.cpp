@@ -66,7 +66,7 @@ QString ListStyle(const SkinSettings& skin, int red, int green, int blue) {
 QString MacroListStyle(const SkinColours& c) {
   return QStringLiteral(
              "QListWidget { background: %2; color: %1; border: 1px solid %4; outline: none; }"
-             "QListWidget::item { padding: 1px 4px; }"
+             "QListWidget::item { padding: 1px 4px; border: none; }"
              "QListWidget::item:selected { background: %5; color: %1; }"
              "QListWidget::item:hover:!selected { background: %3; }"
              "QLineEdit { background: %3; color: %1; border: 1px solid %1; padding: 0 3px;"
