@@ -115,9 +115,11 @@ void CTavikDlg::RedrawPanels() {
 }
 
 std::optional<StageColour> CTavikDlg::ChooseStageColour(int stage, StageColour current) {
+  // Qt's own chooser, which takes the skin's palette; a desktop's would stay in the desktop's colours.
   const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue), this,
                                                ToQString(controller_->strings().cpiSetting) +
-                                                   QStringLiteral(" %1").arg(stage + 1));
+                                                   QStringLiteral(" %1").arg(stage + 1),
+                                               QColorDialog::DontUseNativeDialog);
   if (!chosen.isValid()) return std::nullopt;
   return StageColour{static_cast<Byte>(chosen.red()), static_cast<Byte>(chosen.green()),
                      static_cast<Byte>(chosen.blue())};
