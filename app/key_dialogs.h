@@ -26,6 +26,8 @@ std::string KeyNameForDialog(std::string_view name);
 struct SingleKeyModel {
   static constexpr Rect kPromptRect{34, 103, 180, 123};
   static constexpr Rect kKeyNameRect{74, 129, 150, 143};
+  // The top face of the keycap picture, where the name is shown too.
+  static constexpr Rect kKeycapRect{249, 80, 328, 150};
 
   std::string keyName;
   void OnKey(std::string_view name) { keyName = KeyNameForDialog(name); }
@@ -39,6 +41,14 @@ class ComboKeyModel {
   static constexpr Rect kModifierListRect{50, 87, 132, 227};
   static constexpr Rect kFirstKeyRect{50, 120, 131, 134};
   static constexpr Rect kSecondKeyRect{50, 170, 131, 184};
+  // The captions over the three boxes.
+  static constexpr Rect kModifierLabelRect{50, 54, 200, 69};
+  static constexpr Rect kFirstKeyLabelRect{50, 106, 200, 119};
+  static constexpr Rect kSecondKeyLabelRect{50, 156, 200, 169};
+  // The top faces of the keycap pictures: the modifier's wide cap over the two keys' caps.
+  static constexpr Rect kModifierCapRect{231, 71, 333, 106};
+  static constexpr Rect kFirstKeyCapRect{222, 159, 266, 197};
+  static constexpr Rect kSecondKeyCapRect{298, 159, 342, 197};
   enum class Focus { kNone, kFirstKey, kSecondKey };
 
   // A left press in the dialog (outside the list's own rows): closes or toggles the modifier list, and

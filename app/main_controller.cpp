@@ -380,7 +380,7 @@ void MainController::ImportIntoProfile(int pair) {
     view_.ShowMessage(messages().importIntoNewProfile, strings_->warningTitle);
     return;
   }
-  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false);
+  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false, {});
   if (!chosen) return;
   StoredProfile imported;
   Status status = files_.Import(*chosen, languageCode_, imported);
@@ -405,7 +405,7 @@ void MainController::ImportIntoProfile(int pair) {
   if (!status) view_.ShowMessage(FillIn(messages().nothingLoaded, {status.message()}), strings_->warningTitle);
 }
 
-void MainController::ExportProfile(int pair) {
+void MainController::ExportProfile(int pair, std::string_view name) {
   // The current profile as the window shows it; any other as its files hold it.
   StoredProfile profile{1, config_, labels_, false};
   Status status = Status::Ok();
@@ -417,7 +417,7 @@ void MainController::ExportProfile(int pair) {
     view_.ShowMessage(FillIn(messages().nothingExported, {status.message()}), strings_->warningTitle);
     return;
   }
-  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true);
+  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true, name);
   if (!chosen) return;
   const Status exported = files_.Export(*chosen, languageCode_, profile.config, profile.labels.buttonLabel);
   if (!exported) view_.ShowMessage(FillIn(messages().nothingExported, {exported.message()}), strings_->warningTitle);

@@ -94,7 +94,7 @@ class MainController {
   // follow their names) and shows the chosen profile; with unsaved edits it asks first, and "No" keeps
   // the window's profile current.
   void ImportIntoProfile(int pair);
-  void ExportProfile(int pair);
+  void ExportProfile(int pair, std::string_view name);
   Status CloseProfileManager(const ProfileManagerModel& model);
   bool profileManagerOpen() const { return profileManagerOpen_; }
   // The macro manager's options and recorder, kept from one opening to the next.

@@ -85,9 +85,9 @@ class MainView : public MessageSink {
   virtual std::optional<MacroPages> RunMacroManager() = 0;
   // Opens the profile manager window (the controller allows one at a time).
   virtual void ShowProfileManager() = 0;
-  // A ".bin" profile file chosen by the user to import (save false) or to export to (save true);
-  // nullopt when the chooser was cancelled.
-  virtual std::optional<std::filesystem::path> ChooseProfileFile(bool save) = 0;
+  // A ".bin" profile file chosen by the user to import (save false) or to export the named profile to
+  // (save true); nullopt when the chooser was cancelled.
+  virtual std::optional<std::filesystem::path> ChooseProfileFile(bool save, std::string_view profileName) = 0;
   // A yes/no question; true for yes.
   virtual bool Confirm(std::string_view question, std::string_view caption) = 0;
   // Starts a program without a shell and without waiting for it.

@@ -89,7 +89,7 @@ class ConsoleView : public MainView {
   std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& /*names*/) override {
     return std::nullopt;
   }
-  std::optional<std::filesystem::path> ChooseProfileFile(bool /*save*/) override { return std::nullopt; }
+  std::optional<std::filesystem::path> ChooseProfileFile(bool /*save*/, std::string_view /*profileName*/) override { return std::nullopt; }
   bool Confirm(std::string_view /*question*/, std::string_view /*caption*/) override { return false; }
   Status StartProgram(const std::filesystem::path& /*program*/) override { return Status::Ok(); }
   void StartTimer(MainTimer /*timer*/, int /*milliseconds*/) override {}

@@ -23,7 +23,8 @@ CComboDialog::CComboDialog(QWidget* owner, const SkinSettings& skin, Language la
                       {"/combo-key.png", ComboKeyStringsFor(language).backgroundLoadFailed,
                        ComboKeyStringsFor(language).ok, ComboKeyStringsFor(language).cancel,
                        MessageStringsFor(language).keyboardHeld},
-                      MakeFont(FontsFor(language).dialog, language)) {
+                      MakeFont(FontsFor(language).dialog, language)),
+      strings_(ComboKeyStringsFor(language)) {
   setWindowTitle(QStringLiteral("Combo Key"));
   if (!loaded()) return;
   for (QLineEdit** box : {&first_, &second_}) {
@@ -46,6 +47,16 @@ void CComboDialog::DrawFace() {
   painter.setPen(Qt::white);
   painter.setFont(FittingFont(font_, model_.modifierName(), name.width()));
   painter.drawText(name, Qt::AlignCenter | Qt::TextSingleLine, ToQString(model_.modifierName()));
+  painter.end();
+  QFont small = font_;
+  small.setPixelSize(11);
+  const int label = Qt::AlignLeft | Qt::AlignVCenter;
+  DrawSkinText(canvas_, skin_, ComboKeyModel::kModifierLabelRect, strings_.modifierLabel, small, label);
+  DrawSkinText(canvas_, skin_, ComboKeyModel::kFirstKeyLabelRect, strings_.firstKeyLabel, small, label);
+  DrawSkinText(canvas_, skin_, ComboKeyModel::kSecondKeyLabelRect, strings_.secondKeyLabel, small, label);
+  DrawKeycapName(ComboKeyModel::kModifierCapRect, model_.modifierName());
+  DrawKeycapName(ComboKeyModel::kFirstKeyCapRect, model_.firstKeyName());
+  DrawKeycapName(ComboKeyModel::kSecondKeyCapRect, model_.secondKeyName());
 }
 
 bool CComboDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -60,6 +71,7 @@ void CComboDialog::OnKey(quint32 keysym) {
   model_.OnKey(keysym == 0 ? std::string() : KeyNameFromKeysym(keysym));
   first_->setText(QString::fromStdString(model_.firstKeyName()));
   second_->setText(QString::fromStdString(model_.secondKeyName()));
+  Redraw();
 }
 
 void CComboDialog::SyncList() {

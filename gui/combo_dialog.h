@@ -28,6 +28,7 @@ class CComboDialog : public CKeyDialogFrame {
  private:
   void SyncList();
 
+  const ComboKeyStrings& strings_;
   ComboKeyModel model_;
   QLineEdit* first_ = nullptr;
   QLineEdit* second_ = nullptr;

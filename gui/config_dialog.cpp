@@ -4,12 +4,12 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
 #include "gui/lb_editor_wnd.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 
 namespace korvane {
@@ -37,7 +37,7 @@ CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
   canvas_ = MakeCanvas(skin, kBackground);
   if (canvas_.isNull()) {
     // Without its background the window stays empty, but it can still be closed with its close button.
-    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings_.backgroundLoadFailed));
+    ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings_.backgroundLoadFailed);
     setFixedSize(kNewRect.right, kNewRect.bottom);
     return;
   }
@@ -70,7 +70,7 @@ void CConfigDialog::Refill() {
 }
 
 void CConfigDialog::Warn(std::string_view message) {
-  QMessageBox::warning(this, ToQString(strings_.warning), ToQString(message));
+  ShowSkinMessage(this, controller_.skin(), MessageBoxKind::kWarning, strings_.warning, message);
 }
 
 void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
@@ -114,7 +114,10 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
     if (model_.selected() >= 0) controller_.ImportIntoProfile(SelectedPair());
   });
   menu.addAction(ToQString(strings_.saveItem), this, [this] {
-    if (model_.selected() >= 0) controller_.ExportProfile(SelectedPair());
+    if (model_.selected() >= 0) {
+      const ProfileManagerModel::Entry& entry = model_.entries()[static_cast<std::size_t>(model_.selected())];
+      controller_.ExportProfile(entry.pair, entry.name);
+    }
   });
   menu.exec(list_->viewport()->mapToGlobal(at));
 }

@@ -1,10 +1,10 @@
 #include "gui/help_dialog.h"
 
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "app/help_panel.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 
 namespace korvane {
@@ -18,7 +18,7 @@ CHelpDialog::CHelpDialog(QWidget* mainWindow, MainController& controller)
   const HelpStrings& strings = HelpStringsFor(language);
   if (canvas_.isNull()) {
     // Without its background the panel still opens, as large as its rows, and says why it is empty.
-    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings.backgroundLoadFailed));
+    ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings.backgroundLoadFailed);
     setGeometry(kHelpPanelLeft, kHelpPanelTop, kHelpVersionRect.right, kHelpVersionRect.bottom);
     return;
   }

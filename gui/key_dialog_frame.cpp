@@ -1,13 +1,15 @@
 #include "gui/key_dialog_frame.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "gui/popup_list.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "text/strings.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";
 constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
+constexpr int kLargestKeycapText = 18;
 
 }  // namespace
 
@@ -30,7 +33,7 @@ CKeyDialogFrame::CKeyDialogFrame(QWidget* owner, const SkinSettings& skin, const
   background_ = MakeCanvas(skin, face.background);
   if (background_.isNull()) {
     // The dialog still opens, without capturing, and OK, Cancel and close still end it.
-    QMessageBox::warning(owner, ToQString(kErrorCaption), ToQString(face.backgroundFailed));
+    ShowSkinMessage(owner, skin, MessageBoxKind::kWarning, kErrorCaption, face.backgroundFailed);
     setFixedSize(kKeyDialogCancel.right + 20, kKeyDialogCancel.bottom + 13);
     return;
   }
@@ -75,6 +78,27 @@ void CKeyDialogFrame::SyncList(bool open, const Rect& rect, const QStringList& r
     list_->deleteLater();
     list_ = nullptr;
   }
+}
+
+void CKeyDialogFrame::DrawKeycapName(const Rect& face, std::string_view name) {
+  if (name.empty()) return;
+  const Rect inner{face.left + 3, face.top + 2, face.right - 3, face.bottom - 2};
+  QFont font = font_;
+  font.setBold(true);
+  font.setPixelSize(std::min(kLargestKeycapText, inner.height() / 2));
+  const QFont oneLine = FittingFont(font, name, inner.width());
+  if (name.find(' ') == std::string_view::npos ||
+      QFontMetrics(oneLine).horizontalAdvance(ToQString(name)) <= inner.width()) {
+    DrawSkinText(canvas_, skin_, inner, name, oneLine, Qt::AlignCenter);
+    return;
+  }
+  QFont wrapped = font;
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find(' ', start), name.size());
+    wrapped = FittingFont(wrapped, name.substr(start, end - start), inner.width());
+    start = end + 1;
+  }
+  DrawSkinText(canvas_, skin_, inner, name, wrapped, Qt::AlignCenter | Qt::TextWordWrap);
 }
 
 bool CKeyDialogFrame::PressButton(KeyDialogButton button) {

@@ -43,6 +43,9 @@ class CKeyDialogFrame : public QDialog {
   // OK, Cancel and close; true when the press was on one of them.
   bool PressButton(KeyDialogButton button);
   void Redraw();
+  // A key name on the top face of a keycap picture, as large as the face allows: on one line when it
+  // fits, else word by word over more lines.
+  void DrawKeycapName(const Rect& face, std::string_view name);
   // Opens the dialog's drop-down list (modifiers, macro names) when `open` and it is closed, closes it
   // when not; a click on a row calls `choose` with the row, then redraws.
   void SyncList(bool open, const Rect& rect, const QStringList& rows, int rowHeight, std::function<void(int)> choose);

@@ -12,7 +12,8 @@ CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, InPlaceEdit::Offer offer,
       refused_(std::move(refused)) {
   QListWidgetItem* item = list->item(row);
   setText(item->text());
-  setGeometry(list->visualItemRect(item));
+  // A pixel over the row above and below: the frame shows round the whole text.
+  setGeometry(list->visualItemRect(item).adjusted(0, -1, 0, 1));
   selectAll();
   show();
   setFocus();

@@ -1,10 +1,10 @@
 #include "gui/macro_dialog.h"
 
 #include <QListWidget>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 
 namespace korvane {
@@ -60,7 +60,7 @@ void CMacroDialog::mousePressEvent(QMouseEvent* event) {
 void CMacroDialog::accept() {
   // A button given a macro that does not exist would play nothing: say what to do instead.
   if (const std::string refusal = model_.OkRefusal(); !refusal.empty()) {
-    QMessageBox::information(this, windowTitle(), QString::fromStdString(refusal));
+    ShowSkinMessage(this, skin_, MessageBoxKind::kInformation, windowTitle().toStdString(), refusal);
     return;
   }
   CKeyDialogFrame::accept();

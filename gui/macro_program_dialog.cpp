@@ -6,14 +6,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 #include <algorithm>
 
 #include "gui/lb_editor_wnd.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "gui/skin_style.h"
 #include "keys/keysym_names.h"
 
 namespace korvane {
@@ -53,6 +54,18 @@ QString ListStyle(const SkinSettings& skin, int red, int green, int blue) {
       .arg(blue);
 }
 
+// Rows on the skin's ground, the selected one lit; the in-place editor framed in the text colour.
+QString MacroListStyle(const SkinColours& c) {
+  return QStringLiteral(
+             "QListWidget { background: %2; color: %1; border: 1px solid %4; outline: none; }"
+             "QListWidget::item { padding: 1px 4px; border: none; }"
+             "QListWidget::item:selected { background: %5; color: %1; }"
+             "QListWidget::item:hover:!selected { background: %3; }"
+             "QLineEdit { background: %3; color: %1; border: 1px solid %1; padding: 0 3px;"
+             " selection-background-color: %5; selection-color: %1; }")
+      .arg(CssColour(c.text), CssColour(c.ground), CssColour(c.raised), CssColour(c.line), CssColour(c.selected));
+}
+
 }  // namespace
 
 CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& controller)
@@ -68,7 +81,7 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
   background_ = MakeCanvas(skin, kBackground);
   if (background_.isNull()) {
     // Without its background the window has no controls and loads no macro; Cancel still closes it.
-    QMessageBox::warning(mainWindow, ToQString(kErrorCaption), ToQString(strings_.backgroundLoadFailed));
+    ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings_.backgroundLoadFailed);
     setFixedSize(AreaRect(MacroArea::kCancel).right + 8, AreaRect(MacroArea::kCancel).bottom + 8);
     return;
   }
@@ -78,7 +91,8 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
 
   macroList_ = new QListWidget(this);
   eventList_ = new QListWidget(this);
-  for (QListWidget* list : {macroList_, eventList_}) list->setStyleSheet(ListStyle(skin, 109, 109, 109));
+  const QString listStyle = MacroListStyle(SkinColoursOf(skin));
+  for (QListWidget* list : {macroList_, eventList_}) list->setStyleSheet(listStyle);
   macroList_->setGeometry(ToQRect(kMacroListRect));
   eventList_->setGeometry(ToQRect(kEventListRect));
   eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -237,7 +251,7 @@ void CMacroProgramDialog::paintEvent(QPaintEvent* event) {
 }
 
 void CMacroProgramDialog::Warn(const std::string& message) {
-  QMessageBox::warning(this, ToQString(strings_.warning), QString::fromStdString(message));
+  ShowSkinMessage(this, controller_.skin(), MessageBoxKind::kWarning, strings_.warning, message);
 }
 
 void CMacroProgramDialog::mousePressEvent(QMouseEvent* event) {
@@ -347,7 +361,7 @@ void CMacroProgramDialog::Ok() {
   }
   const MacroManagerModel::Encoded encoded = model_.EncodeForOk();
   if (!encoded.report.empty()) {
-    QMessageBox::information(this, ToQString(strings_.warning), QString::fromStdString(encoded.report));
+    ShowSkinMessage(this, controller_.skin(), MessageBoxKind::kWarning, strings_.warning, encoded.report);
   }
   pages_ = encoded.pages;
   accept();

@@ -29,6 +29,8 @@ void CSingleDialog::DrawFace() {
   painter.setPen(Qt::black);
   painter.setFont(FittingFont(font_, model_.keyName, box.width()));
   painter.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, ToQString(model_.keyName));
+  painter.end();
+  DrawKeycapName(SingleKeyModel::kKeycapRect, model_.keyName);
 }
 
 void CSingleDialog::OnKey(quint32 keysym) {

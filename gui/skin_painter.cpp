@@ -2,13 +2,14 @@
 
 #include <QFontMetrics>
 #include <QImageReader>
-#include <QMessageBox>
 #include <QPainter>
 #include <QStringList>
 
 #include <string>
 #include <unordered_map>
 #include <utility>
+
+#include "gui/skin_message_box.h"
 
 namespace korvane {
 
@@ -94,7 +95,7 @@ bool DrawSkinImagePart(QImage& canvas, const SkinSettings& skin, std::string_vie
 bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& skin, std::string_view name,
                             int x, int y) {
   if (DrawSkinImage(canvas, skin, name, x, y)) return true;
-  QMessageBox::warning(owner, QString(), QStringLiteral("LoadPng---Load image failed."));
+  ShowSkinMessage(owner, skin, MessageBoxKind::kWarning, {}, "LoadPng---Load image failed.");
   return false;
 }
 

@@ -7,20 +7,18 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QUrl>
@@ -44,12 +42,15 @@
 #include "ui/main_window_geometry.h"
 #include "gui/scroll_thumb.h"
 #include "gui/program_icon.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "gui/skin_style.h"
 
 namespace korvane {
 
 CTavikDlg::CTavikDlg(ProgramFolder folder, HidBackend& backend)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      fileChoice_(QDir::homePath().toStdString()),
       controller_(std::make_unique<MainController>(std::move(folder), backend, *this)) {
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -65,6 +66,8 @@ CTavikDlg::~CTavikDlg() {
 void CTavikDlg::SetUpWindow() {
   const MainController& controller = *controller_;
   setWindowTitle(ToQString(controller.strings().productTitle));
+  // The standard widgets and message boxes take the skin's look, even where the main window cannot.
+  ApplySkinStyle(controller.skin(), controller.language());
   canvas_ = MakeCanvas(controller.skin(), kMainBackground);
   if (canvas_.isNull()) {
     ShowMessage(FillIn(controller.messages().skinMissing, {controller.skin().ImagePath(kMainBackground).string()}),
@@ -119,9 +122,11 @@ void CTavikDlg::RedrawPanels() {
 }
 
 std::optional<StageColour> CTavikDlg::ChooseStageColour(int stage, StageColour current) {
+  // Qt's own chooser, which takes the skin's palette; a desktop's would stay in the desktop's colours.
   const QColor chosen = QColorDialog::getColor(QColor(current.red, current.green, current.blue), this,
                                                ToQString(controller_->strings().cpiSetting) +
-                                                   QStringLiteral(" %1").arg(stage + 1));
+                                                   QStringLiteral(" %1").arg(stage + 1),
+                                               QColorDialog::DontUseNativeDialog);
   if (!chosen.isValid()) return std::nullopt;
   return StageColour{static_cast<Byte>(chosen.red()), static_cast<Byte>(chosen.green()),
                      static_cast<Byte>(chosen.blue())};
@@ -302,7 +307,9 @@ void CTavikDlg::ShowMessage(std::string_view text, std::string_view caption) {
     messagesWithoutDialog_ = true;
     return;
   }
-  QMessageBox::information(isVisible() ? this : nullptr, ToQString(caption), ToQString(text));
+  const bool warning = caption == controller_->strings().warningTitle || caption == kErrorCaption;
+  ShowSkinMessage(isVisible() ? this : nullptr, controller_->skin(),
+                  warning ? MessageBoxKind::kWarning : MessageBoxKind::kInformation, caption, text);
 }
 
 void CTavikDlg::ShowCommandMessage(const CommandMessage& message) {
@@ -312,12 +319,11 @@ void CTavikDlg::ShowCommandMessage(const CommandMessage& message) {
     ShowMessage(text, message.caption);
     return;
   }
-  QMessageBox box(QMessageBox::Warning, ToQString(message.caption), ToQString(text), QMessageBox::Ok,
-                  isVisible() ? this : nullptr);
-  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-  const QPushButton* copy = box.addButton(ToQString(message.copyLabel), QMessageBox::ActionRole);
+  QWidget* owner = isVisible() ? this : nullptr;
+  CSkinMessageBox box(owner, controller_->skin(), MessageBoxKind::kWarning, message.caption, text, message.copyLabel);
+  PlaceOverOwner(box, owner);
   box.exec();
-  if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(ToQString(message.command));
+  if (box.answer() == MessageBoxAnswer::kCopy) QGuiApplication::clipboard()->setText(ToQString(message.command));
 }
 
 void CTavikDlg::ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) {
@@ -498,20 +504,25 @@ void CTavikDlg::ShowProfileManager() {
   profileManager_->show();
 }
 
-std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save) {
-  const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save, std::string_view profileName) {
+  // The desktop's own chooser (a portal where the desktop offers one).
+  const QString start = QString::fromStdString(
+      (save ? fileChoice_.ExportSuggestion(profileName) : fileChoice_.StartFolder()).string());
   const MessageStrings& text = controller_->messages();
   const QString filter = ToQString(text.profileFilter);
   QWidget* owner = profileManager_ ? static_cast<QWidget*>(profileManager_) : this;
   const QString chosen = save ? QFileDialog::getSaveFileName(owner, ToQString(text.exportTitle), start, filter)
                               : QFileDialog::getOpenFileName(owner, ToQString(text.importTitle), start, filter);
   if (chosen.isEmpty()) return std::nullopt;
-  return std::filesystem::path(chosen.toStdString());
+  const std::filesystem::path file(chosen.toStdString());
+  fileChoice_.Chosen(file);
+  return file;
 }
 
 bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
   if (noDialogs_) return false;
-  return QMessageBox::question(this, ToQString(caption), ToQString(question)) == QMessageBox::Yes;
+  return ShowSkinMessage(this, controller_->skin(), MessageBoxKind::kQuestion, caption, question) ==
+         MessageBoxAnswer::kYes;
 }
 
 Status CTavikDlg::StartProgram(const std::filesystem::path& program) {

@@ -11,6 +11,7 @@
 #include "app/autostart.h"
 #include "app/main_controller.h"
 #include "app/main_view.h"
+#include "app/profile_file_choice.h"
 #include "common/folder_watch.h"
 #include "device/emulated_mouse.h"
 #include "gui/config_dialog.h"
@@ -85,7 +86,7 @@ class CTavikDlg : public QWidget, public MainView {
   QListWidget* assignmentList() { return assignmentList_; }
   QListWidget* subList() { return subList_; }
   void ShowProfileManager() override;
-  std::optional<std::filesystem::path> ChooseProfileFile(bool save) override;
+  std::optional<std::filesystem::path> ChooseProfileFile(bool save, std::string_view profileName) override;
   bool Confirm(std::string_view question, std::string_view caption) override;
   // Null while the profile manager is closed.
   CConfigDialog* profileManager() { return profileManager_; }
@@ -140,6 +141,7 @@ class CTavikDlg : public QWidget, public MainView {
   std::map<MainTimer, QTimer*> timers_;
   bool waitCursor_ = false;
   bool noDialogs_ = false;
+  ProfileFileChoice fileChoice_;
   bool messagesWithoutDialog_ = false;
   std::unique_ptr<FolderWatch> folderWatch_;
   std::atomic<bool> closing_{false};

@@ -12,6 +12,8 @@ namespace {
 
 Rect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1}; }
 
+bool ProgramPlacesWindows() { return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+
 }  // namespace
 
 bool PendingWindowMove::Moved(QWidget* window, const QMouseEvent* event) {
@@ -27,12 +29,24 @@ bool PendingWindowMove::Moved(QWidget* window, const QMouseEvent* event) {
 }
 
 void PlaceBesideMainWindow(QWidget& window, const QWidget& mainWindow) {
-  if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) return;
+  if (!ProgramPlacesWindows()) return;
   const QScreen* screen = mainWindow.screen();
   if (screen == nullptr) return;
   const QSize size = window.frameSize();
   const WindowPosition at = PlaceSecondaryWindow(ToRect(screen->availableGeometry()),
                                                  ToRect(mainWindow.frameGeometry()), size.width(), size.height());
+  window.move(at.x, at.y);
+}
+
+void PlaceOverOwner(QWidget& window, const QWidget* owner) {
+  if (!ProgramPlacesWindows()) return;
+  const QWidget* ownerWindow = owner != nullptr && owner->isVisible() ? owner->window() : nullptr;
+  const QScreen* screen = ownerWindow != nullptr ? ownerWindow->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QSize size = window.frameSize();
+  const Rect frame = ownerWindow != nullptr ? ToRect(ownerWindow->frameGeometry()) : Rect{};
+  const WindowPosition at = PlaceOverWindow(ToRect(screen->availableGeometry()), ownerWindow != nullptr ? &frame : nullptr,
+                                            size.width(), size.height());
   window.move(at.x, at.y);
 }
 

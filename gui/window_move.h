@@ -23,5 +23,8 @@ class PendingWindowMove {
 // Moves a secondary window, before it shows, to where PlaceSecondaryWindow puts it on the main window's
 // screen. Wayland compositors place windows themselves and ignore a program's moves, so there it is left.
 void PlaceBesideMainWindow(QWidget& window, const QWidget& mainWindow);
+// Moves a message box, before it shows, over its owner's window where PlaceOverWindow puts it (on the
+// primary screen when it has no owner); left to the compositor under Wayland.
+void PlaceOverOwner(QWidget& window, const QWidget* owner);
 
 }  // namespace korvane

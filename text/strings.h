@@ -121,6 +121,7 @@ struct SingleKeyStrings {
 // CComboDialog.
 struct ComboKeyStrings {
   std::string_view ok, cancel;
+  std::string_view modifierLabel, firstKeyLabel, secondKeyLabel;  // over the three boxes
   std::string_view backgroundLoadFailed;  // every language
 };
 

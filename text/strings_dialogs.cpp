@@ -166,9 +166,12 @@ constexpr PerLanguage<SingleKeyStrings> kSingleKey = {{
 constexpr std::string_view kComboKeyLoadFailed = "Combo Dialog Load background image failed!!!";
 
 constexpr PerLanguage<ComboKeyStrings> kComboKey = {{
-    {.ok = "OK", .cancel = "Cancel", .backgroundLoadFailed = kComboKeyLoadFailed},
-    {.ok = "确定", .cancel = "取消", .backgroundLoadFailed = kComboKeyLoadFailed},
-    {.ok = "確定", .cancel = "取消", .backgroundLoadFailed = kComboKeyLoadFailed},
+    {.ok = "OK", .cancel = "Cancel", .modifierLabel = "Modifier", .firstKeyLabel = "First key",
+     .secondKeyLabel = "Second key", .backgroundLoadFailed = kComboKeyLoadFailed},
+    {.ok = "确定", .cancel = "取消", .modifierLabel = "修饰键", .firstKeyLabel = "第一个键", .secondKeyLabel = "第二个键",
+     .backgroundLoadFailed = kComboKeyLoadFailed},
+    {.ok = "確定", .cancel = "取消", .modifierLabel = "修飾鍵", .firstKeyLabel = "第一個鍵", .secondKeyLabel = "第二個鍵",
+     .backgroundLoadFailed = kComboKeyLoadFailed},
 }};
 
 // The full-width colon in the version text is part of the text; the version is the build's.

@@ -27,4 +27,10 @@ WindowPosition PlaceSecondaryWindow(const Rect& available, const Rect& mainFrame
           Clamped(at.y, height, available.top, available.bottom)};
 }
 
+WindowPosition PlaceOverWindow(const Rect& available, const Rect* ownerFrame, int width, int height) {
+  const Rect& over = ownerFrame != nullptr ? *ownerFrame : available;
+  return {Clamped(over.left + (over.width() - width) / 2, width, available.left, available.right),
+          Clamped(over.top + (over.height() - height) / 2, height, available.top, available.bottom)};
+}
+
 }  // namespace korvane

@@ -15,5 +15,8 @@ struct WindowPosition {
 };
 inline constexpr int kSecondaryWindowGap = 8;
 WindowPosition PlaceSecondaryWindow(const Rect& available, const Rect& mainFrame, int width, int height);
+// Where a message box opens: centred over its owner's frame, or over the available area when it has no
+// owner, and moved into the available area as far as its size allows.
+WindowPosition PlaceOverWindow(const Rect& available, const Rect* ownerFrame, int width, int height);
 
 }  // namespace korvane

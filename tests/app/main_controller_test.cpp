@@ -81,8 +81,8 @@ class RecordingView : public MainView {
   std::optional<ComboKeyResult> comboKey;
   std::optional<MacroKeyResult> macroKey;
   std::vector<std::string> macroNamesShown;
-  std::optional<std::filesystem::path> ChooseProfileFile(bool save) override {
-    calls.push_back(save ? "choose-save" : "choose-open");
+  std::optional<std::filesystem::path> ChooseProfileFile(bool save, std::string_view profileName) override {
+    calls.push_back(save ? "choose-save " + std::string(profileName) : "choose-open");
     return chosenFile;
   }
   bool Confirm(std::string_view question, std::string_view) override {
@@ -575,10 +575,11 @@ TEST_F(ProfileRequestTest, ExportWritesTheChosenProfileAndNoProfileFileChanges) 
   controller->config().dpiStage[0] = 33;  // an edit of the current profile, not saved
   const auto before = ProfileFiles();
   view.chosenFile = backups.File("second");
-  controller->ExportProfile(1);
+  controller->ExportProfile(1, "Second");
+  EXPECT_EQ(view.calls.back(), "choose-save Second") << "the chooser offers the profile's name";
   EXPECT_EQ(StoredConfig(backups.File("second.bin")).dpiStage[0], 77);
   view.chosenFile = backups.File("first");
-  controller->ExportProfile(0);
+  controller->ExportProfile(0, "First");
   EXPECT_EQ(StoredConfig(backups.File("first.bin")).dpiStage[0], 33) << "the current one as the window shows it";
   EXPECT_EQ(ProfileFiles(), before);
   EXPECT_EQ(controller->currentProfile(), 0);

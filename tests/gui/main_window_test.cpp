@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -6,14 +5,16 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTimer>
 #include <QImage>
 #include <QListWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QThread>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -33,6 +34,7 @@
 #include "gui/macro_program_dialog.h"
 #include "gui/screenshot.h"
 #include "gui/single_dialog.h"
+#include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "ui/skin_inventory.h"
 #include "keys/key_page.h"
@@ -475,9 +477,9 @@ class MessageBoxes {
  public:
   MessageBoxes() {
     QObject::connect(&poll_, &QTimer::timeout, [this] {
-      if (auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+      if (auto* box = dynamic_cast<CSkinMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
         texts.push_back(box->text().toStdString());
-        box->accept();
+        box->Answer(box->model().enterAnswer());
       }
     });
     poll_.start(5);
@@ -561,6 +563,24 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Jump", "Macro_2"}));
   EXPECT_EQ(boxes.texts.size(), 2u);
   EXPECT_TRUE(manager.isVisible());  // Enter went to the editor, not to OK
+}
+
+TEST_F(MainWindowTest, TheInPlaceEditorIsFramedInTheSkinsTextColour) {
+  CTavikDlg& dlg = Start();
+  CMacroProgramDialog manager(&dlg, dlg.controller());
+  manager.show();
+  PressOn(&manager, {40, 380});  // New
+  QListWidget* list = manager.macroList();
+  emit list->itemDoubleClicked(list->item(0));
+  if (OpenEditor(list) == nullptr) emit list->itemDoubleClicked(list->item(0));
+  QLineEdit* editor = OpenEditor(list);
+  ASSERT_NE(editor, nullptr);
+  const SkinSettings& skin = dlg.controller().skin();
+  const QImage shot = editor->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), QColor(skin.red, skin.green, skin.blue));
+  EXPECT_NE(shot.pixelColor(shot.width() - 4, shot.height() / 2),
+            list->grab().toImage().pixelColor(list->width() - 4, list->height() - 4))
+      << "the box has its own ground";
 }
 
 // Opens the list's context menu and picks the entry with this text.
@@ -652,6 +672,44 @@ TEST_F(MainWindowTest, TheSingleKeyDialogNamesTheLastKeyAndNoKeyClosesIt) {
   EXPECT_FALSE(dialog.isVisible());
 }
 
+// The pixels of a canvas outside the given rectangles, the rest made black.
+QImage Outside(const QImage& canvas, std::initializer_list<Rect> rects) {
+  QImage outside = canvas.copy();
+  QPainter painter(&outside);
+  for (const Rect& rect : rects) painter.fillRect(ToQRect(rect), Qt::black);
+  return outside;
+}
+
+TEST_F(MainWindowTest, CapturedKeysAreDrawnOnTheirKeycapsAndNowhereElse) {
+  CTavikDlg& dlg = Start();
+  CSingleDialog single(&dlg, dlg.controller().skin(), dlg.controller().language());
+  single.show();
+  const QImage empty = single.canvas().copy();
+  SendKey(&single, QEvent::KeyPress, Qt::Key_Print, 0xFF61);  // two words on the cap
+  ASSERT_EQ(single.keyName(), "Prnt Scrn");
+  const Rect cap = SingleKeyModel::kKeycapRect;
+  EXPECT_NE(single.canvas().copy(ToQRect(cap)), empty.copy(ToQRect(cap)));
+  EXPECT_EQ(Outside(single.canvas(), {cap, SingleKeyModel::kKeyNameRect}),
+            Outside(empty, {cap, SingleKeyModel::kKeyNameRect}));
+
+  CComboDialog combo(&dlg, dlg.controller().skin(), dlg.controller().language());
+  combo.show();
+  const QImage blank = combo.canvas().copy();
+  PressOn(&combo, {90, 77});
+  ClickRow(combo.modifierList(), "Left Ctrl");
+  QLineEdit* first = combo.firstKeyBox();
+  first->setFocus();
+  QFocusEvent focus(QEvent::FocusIn);
+  QCoreApplication::sendEvent(first, &focus);
+  SendKey(first, QEvent::KeyPress, Qt::Key_A, 0x61);
+  for (const Rect& face : {ComboKeyModel::kModifierCapRect, ComboKeyModel::kFirstKeyCapRect}) {
+    EXPECT_NE(combo.canvas().copy(ToQRect(face)), blank.copy(ToQRect(face))) << face.left;
+  }
+  EXPECT_EQ(combo.canvas().copy(ToQRect(ComboKeyModel::kSecondKeyCapRect)),
+            blank.copy(ToQRect(ComboKeyModel::kSecondKeyCapRect)))
+      << "no second key yet";
+}
+
 TEST_F(MainWindowTest, AComboChosenFromButtonTwosListIsStoredWithItsLabel) {
   CTavikDlg& dlg = Start();
   PressOn(&dlg, kButtonAssignmentHeader);
@@ -695,9 +753,9 @@ TEST_F(MainWindowTest, CancelLeavesTheButtonAsItWasAndTheLastClickIsRefused) {
   EXPECT_EQ(dlg.controller().config(), before);
 
   std::string warning;
-  WhenModal<QMessageBox>([&warning](QMessageBox& box) {
+  WhenModal<CSkinMessageBox>([&warning](CSkinMessageBox& box) {
     warning = box.text().toStdString();
-    box.accept();
+    box.Answer(MessageBoxAnswer::kOk);
   });
   PressOn(&dlg, DropdownOf(0));  // button 1 holds the only "Click"
   EXPECT_EQ(warning, "Left key must be selected!");
@@ -708,15 +766,90 @@ TEST_F(MainWindowTest, TheCopyCommandButtonPutsTheCommandOnTheClipboard) {
   CTavikDlg& dlg = Start();
   QGuiApplication::clipboard()->clear();
   std::string shown;
-  WhenModal<QMessageBox>([&shown](QMessageBox& box) {
+  WhenModal<CSkinMessageBox>([&shown](CSkinMessageBox& box) {
     shown = box.text().toStdString();
-    for (QAbstractButton* button : box.buttons()) {
-      if (button->text() == QStringLiteral("Copy command")) button->click();
-    }
+    ASSERT_EQ(box.model().buttons()[1].caption, "Copy command");
+    PressOn(&box, ToQRect(box.model().layout().buttons[1]).center());
   });
   dlg.ShowCommandMessage({"No access:", "echo rule | sudo tee", "Then log in again.", "Warning", "Copy command"});
   EXPECT_EQ(shown, "No access:\n\necho rule | sudo tee\n\nThen log in again.");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "echo rule | sudo tee");
+}
+
+TEST_F(MainWindowTest, AQuestionIsYesByEnterYOrYesAndNoByEscapeAltNCloseOrNo) {
+  CTavikDlg& dlg = Start();
+  const auto ask = [&dlg](std::function<void(CSkinMessageBox&)> answer) {
+    WhenModal<CSkinMessageBox>(std::move(answer));
+    return dlg.Confirm("Discard the changes?", "Warning");
+  };
+  const auto press = [](CSkinMessageBox& box, const Rect& rect) { PressOn(&box, ToQRect(rect).center()); };
+  EXPECT_TRUE(ask([](CSkinMessageBox& box) {
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Warning"));
+    EXPECT_TRUE(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(box.text(), QStringLiteral("Discard the changes?"));
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
+  }));
+  EXPECT_FALSE(ask([](CSkinMessageBox& box) { SendKey(&box, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B); }));
+  EXPECT_FALSE(ask([](CSkinMessageBox& box) {
+    QKeyEvent altN(QEvent::KeyPress, Qt::Key_N, Qt::AltModifier);
+    QCoreApplication::sendEvent(&box, &altN);
+  }));
+  EXPECT_TRUE(ask([](CSkinMessageBox& box) { SendKey(&box, QEvent::KeyPress, Qt::Key_Y, 0x79); }));
+  EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().close); }));
+  EXPECT_FALSE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[1]); }));
+  EXPECT_TRUE(ask([&press](CSkinMessageBox& box) { press(box, box.model().layout().buttons[0]); }));
+}
+
+TEST_F(MainWindowTest, AMessageOpensOnTheScreenOnTheSkinsDarkGroundMarkedByItsCaption) {
+  CTavikDlg& dlg = Start();
+  const std::string text(300, 'x');  // one word wider than the box: it must still end inside the box
+  MessageBoxKind kind = MessageBoxKind::kQuestion;
+  WhenModal<CSkinMessageBox>([&kind](CSkinMessageBox& box) {
+    kind = box.model().kind();
+    EXPECT_TRUE(box.screen()->availableGeometry().contains(box.frameGeometry()));
+    EXPECT_LE(box.model().layout().text.right, box.width());
+    const QImage face = box.grab().toImage();
+    EXPECT_LT(face.pixelColor(4, face.height() / 2).lightness(), 70);
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);
+  });
+  dlg.ShowMessage(text, "Warning");
+  EXPECT_EQ(kind, MessageBoxKind::kWarning);
+  WhenModal<CSkinMessageBox>([&kind](CSkinMessageBox& box) {
+    kind = box.model().kind();
+    SendKey(&box, QEvent::KeyPress, Qt::Key_Enter, 0xFF8D);
+  });
+  dlg.ShowMessage("Saved.", "Tellurix Korvane");
+  EXPECT_EQ(kind, MessageBoxKind::kInformation);
+}
+
+TEST_F(MainWindowTest, MenusListsAndEditBoxesTakeTheSkinsDarkLook) {
+  Start();
+  QMenu menu;
+  menu.addAction(QStringLiteral("Exit"));
+  QListWidget list;
+  list.resize(120, 80);
+  QLineEdit edit;
+  for (QWidget* widget : std::initializer_list<QWidget*>{&menu, &list, &edit}) {
+    const QImage shot = widget->grab().toImage();
+    EXPECT_LT(shot.pixelColor(shot.width() - 4, shot.height() / 2).lightness(), 70) << widget->metaObject()->className();
+  }
+}
+
+TEST_F(MainWindowTest, TheExportChooserOpensAtHomeOfferingTheProfilesName) {
+  testing::TempFolder home;
+  const testing::EnvironmentVariable homeVariable("HOME", home.path().c_str());
+  CTavikDlg& dlg = Start();
+  const QString folder = QString::fromStdString(home.path().string());
+  QStringList offered;
+  QString opened;
+  WhenModal<QFileDialog>([&](QFileDialog& chooser) {
+    opened = chooser.directory().absolutePath();
+    offered = chooser.selectedFiles();
+    chooser.reject();
+  });
+  EXPECT_FALSE(dlg.ChooseProfileFile(true, "Gaming").has_value());
+  EXPECT_EQ(opened, folder);
+  EXPECT_EQ(offered, QStringList{folder + QStringLiteral("/Gaming.bin")});
 }
 
 TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWithoutMacros) {
@@ -724,9 +857,9 @@ TEST_F(MainWindowTest, TheMacroKeyDialogEncodesTheChosenMacroAndModeAndRefusesWi
   PressOn(&dlg, kButtonAssignmentHeader);
   std::string refusal;
   WhenModal<CMacroDialog>([&refusal](CMacroDialog& macro) {
-    WhenModal<QMessageBox>([&refusal](QMessageBox& box) {
+    WhenModal<CSkinMessageBox>([&refusal](CSkinMessageBox& box) {
       refusal = box.text().toStdString();
-      box.accept();
+      box.Answer(MessageBoxAnswer::kOk);
     });
     PressOn(&macro, kDialogOk);  // record.ini has no macro yet
     EXPECT_TRUE(macro.isVisible());

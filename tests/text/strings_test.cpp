@@ -80,8 +80,9 @@ NamedTexts AllTexts(const SingleKeyStrings& t) {
 }
 
 NamedTexts AllTexts(const ComboKeyStrings& t) {
-  static_assert(sizeof(ComboKeyStrings) == 3 * sizeof(std::string_view));
-  return {KV_TEXT(t, ok), KV_TEXT(t, cancel), KV_TEXT(t, backgroundLoadFailed)};
+  static_assert(sizeof(ComboKeyStrings) == 6 * sizeof(std::string_view));
+  return {KV_TEXT(t, ok), KV_TEXT(t, cancel), KV_TEXT(t, modifierLabel), KV_TEXT(t, firstKeyLabel),
+          KV_TEXT(t, secondKeyLabel), KV_TEXT(t, backgroundLoadFailed)};
 }
 
 NamedTexts AllTexts(const HelpStrings& t) {

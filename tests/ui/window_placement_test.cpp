@@ -53,5 +53,15 @@ TEST(WindowPlacementTest, TheScreensOwnOffsetsCount) {
             (WindowPosition{-571, 100}));
 }
 
+TEST(WindowPlacementTest, AMessageBoxOpensCentredOverItsOwnerInsideTheScreen) {
+  const Rect owner{100, 100, 700, 500};
+  EXPECT_EQ(PlaceOverWindow(kScreen, &owner, 300, 150), (WindowPosition{250, 225}));
+  // An owner partly off the screen: the box stays on it.
+  const Rect offScreen{1000, -200, 1600, 200};
+  EXPECT_EQ(PlaceOverWindow(kScreen, &offScreen, 300, 150), (WindowPosition{980, 0}));
+  // No owner: the middle of the screen.
+  EXPECT_EQ(PlaceOverWindow(kScreen, nullptr, 300, 150), (WindowPosition{490, 325}));
+}
+
 }  // namespace
 }  // namespace korvane
