@@ -12,11 +12,12 @@ constexpr int kCloseInset = 6;
 
 }  // namespace
 
-MessageBoxModel::MessageBoxModel(MessageBoxKind kind, std::string_view copyCaption) : kind_(kind) {
+MessageBoxModel::MessageBoxModel(MessageBoxKind kind, const MessageStrings& text, std::string_view copyCaption)
+    : kind_(kind) {
   if (kind == MessageBoxKind::kQuestion) {
-    buttons_ = {{MessageBoxAnswer::kYes, "Yes", 'Y'}, {MessageBoxAnswer::kNo, "No", 'N'}};
+    buttons_ = {{MessageBoxAnswer::kYes, text.yes, 'Y'}, {MessageBoxAnswer::kNo, text.no, 'N'}};
   } else {
-    buttons_ = {{MessageBoxAnswer::kOk, "OK", 'O'}};
+    buttons_ = {{MessageBoxAnswer::kOk, text.ok, 'O'}};
     if (!copyCaption.empty()) buttons_.push_back({MessageBoxAnswer::kCopy, copyCaption, 0});
   }
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/strings.h"
 #include "ui/rect.h"
 
 namespace korvane {
@@ -39,8 +40,9 @@ inline constexpr int kMessageBoxMinimumWidth = 280;
 // message (Enter and Escape alike), Yes or No for a question (Enter yes, Escape and close no).
 class MessageBoxModel {
  public:
-  // copyCaption, when not empty, adds the button that answers kCopy after OK.
-  explicit MessageBoxModel(MessageBoxKind kind, std::string_view copyCaption = {});
+  // The buttons are captioned in the language of `text`; copyCaption, when not empty, adds the button that
+  // answers kCopy after OK. The letters that answer stay Y, N and O in every language.
+  MessageBoxModel(MessageBoxKind kind, const MessageStrings& text, std::string_view copyCaption = {});
 
   MessageBoxKind kind() const { return kind_; }
   const std::vector<MessageBoxButton>& buttons() const { return buttons_; }

@@ -68,13 +68,20 @@ void DrawMark(QPainter& painter, MessageBoxKind kind, const QRect& box, const Sk
   painter.drawText(kind == MessageBoxKind::kWarning ? area.adjusted(0, 8, 0, 0) : area, Qt::AlignCenter, glyph);
 }
 
+Language& MessageBoxLanguage() {
+  static Language language = Language::English;
+  return language;
+}
+
 }  // namespace
+
+void SetMessageBoxLanguage(Language language) { MessageBoxLanguage() = language; }
 
 CSkinMessageBox::CSkinMessageBox(QWidget* owner, const SkinSettings& skin, MessageBoxKind kind,
                                  std::string_view caption, std::string_view text, std::string_view copyCaption)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint),
       skin_(skin),
-      model_(kind, copyCaption),
+      model_(kind, MessageStringsFor(MessageBoxLanguage()), copyCaption),
       colours_(SkinColoursOf(skin)),
       caption_(ToQString(caption)),
       text_(ToQString(text)) {

@@ -49,6 +49,9 @@ class CSkinMessageBox : public QDialog {
   PendingWindowMove move_;
 };
 
+// The language of the boxes' buttons from now on (English until it is set).
+void SetMessageBoxLanguage(Language language);
+
 // Shows a box modally over its owner (or on its own when owner is null) and returns its answer.
 MessageBoxAnswer ShowSkinMessage(QWidget* owner, const SkinSettings& skin, MessageBoxKind kind,
                                  std::string_view caption, std::string_view text);

@@ -68,6 +68,7 @@ void CTavikDlg::SetUpWindow() {
   setWindowTitle(ToQString(controller.strings().productTitle));
   // The standard widgets and message boxes take the skin's look, even where the main window cannot.
   ApplySkinStyle(controller.skin(), controller.language());
+  SetMessageBoxLanguage(controller.language());
   canvas_ = MakeCanvas(controller.skin(), kMainBackground);
   if (canvas_.isNull()) {
     ShowMessage(FillIn(controller.messages().skinMissing, {controller.skin().ImagePath(kMainBackground).string()}),

@@ -155,6 +155,8 @@ struct MessageStrings {
   std::string_view importTitle, exportTitle, profileFilter;
   // Key captures: another program holds the keyboard, or the desktop keeps its shortcuts.
   std::string_view keyboardHeld;
+  // The message boxes' buttons.
+  std::string_view ok, yes, no;
   // The tray menu's item that starts the program with the desktop.
   std::string_view startWithDesktop;
   // The footer: the window's profile (%1), the mouse's when it holds another one (%1), the sign that Save

@@ -5,24 +5,32 @@
 namespace korvane {
 namespace {
 
+const MessageStrings& kEnglish = MessageStringsFor(Language::English);
+
 TEST(MessageBoxModelTest, ButtonsAndWhatEnterEscapeAndCloseAnswer) {
-  const MessageBoxModel message(MessageBoxKind::kWarning);
+  const MessageBoxModel message(MessageBoxKind::kWarning, kEnglish);
   ASSERT_EQ(message.buttons().size(), 1u);
   EXPECT_EQ(message.buttons()[0].caption, "OK");
   EXPECT_EQ(message.enterAnswer(), MessageBoxAnswer::kOk);
   EXPECT_EQ(message.escapeAnswer(), MessageBoxAnswer::kOk);
 
-  const MessageBoxModel question(MessageBoxKind::kQuestion);
+  const MessageBoxModel question(MessageBoxKind::kQuestion, kEnglish);
   ASSERT_EQ(question.buttons().size(), 2u);
   EXPECT_EQ(question.buttons()[0].caption, "Yes");
   EXPECT_EQ(question.buttons()[1].caption, "No");
   EXPECT_EQ(question.enterAnswer(), MessageBoxAnswer::kYes);
   EXPECT_EQ(question.escapeAnswer(), MessageBoxAnswer::kNo) << "a question closed unanswered is a no";
+
+  // In a Chinese window the buttons speak Chinese; their letters still answer.
+  const MessageBoxModel chinese(MessageBoxKind::kQuestion, MessageStringsFor(Language::SimplifiedChinese));
+  EXPECT_EQ(chinese.buttons()[0].caption, "是");
+  EXPECT_EQ(chinese.buttons()[1].caption, "否");
+  EXPECT_EQ(chinese.AnswerForLetter('y'), MessageBoxAnswer::kYes);
   EXPECT_EQ(question.AnswerForLetter('y'), MessageBoxAnswer::kYes);
   EXPECT_EQ(question.AnswerForLetter('N'), MessageBoxAnswer::kNo);
   EXPECT_EQ(question.AnswerForLetter('O'), MessageBoxAnswer::kNone);
 
-  const MessageBoxModel command(MessageBoxKind::kWarning, "Copy command");
+  const MessageBoxModel command(MessageBoxKind::kWarning, kEnglish, "Copy command");
   ASSERT_EQ(command.buttons().size(), 2u);
   EXPECT_EQ(command.buttons()[1].answer, MessageBoxAnswer::kCopy);
   EXPECT_EQ(command.buttons()[1].caption, "Copy command");
@@ -32,7 +40,7 @@ TEST(MessageBoxModelTest, ButtonsAndWhatEnterEscapeAndCloseAnswer) {
 }
 
 TEST(MessageBoxModelTest, TheFaceGrowsWithTheTextAndButtonsAndPressesFindTheirButtons) {
-  MessageBoxModel question(MessageBoxKind::kQuestion);
+  MessageBoxModel question(MessageBoxKind::kQuestion, kEnglish);
   const MessageBoxLayout& small = question.LayOut(40, 10, {60, 60}, 25);
   EXPECT_EQ(small.width, kMessageBoxMinimumWidth);
   EXPECT_GE(small.text.height(), kMessageBoxMarkSize) << "a one-line text is as high as the mark";
@@ -56,7 +64,7 @@ TEST(MessageBoxModelTest, TheFaceGrowsWithTheTextAndButtonsAndPressesFindTheirBu
   EXPECT_EQ(wide.text.height(), 120);
 
   // Buttons wider than the text widen the box.
-  MessageBoxModel command(MessageBoxKind::kInformation, "Copy command");
+  MessageBoxModel command(MessageBoxKind::kInformation, kEnglish, "Copy command");
   const MessageBoxLayout& buttons = command.LayOut(40, 10, {200, 200}, 25);
   EXPECT_EQ(buttons.width, 400 + kMessageBoxButtonGap + 2 * kMessageBoxMargin);
   EXPECT_EQ(buttons.buttons[0].left, kMessageBoxMargin);

@@ -311,7 +311,8 @@ void WhenModal(std::function<void(W&)> act) {
 
 // Answers the next question the program asks.
 void AnswerQuestion(bool yes) {
-  WhenModal<QMessageBox>([yes](QMessageBox& box) { box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click(); });
+  WhenModal<CSkinMessageBox>(
+      [yes](CSkinMessageBox& box) { box.Answer(yes ? MessageBoxAnswer::kYes : MessageBoxAnswer::kNo); });
 }
 
 TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
