@@ -67,10 +67,11 @@ class MacroKeyModel {
   static constexpr Rect kNameRect{42, 128, 136, 144};
   static constexpr Rect kBoxRect{42, 128, 151, 144};
   static constexpr Rect kListRect{42, 146, 151, 286};
-  static constexpr Rect kPromptRect{12, 112, 181, 128};
+  static constexpr Rect kPromptRect{12, 110, 181, 131};
   static constexpr std::array<Rect, 3> kModeBoxes = {{{220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}}};
+  // Each label centred on its box, with room for three wrapped lines.
   static constexpr std::array<Rect, 3> kModeLabels = {
-      {{237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}}};
+      {{237, 62, 390, 110}, {237, 112, 390, 160}, {237, 162, 390, 210}}};
 
   // The section names of record.ini, in file order.
   explicit MacroKeyModel(std::vector<std::string> macroNames) : names_(std::move(macroNames)) {}

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <algorithm>
 
 #include "gui/popup_list.h"
 #include "gui/skin_painter.h"
@@ -64,7 +66,11 @@ void CKeyDialogFrame::Redraw() {
 void CKeyDialogFrame::SyncList(bool open, const Rect& rect, const QStringList& rows, int rowHeight,
                                std::function<void(int)> choose) {
   if (open && list_ == nullptr) {
-    list_ = MakePopupList(this, ToQRect(rect), font_, rows, rowHeight);
+    // As wide as its widest row; as tall as its rows where the dialog has the room, with a scroll bar beyond.
+    const ListRows fit = PopupRows(font_, rows, rowHeight);
+    Rect grown = ListHoldingRows(rect, {fit.widestText + style()->pixelMetric(QStyle::PM_ScrollBarExtent), fit.count, fit.rowHeight});
+    grown.bottom = std::min(grown.bottom, height());
+    list_ = MakePopupList(this, ToQRect(grown), font_, rows, fit.rowHeight);
     connect(list_, &QListWidget::itemClicked, this, [this, choose = std::move(choose)](QListWidgetItem* item) {
       choose(list_->row(item));
       Redraw();

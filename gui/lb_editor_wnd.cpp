@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace korvane {
 
@@ -12,7 +13,12 @@ CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, InPlaceEdit::Offer offer,
       refused_(std::move(refused)) {
   QListWidgetItem* item = list->item(row);
   setText(item->text());
-  setGeometry(list->visualItemRect(item));
+  // Over the row, and tall enough for the font's whole line where the row is lower than that.
+  QRect place = list->visualItemRect(item);
+  const int height = std::max(place.height(), minimumSizeHint().height());
+  place.adjust(0, -(height - place.height()) / 2, 0, 0);
+  place.setHeight(height);
+  setGeometry(place);
   selectAll();
   show();
   setFocus();

@@ -22,6 +22,11 @@ struct PreparedImage {
 
 int decodes = 0;
 
+std::function<void(const DrawnText&)>& Recorder() {
+  static std::function<void(const DrawnText&)> recorder;
+  return recorder;
+}
+
 // Skins do not change while the program runs: each file is read and decoded once, on first use.
 std::unordered_map<std::string, PreparedImage>& Cache() {
   static std::unordered_map<std::string, PreparedImage> cache;
@@ -109,6 +114,7 @@ QSize SkinImageSize(const SkinSettings& skin, std::string_view name) {
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
                   const QFont& font, int flags) {
   if (canvas.isNull()) return;
+  if (Recorder()) Recorder()({ToQRect(rect), font, flags, ToQString(text)});
   QPainter painter(&canvas);
   painter.setFont(font);
   painter.setPen(QColor(skin.red, skin.green, skin.blue));
@@ -119,17 +125,33 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   }
   // A text wider than its rectangle (a long label in a narrow box, a fallback font wider than the
   // named one) ends in an ellipsis rather than being cut at both sides.
-  const QString shown = painter.fontMetrics().elidedText(ToQString(text), Qt::ElideRight, rect.width());
+  // Measured as FittingFont measures, so that a text made to fit is never elided.
+  const QFontMetrics metrics(font);
+  const QString whole = ToQString(text);
+  const QString shown =
+      metrics.horizontalAdvance(whole) <= rect.width() ? whole : metrics.elidedText(whole, Qt::ElideRight, rect.width());
   painter.drawText(box, flags | Qt::TextSingleLine, shown);
 }
 
 QFont FittingFont(QFont font, std::string_view text, int width) {
   const QString shown = ToQString(text);
-  while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(shown) > width) {
+  while (font.pixelSize() > kSmallestTextPixels && QFontMetrics(font).horizontalAdvance(shown) > width) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   return font;
 }
+
+QFont FittingWrappedFont(QFont font, std::string_view text, const Rect& rect) {
+  const QString shown = ToQString(text);
+  const QRect box = ToQRect(rect);
+  const auto fits = [&](const QFont& candidate) {
+    return box.contains(QFontMetrics(candidate).boundingRect(box, Qt::TextWordWrap, shown), false);
+  };
+  while (font.pixelSize() > kSmallestTextPixels && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+void SetDrawnTextRecorder(std::function<void(const DrawnText&)> recorder) { Recorder() = std::move(recorder); }
 
 QFont MakeFont(const FontSpec& wanted, Language language) {
   QStringList families{ToQString(wanted.face)};
