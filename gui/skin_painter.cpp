@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -49,6 +50,18 @@ const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
     if (prepared.hasAlpha) PreparePixels(PixelsOf(prepared.pixels), true);
   }
   return cache.emplace(path, std::move(prepared)).first->second;
+}
+
+// How far a vertically centred line of Chinese text moves down so that its ink, not the line of the font's
+// ascent and descent, is centred in the box: CJK faces set their ideographs low in that line, which put
+// titles on the bottom edge of their bars. Other scripts keep the line centred, and with it their baseline.
+int IdeographShift(const QFontMetrics& metrics, const QString& text, const QRect& box, int flags) {
+  if ((flags & Qt::AlignVCenter) == 0) return 0;
+  if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Han; })) return 0;
+  const QRect ink = metrics.tightBoundingRect(text);  // about the baseline
+  const int lineBaseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+  const int inkBaseline = box.top() + (box.height() - ink.height()) / 2 - ink.top();
+  return inkBaseline - lineBaseline;
 }
 
 }  // namespace
@@ -130,7 +143,7 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   const QString whole = ToQString(text);
   const QString shown =
       metrics.horizontalAdvance(whole) <= rect.width() ? whole : metrics.elidedText(whole, Qt::ElideRight, rect.width());
-  painter.drawText(box, flags | Qt::TextSingleLine, shown);
+  painter.drawText(box.translated(0, IdeographShift(metrics, shown, box, flags)), flags | Qt::TextSingleLine, shown);
 }
 
 QFont FittingFont(QFont font, std::string_view text, int width) {

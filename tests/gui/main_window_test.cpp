@@ -1059,6 +1059,28 @@ TEST_F(MainWindowTest, EveryTextOfEveryWindowFitsInEveryLanguage) {
   }
 }
 
+TEST_F(MainWindowTest, ChineseSectionTitlesSitInTheMiddleOfTheirBars) {
+  for (const char* code : {"CHS", "CHT"}) {
+    SetLanguage(code);
+    CTavikDlg& dlg = Start();
+    const Rect bar = dlg.pages()->state().LeftColumn().sections.front().HeaderRect();
+    // The rows the title's ink covers: pixels as bright as the skin's text colour.
+    int first = -1, last = -1;
+    for (int y = bar.top; y < bar.bottom; ++y) {
+      for (int x = bar.left + kHeaderTitleIndent; x < bar.left + kHeaderTitleIndent + 60; ++x) {
+        const QColor pixel = dlg.canvas().pixelColor(x, y);
+        if (std::min({pixel.red(), pixel.green(), pixel.blue()}) < 150) continue;
+        if (first < 0) first = y;
+        last = y;
+      }
+    }
+    ASSERT_GE(first, 0) << code;
+    const int above = first - bar.top, below = bar.bottom - 1 - last;
+    EXPECT_LE(std::abs(above - below), 1) << code << ": " << above << " rows above the title, " << below << " below";
+    window.reset();
+  }
+}
+
 TEST_F(MainWindowTest, RepaintsDrawFromDecodedImagesWithoutReadingTheSkinAgain) {
   CTavikDlg& dlg = Start();
   const auto openEverything = [&dlg] {
