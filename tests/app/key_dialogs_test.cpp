@@ -79,7 +79,7 @@ TEST(KeyDialogsTest, ListsGrowToHoldTheirRowsAndKeepTheirAnchors) {
   // Beside the item the sub-list keeps its top; beside the list it still ends at the item's bottom.
   EXPECT_EQ(SubListRect(ButtonKind::ScrollSelect, item, list, {130, 3, 19}),
             (Rect{list.right, 173, list.right + 130 + kListRowChrome, 173 + 60}));
-  EXPECT_EQ(SubListRect(ButtonKind::HotKey, item, list, {50, 10, 19}),
+  EXPECT_EQ(SubListRect(ButtonKind::HotKey, item, list, {40, 10, 19}),
             (Rect{list.right, 192 - (10 * 19 + 2), list.right + 60, 192}));
 }
 

@@ -783,7 +783,11 @@ TEST_F(MainWindowTest, StageBoxesTakeTypedAndPastedNumbersAndFollowTheirPanel) {
   QLineEdit* box = dlg.stageBox(0);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->text(), "800");
-  EXPECT_EQ(box->geometry(), QRect(760, 220, 40, 16));
+  // Over its image (760, 220, 40 × 16), as tall as its font's line needs.
+  EXPECT_EQ(box->x(), 760);
+  EXPECT_EQ(box->width(), 40);
+  EXPECT_GE(box->height(), 16);
+  EXPECT_NEAR(box->geometry().center().y(), 228, 1);
 
   box->setFocus();
   box->selectAll();
