@@ -106,7 +106,7 @@ void MainPages::DrawHeader(const SectionPlacement& placement) {
   Draw(image, rect.left, rect.top);
   // An open section's chevron points up.
   if (placement.expanded) {
-    DrawSkinImagePartTurned(*context_.canvas, *context_.skin, image, kHeaderChevronArea, rect.left, rect.top);
+    DrawSkinImagePart(*context_.canvas, *context_.skin, image, kHeaderChevronArea, rect.left, rect.top, true);
   }
   Text({rect.left + kHeaderTitleIndent, rect.top, rect.right, rect.bottom}, Title(placement.section),
        kLeftAligned);
@@ -130,7 +130,13 @@ void MainPages::DrawButtonAssignment(int headerBottom) {
 }
 
 void MainPages::DrawDropdown(int row, std::string_view image) {
-  const Rect box = DropdownBoxRect(ButtonAssignmentBottom(), row);
+  const int contentTop = ButtonAssignmentBottom();
+  const Rect box = DropdownBoxRect(contentTop, row);
+  // The section's background under the box first: descenders of the label drawn before reach below the box.
+  const Rect below{box.left - kLeftColumnLeft, box.bottom - contentTop, box.right - kLeftColumnLeft,
+                   DropdownLabelRect(box).bottom - contentTop};
+  DrawSkinImagePart(*context_.canvas, *context_.skin, SectionInfo(MainSection::kButtonAssignment).contentImage, below,
+                    kLeftColumnLeft, contentTop);
   Draw(image, box.left, box.top);
   // Smaller where a long label (a combo key, a macro's name) needs it.
   Text(DropdownLabelRect(box), (*context_.labels)[row], kCentred);

@@ -99,13 +99,14 @@ bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view na
   return true;
 }
 
-bool DrawSkinImagePartTurned(QImage& canvas, const SkinSettings& skin, std::string_view name, const Rect& part,
-                             int x, int y) {
+bool DrawSkinImagePart(QImage& canvas, const SkinSettings& skin, std::string_view name, const Rect& part, int x,
+                       int y, bool turned) {
   if (canvas.isNull()) return false;
   const PreparedImage& image = Prepared(skin, name);
   if (image.pixels.isNull() || !image.pixels.rect().contains(ToQRect(part))) return false;
-  const QImage turned = image.pixels.copy(ToQRect(part)).mirrored(true, true);
-  DrawPreparedPixels(PixelsOf(canvas), PixelsOf(turned), image.hasAlpha, x + part.left, y + part.top);
+  QImage pixels = image.pixels.copy(ToQRect(part));
+  if (turned) pixels = pixels.mirrored(true, true);
+  DrawPreparedPixels(PixelsOf(canvas), PixelsOf(std::as_const(pixels)), image.hasAlpha, x + part.left, y + part.top);
   return true;
 }
 

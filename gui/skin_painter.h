@@ -32,11 +32,11 @@ QImage MakeCanvas(const SkinSettings& skin, std::string_view backgroundName);
 // source-over when the PNG has alpha, copied opaque otherwise. False when the image is missing or
 // cannot be decoded; nothing is drawn then.
 bool DrawSkinImage(QImage& canvas, const SkinSettings& skin, std::string_view name, int x, int y);
-// The part of a skin image (in the image's pixels) turned half round about its own centre and drawn where
-// that part lies when the image is drawn at (x, y). False, drawing nothing, when the image is missing or
-// does not hold the whole part.
-bool DrawSkinImagePartTurned(QImage& canvas, const SkinSettings& skin, std::string_view name, const Rect& part,
-                             int x, int y);
+// The part of a skin image (in the image's pixels) drawn where that part lies when the image is drawn at
+// (x, y); turned half round about its own centre when asked. False, drawing nothing, when the image is
+// missing or does not hold the whole part.
+bool DrawSkinImagePart(QImage& canvas, const SkinSettings& skin, std::string_view name, const Rect& part, int x,
+                       int y, bool turned = false);
 // DrawSkinImage, and a failure also shows "LoadPng---Load image failed." in a message box owned by owner.
 bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& skin, std::string_view name,
                             int x, int y);

@@ -1063,6 +1063,18 @@ TEST_F(MainWindowTest, EveryTextOfEveryWindowFitsInEveryLanguage) {
   }
 }
 
+TEST_F(MainWindowTest, ANewLabelLeavesNothingOfTheOldOneAroundItsBox) {
+  CTavikDlg& dlg = Start();
+  dlg.ToggleSection(MainSection::kButtonAssignment);
+  const QRect line = ToQRect(DropdownLabelRect(dlg.pages()->DropdownBox(0))).adjusted(-4, 0, 0, 0);
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::Menu);
+  const QImage fresh = dlg.canvas().copy(line);
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::DoubleClick);
+  dlg.controller().OnSubListChosen(0, ButtonKind::HotKey, 2);  // "Copy": a descender below the box
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::Menu);
+  EXPECT_TRUE(dlg.canvas().copy(line) == fresh);
+}
+
 TEST_F(MainWindowTest, ChineseSectionTitlesSitInTheMiddleOfTheirBars) {
   for (const char* code : {"CHS", "CHT"}) {
     SetLanguage(code);
