@@ -18,6 +18,8 @@ CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, InPlaceEdit::Offer offer,
   const int height = std::max(place.height(), minimumSizeHint().height());
   place.adjust(0, -(height - place.height()) / 2, 0, 0);
   place.setHeight(height);
+  // Inside the list: the first and last rows' editors grow away from its edges.
+  place.moveTop(std::clamp(place.top(), 0, std::max(0, list->viewport()->height() - height)));
   setGeometry(place);
   selectAll();
   show();

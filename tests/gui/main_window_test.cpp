@@ -930,9 +930,13 @@ class TextFit {
     }
   }
 
-  // A line edit's text within its contents, less the margins the line edit keeps inside them.
+  // A line edit's text within its contents, less the margins the line edit keeps inside them; the line edit
+  // inside what holds it.
   void Edit(QLineEdit* edit) {
     ASSERT_NE(edit, nullptr);
+    if (!edit->parentWidget()->rect().contains(edit->geometry())) {
+      Fault(edit->text(), edit->size(), edit->parentWidget()->size(), "edit outside what holds it");
+    }
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
