@@ -30,6 +30,7 @@
 #include <chrono>
 #include <future>
 #include <cstdio>
+#include <utility>
 
 #include "app/emulator_menu.h"
 #include "app/button_assignment.h"
@@ -170,9 +171,12 @@ void CTavikDlg::SyncPanelBoxes() {
   // A box exists only while its panel is open; the one whose edit is being taken keeps the user's text.
   const auto sync = [this](QLineEdit*& box, const std::optional<Rect>& rect, const auto& make, int value) {
     if (!rect) {
-      // Later: the box may be the one whose editingFinished asked for this.
-      if (box != nullptr) box->deleteLater();
-      box = nullptr;
+      // Deleted later: the box may be the one whose editingFinished asked for this. Hidden now, so that
+      // nothing (a screenshot taken before the event loop runs again) shows it over another panel.
+      if (QLineEdit* gone = std::exchange(box, nullptr)) {
+        gone->hide();
+        gone->deleteLater();
+      }
       return;
     }
     if (box == nullptr) box = make(*rect);

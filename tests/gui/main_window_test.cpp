@@ -1012,6 +1012,12 @@ TEST_F(MainWindowTest, EveryTextOfEveryWindowFitsInEveryLanguage) {
       dlg.ToggleSection(section);
     }
     fit.Edit(dlg.scrollLinesBox());
+    // The CPI panel is not on page 2: nothing of it is shown over the panels there.
+    for (const QLineEdit* edit : dlg.findChildren<QLineEdit*>()) {
+      if (edit != dlg.scrollLinesBox()) {
+        EXPECT_FALSE(edit->isVisible()) << edit->text().toStdString();
+      }
+    }
 
     fit.where = language + " help panel";
     PressOn(&dlg, {944, 12});
