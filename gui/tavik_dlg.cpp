@@ -456,9 +456,11 @@ void CTavikDlg::ShowSubList(int row) {
 }
 
 void CTavikDlg::CloseAssignmentList() {
-  // Deleted later: a list may be closing from within its own click.
+  // Deleted later: a list may be closing from within its own click. Hidden now, like the panels' boxes.
   for (QListWidget* list : {subList_, assignmentList_}) {
-    if (list != nullptr) list->deleteLater();
+    if (list == nullptr) continue;
+    list->hide();
+    list->deleteLater();
   }
   subList_ = nullptr;
   assignmentList_ = nullptr;
