@@ -68,7 +68,8 @@ void CKeyDialogFrame::SyncList(bool open, const Rect& rect, const QStringList& r
   if (open && list_ == nullptr) {
     // As wide as its widest row; as tall as its rows where the dialog has the room, with a scroll bar beyond.
     const ListRows fit = PopupRows(font_, rows, rowHeight);
-    Rect grown = ListHoldingRows(rect, {fit.widestText + style()->pixelMetric(QStyle::PM_ScrollBarExtent), fit.count, fit.rowHeight});
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Rect grown = ListHoldingRows(rect, {fit.widestText + scrollBar, fit.count, fit.rowHeight});
     grown.bottom = std::min(grown.bottom, height());
     list_ = MakePopupList(this, ToQRect(grown), font_, rows, fit.rowHeight);
     connect(list_, &QListWidget::itemClicked, this, [this, choose = std::move(choose)](QListWidgetItem* item) {

@@ -38,7 +38,8 @@ void CMacroDialog::DrawFace() {
     const Rect& box = MacroKeyModel::kModeBoxes[mode];
     DrawSkinImage(canvas_, skin_, mode == model_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", box.left, box.top);
     const Rect& label = MacroKeyModel::kModeLabels[mode];
-    DrawSkinText(canvas_, skin_, label, strings_.repeatMode[mode], FittingWrappedFont(small, strings_.repeatMode[mode], label),
+    DrawSkinText(canvas_, skin_, label, strings_.repeatMode[mode],
+                 FittingWrappedFont(small, strings_.repeatMode[mode], label),
                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
   }
 }

@@ -224,7 +224,8 @@ void CMacroProgramDialog::Redraw() {
   small.setBold(false);
   // Beside its tick box in at most three lines: a smaller font rather than a column of single words.
   constexpr Rect kDelaysText{292, 140, 366, 194};
-  DrawSkinText(canvas_, skin, kDelaysText, strings_.recordDelays, FittingWrappedFont(small, strings_.recordDelays, kDelaysText),
+  DrawSkinText(canvas_, skin, kDelaysText, strings_.recordDelays,
+               FittingWrappedFont(small, strings_.recordDelays, kDelaysText),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   const Rect& loop = AreaRect(MacroArea::kLoopOption);
   DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);

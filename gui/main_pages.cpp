@@ -223,8 +223,8 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         break;
       }
       case PanelControl::Kind::kSensitivitySlider:
-        Text(LineAbout(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), kMainTextLine), k == 0 ? strings.xAxis : strings.yAxis,
-             kLeftAligned);
+        Text(LineAbout(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), kMainTextLine),
+             k == 0 ? strings.xAxis : strings.yAxis, kLeftAligned);
         DrawSlider("/StageSlider/%d.png", r, k == 0 ? config.sensitivityX : config.sensitivityY, SensitivityTicks());
         break;
       case PanelControl::Kind::kLightSelector: {
@@ -246,8 +246,10 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         Draw(NumberedSkinImage("/MouseAttribute/Speed/%d.png",
                                section == MainSection::kMouseSpeed ? config.pointerSpeed : config.doubleClickSpeed),
              r.left, r.top);
-        Text(LineAbout({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, kMainTextLine), strings.slow, kCentred);
-        Text(LineAbout({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, kMainTextLine), strings.fast, kCentred);
+        Text(LineAbout({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, kMainTextLine), strings.slow,
+             kCentred);
+        Text(LineAbout({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, kMainTextLine), strings.fast,
+             kCentred);
         break;
       case PanelControl::Kind::kScrollChoice:
         Draw(config.scrollOneScreen == k ? "/MouseAttribute/ScrollSpeed/Enable.png"

@@ -142,8 +142,9 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   // Measured as FittingFont measures, so that a text made to fit is never elided.
   const QFontMetrics metrics(font);
   const QString whole = ToQString(text);
-  const QString shown =
-      metrics.horizontalAdvance(whole) <= rect.width() ? whole : metrics.elidedText(whole, Qt::ElideRight, rect.width());
+  const QString shown = metrics.horizontalAdvance(whole) <= rect.width()
+                            ? whole
+                            : metrics.elidedText(whole, Qt::ElideRight, rect.width());
   painter.drawText(box.translated(0, IdeographShift(metrics, shown, box, flags)), flags | Qt::TextSingleLine, shown);
 }
 
