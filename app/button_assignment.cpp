@@ -2,13 +2,18 @@
 
 namespace korvane {
 
-Rect AssignmentListRect(int button) { return {262, 154 + 20 * button, 365, 384 + 20 * button}; }
+Rect AssignmentListRect(int button, const ListRows& rows) {
+  return ListHoldingRows({262, 154 + 20 * button, 365, 384 + 20 * button}, rows);
+}
 
-std::optional<Rect> SubListRect(ButtonKind kind, const Rect& item, const Rect& list) {
+std::optional<Rect> SubListRect(ButtonKind kind, const Rect& item, const Rect& list, const ListRows& rows) {
   // Short sub-lists open beside the hovered item; long ones beside the list, ending at the item's bottom.
-  const auto besideItem = [&](int width, int height) { return Rect{item.right, item.top, item.right + width, item.top + height}; };
+  const auto besideItem = [&](int width, int height) {
+    return ListHoldingRows({item.right, item.top, item.right + width, item.top + height}, rows);
+  };
   const auto besideList = [&](int width, int height) {
-    return Rect{list.right, item.bottom - height, list.right + width, item.bottom};
+    const Rect grown = ListHoldingRows({list.right, 0, list.right + width, height}, rows);
+    return Rect{grown.left, item.bottom - grown.height(), grown.right, item.bottom};
   };
   switch (kind) {
     case ButtonKind::ScrollSelect: return besideItem(110, 60);

@@ -42,9 +42,9 @@ class ComboKeyModel {
   static constexpr Rect kFirstKeyRect{50, 120, 131, 134};
   static constexpr Rect kSecondKeyRect{50, 170, 131, 184};
   // The captions over the three boxes.
-  static constexpr Rect kModifierLabelRect{50, 54, 200, 69};
-  static constexpr Rect kFirstKeyLabelRect{50, 106, 200, 119};
-  static constexpr Rect kSecondKeyLabelRect{50, 156, 200, 169};
+  static constexpr Rect kModifierLabelRect{50, 52, 200, 69};
+  static constexpr Rect kFirstKeyLabelRect{50, 102, 200, 119};
+  static constexpr Rect kSecondKeyLabelRect{50, 152, 200, 169};
   // The top faces of the keycap pictures: the modifier's wide cap over the two keys' caps.
   static constexpr Rect kModifierCapRect{231, 71, 333, 106};
   static constexpr Rect kFirstKeyCapRect{222, 159, 266, 197};
@@ -77,10 +77,11 @@ class MacroKeyModel {
   static constexpr Rect kNameRect{42, 128, 136, 144};
   static constexpr Rect kBoxRect{42, 128, 151, 144};
   static constexpr Rect kListRect{42, 146, 151, 286};
-  static constexpr Rect kPromptRect{12, 112, 181, 128};
+  static constexpr Rect kPromptRect{12, 110, 181, 131};
   static constexpr std::array<Rect, 3> kModeBoxes = {{{220, 78, 236, 94}, {220, 128, 236, 144}, {220, 178, 236, 194}}};
+  // Each label centred on its box, with room for three wrapped lines.
   static constexpr std::array<Rect, 3> kModeLabels = {
-      {{237, 70, 390, 102}, {237, 120, 390, 152}, {237, 170, 390, 202}}};
+      {{237, 62, 390, 110}, {237, 112, 390, 160}, {237, 162, 390, 210}}};
 
   // The section names of record.ini, in file order.
   explicit MacroKeyModel(std::vector<std::string> macroNames) : names_(std::move(macroNames)) {}

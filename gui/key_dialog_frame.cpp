@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 #include "gui/popup_list.h"
@@ -67,7 +68,12 @@ void CKeyDialogFrame::Redraw() {
 void CKeyDialogFrame::SyncList(bool open, const Rect& rect, const QStringList& rows, int rowHeight,
                                std::function<void(int)> choose) {
   if (open && list_ == nullptr) {
-    list_ = MakePopupList(this, ToQRect(rect), font_, rows, rowHeight);
+    // As wide as its widest row; as tall as its rows where the dialog has the room, with a scroll bar beyond.
+    const ListRows fit = PopupRows(font_, rows, rowHeight);
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Rect grown = ListHoldingRows(rect, {fit.widestText + scrollBar, fit.count, fit.rowHeight});
+    grown.bottom = std::min(grown.bottom, height());
+    list_ = MakePopupList(this, ToQRect(grown), font_, rows, fit.rowHeight);
     connect(list_, &QListWidget::itemClicked, this, [this, choose = std::move(choose)](QListWidgetItem* item) {
       choose(list_->row(item));
       Redraw();

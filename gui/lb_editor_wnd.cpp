@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace korvane {
 
@@ -12,8 +13,14 @@ CLBEditorWnd::CLBEditorWnd(QListWidget* list, int row, InPlaceEdit::Offer offer,
       refused_(std::move(refused)) {
   QListWidgetItem* item = list->item(row);
   setText(item->text());
-  // A pixel over the row above and below: the frame shows round the whole text.
-  setGeometry(list->visualItemRect(item).adjusted(0, -1, 0, 1));
+  // Over the row, and tall enough for the font's whole line where the row is lower than that.
+  QRect place = list->visualItemRect(item);
+  const int height = std::max(place.height(), minimumSizeHint().height());
+  place.adjust(0, -(height - place.height()) / 2, 0, 0);
+  place.setHeight(height);
+  // Inside the list: the first and last rows' editors grow away from its edges.
+  place.moveTop(std::clamp(place.top(), 0, std::max(0, list->viewport()->height() - height)));
+  setGeometry(place);
   selectAll();
   show();
   setFocus();

@@ -1,6 +1,7 @@
 #include "gui/macro_dialog.h"
 
 #include <QListWidget>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,13 +29,17 @@ void CMacroDialog::DrawFace() {
   painter.drawText(ToQRect(MacroKeyModel::kPromptRect), Qt::AlignLeft | Qt::AlignVCenter,
                    ToQString(strings_.selectMacroPrompt));
   painter.end();
-  DrawSkinText(canvas_, skin_, MacroKeyModel::kNameRect, model_.chosenName(), font_, Qt::AlignCenter);
+  const QFontMetrics metrics(font_);
+  DrawSkinText(canvas_, skin_, LineAbout(MacroKeyModel::kNameRect, metrics.ascent() + metrics.descent()),
+               model_.chosenName(), font_, Qt::AlignCenter);
   QFont small = font_;
   small.setPixelSize(std::min(font_.pixelSize(), 12));
   for (int mode = 0; mode < static_cast<int>(MacroKeyModel::kModeBoxes.size()); ++mode) {
     const Rect& box = MacroKeyModel::kModeBoxes[mode];
     DrawSkinImage(canvas_, skin_, mode == model_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", box.left, box.top);
-    DrawSkinText(canvas_, skin_, MacroKeyModel::kModeLabels[mode], strings_.repeatMode[mode], small,
+    const Rect& label = MacroKeyModel::kModeLabels[mode];
+    DrawSkinText(canvas_, skin_, label, strings_.repeatMode[mode],
+                 FittingWrappedFont(small, strings_.repeatMode[mode], label),
                  Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
   }
 }

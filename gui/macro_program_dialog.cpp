@@ -98,10 +98,11 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
   eventList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   eventList_->setContextMenuPolicy(Qt::CustomContextMenu);
   loopCount_ = new QLineEdit(this);
-  loopCount_->setGeometry(ToQRect(kLoopCountRect));
   loopCount_->setAlignment(Qt::AlignCenter);
   loopCount_->setValidator(new QIntValidator(0, 99999, loopCount_));
   loopCount_->setStyleSheet(ListStyle(skin, 34, 24, 21));
+  // Over its place in the skin, as tall as the font's whole line needs.
+  loopCount_->setGeometry(ToQRect(LineAbout(kLoopCountRect, loopCount_->minimumSizeHint().height())));
 
   connect(macroList_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
@@ -227,11 +228,16 @@ void CMacroProgramDialog::Redraw() {
   QFont small = font_;
   small.setPixelSize(std::min(font_.pixelSize(), 13));
   small.setBold(false);
-  DrawSkinText(canvas_, skin, {292, 140, 366, 230}, strings_.recordDelays, small,
+  // Beside its tick box in at most three lines: a smaller font rather than a column of single words.
+  constexpr Rect kDelaysText{292, 140, 366, 194};
+  DrawSkinText(canvas_, skin, kDelaysText, strings_.recordDelays,
+               FittingWrappedFont(small, strings_.recordDelays, kDelaysText),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   const Rect& loop = AreaRect(MacroArea::kLoopOption);
   DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
-  DrawSkinText(canvas_, skin, {314, 310, 396, 332}, strings_.loopTimes, FittingFont(font_, strings_.loopTimes, 80),
+  // Clear of the option column's frame at its right.
+  constexpr Rect kLoopText{314, 310, 393, 332};
+  DrawSkinText(canvas_, skin, kLoopText, strings_.loopTimes, FittingFont(font_, strings_.loopTimes, kLoopText.width()),
                left);
   if (hold_.blocked()) {
     small.setPixelSize(11);

@@ -4,6 +4,7 @@
 
 #include "gui/skin_painter.h"
 #include "ui/skin_inventory.h"
+#include "ui/text_layout.h"
 
 namespace korvane {
 
@@ -43,7 +44,6 @@ void MainPages::Text(const Rect& rect, std::string_view text, int flags, const Q
   // Every caption fits its rectangle: a long one is drawn smaller.
   const QFont fitting = FittingFont(font, text, rect.width());
   DrawSkinText(*context_.canvas, *context_.skin, rect, text, fitting, flags);
-  if (textObserver_) textObserver_(rect, text, fitting);
 }
 
 std::string_view MainPages::Title(MainSection section) const {
@@ -139,11 +139,16 @@ void MainPages::DrawButtonAssignment(int headerBottom) {
 }
 
 void MainPages::DrawDropdown(int row, std::string_view image) {
-  const Rect box = DropdownBoxRect(ButtonAssignmentBottom(), row);
+  const int contentTop = ButtonAssignmentBottom();
+  const Rect box = DropdownBoxRect(contentTop, row);
+  // The section's background under the box first: descenders of the label drawn before reach below the box.
+  const Rect below{box.left - kLeftColumnLeft, box.bottom - contentTop, box.right - kLeftColumnLeft,
+                   DropdownLabelRect(box).bottom - contentTop};
+  DrawSkinImagePart(*context_.canvas, *context_.skin, SectionInfo(MainSection::kButtonAssignment).contentImage, below,
+                    kLeftColumnLeft, contentTop);
   Draw(image, box.left, box.top);
-  // Left of the box's arrow, smaller where a long label (a combo key, a macro's name) needs it.
-  const Rect text{box.left + 2, box.top, box.right - 14, box.bottom};
-  Text(text, (*context_.labels)[row], kCentred);
+  // Smaller where a long label (a combo key, a macro's name) needs it.
+  Text(DropdownLabelRect(box), (*context_.labels)[row], kCentred);
 }
 
 void MainPages::DrawRightColumn() {
@@ -195,7 +200,7 @@ void MainPages::DrawSlider(std::string_view family, const Rect& rect, int value,
   small.setPixelSize(std::max(9, context_.textFont.pixelSize() - 4));
   for (const SliderTick& tick : ticks) {
     const int centre = rect.left + tick.centre;
-    Text({centre - 14, rect.bottom + 1, centre + 14, rect.bottom + 14}, tick.text, kCentred, small);
+    Text({centre - 14, rect.bottom, centre + 14, rect.bottom + 16}, tick.text, kCentred, small);
   }
 }
 
@@ -227,13 +232,14 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         break;
       }
       case PanelControl::Kind::kSensitivitySlider:
-        Text(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), k == 0 ? strings.xAxis : strings.yAxis, kLeftAligned);
+        Text(LineAbout(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), kMainTextLine),
+             k == 0 ? strings.xAxis : strings.yAxis, kLeftAligned);
         DrawSlider("/StageSlider/%d.png", r, k == 0 ? config.sensitivityX : config.sensitivityY, SensitivityTicks());
         break;
       case PanelControl::Kind::kLightSelector: {
         const std::array<std::string_view, 3> mode{strings.singleColor, strings.pulsating, strings.multiColor};
         Draw(config.lightMode == k + 1 ? "/Enable.png" : "/Disable.png", r.left, r.top);
-        const Rect text{r.right + 4, r.top - 5, left + 98, r.bottom + 5};
+        const Rect text = LineAbout({r.right + 4, r.top - 5, left + 98, r.bottom + 5}, kMainTextLine);
         Text(text, mode[k], kLeftAligned, SharedFont(mode, text.width()));
         break;
       }
@@ -249,8 +255,10 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         Draw(NumberedSkinImage("/MouseAttribute/Speed/%d.png",
                                section == MainSection::kMouseSpeed ? config.pointerSpeed : config.doubleClickSpeed),
              r.left, r.top);
-        Text({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, strings.slow, kCentred);
-        Text({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, strings.fast, kCentred);
+        Text(LineAbout({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, kMainTextLine), strings.slow,
+             kCentred);
+        Text(LineAbout({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, kMainTextLine), strings.fast,
+             kCentred);
         break;
       case PanelControl::Kind::kScrollChoice:
         Draw(config.scrollOneScreen == k ? "/MouseAttribute/ScrollSpeed/Enable.png"
@@ -274,8 +282,8 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
   }
   if (section == MainSection::kCpiSetting) {
     const QFont font = SharedFont(std::array{strings.cpiDialDown, strings.cpiDialUp}, 85);
-    Text(rel(21, 13, 106, 32), strings.cpiDialDown, kCentred, font);
-    Text(rel(131, 13, 216, 32), strings.cpiDialUp, kCentred, font);
+    Text(LineAbout(rel(21, 13, 106, 32), kMainTextLine), strings.cpiDialDown, kCentred, font);
+    Text(LineAbout(rel(131, 13, 216, 32), kMainTextLine), strings.cpiDialUp, kCentred, font);
   }
 }
 

@@ -50,9 +50,6 @@ class MainPages {
   void ShowChosenLabel(int row);
   // Where row 0-7's drop-down box is drawn now.
   Rect DropdownBox(int row) const;
-  // Told of every caption drawn from now on, with its rectangle and the font it was drawn in.
-  using TextObserver = std::function<void(const Rect& rect, std::string_view text, const QFont& font)>;
-  void setTextObserver(TextObserver observer) { textObserver_ = std::move(observer); }
   // The open sections' bodies drawn again from the record and the labels.
   void RedrawPanels();
   // The pointer moved to (x, y): hover looks of the buttons and drop-down boxes.
@@ -83,7 +80,6 @@ class MainPages {
   MainPageState state_;
   std::optional<MainButton> hotButton_;
   std::optional<int> hotDropdown_;
-  TextObserver textObserver_;
 };
 
 }  // namespace korvane

@@ -1,17 +1,22 @@
 #include "gui/popup_list.h"
 
-#include "gui/skin_painter.h"
+
+#include <QFontMetrics>
 
 namespace korvane {
+
+ListRows PopupRows(const QFont& font, const QStringList& texts, int tableRowHeight) {
+  const QFontMetrics metrics(font);
+  ListRows rows{0, static_cast<int>(texts.size()), RowHeightFor(tableRowHeight, metrics.ascent() + metrics.descent())};
+  for (const QString& text : texts) rows.widestText = std::max(rows.widestText, metrics.horizontalAdvance(text));
+  return rows;
+}
 
 QListWidget* MakePopupList(QWidget* parent, const QRect& geometry, const QFont& font, const QStringList& rows,
                            int rowHeight) {
   auto* list = new QListWidget(parent);
   list->setGeometry(geometry);
-  // Every row fits: the font shrinks to the widest.
-  QFont fitting = font;
-  for (const QString& row : rows) fitting = FittingFont(fitting, row.toStdString(), geometry.width() - 10);
-  list->setFont(fitting);
+  list->setFont(font);
   list->setMouseTracking(true);
   list->setFocusPolicy(Qt::NoFocus);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

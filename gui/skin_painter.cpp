@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -22,6 +23,11 @@ struct PreparedImage {
 };
 
 int decodes = 0;
+
+std::function<void(const DrawnText&)>& Recorder() {
+  static std::function<void(const DrawnText&)> recorder;
+  return recorder;
+}
 
 // Skins do not change while the program runs: each file is read and decoded once, on first use.
 std::unordered_map<std::string, PreparedImage>& Cache() {
@@ -45,6 +51,18 @@ const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
     if (prepared.hasAlpha) PreparePixels(PixelsOf(prepared.pixels), true);
   }
   return cache.emplace(path, std::move(prepared)).first->second;
+}
+
+// How far a vertically centred line of Chinese text moves down so that its ink, not the line of the font's
+// ascent and descent, is centred in the box: CJK faces set their ideographs low in that line, which put
+// titles on the bottom edge of their bars. Other scripts keep the line centred, and with it their baseline.
+int IdeographShift(const QFontMetrics& metrics, const QString& text, const QRect& box, int flags) {
+  if ((flags & Qt::AlignVCenter) == 0) return 0;
+  if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.script() == QChar::Script_Han; })) return 0;
+  const QRect ink = metrics.tightBoundingRect(text);  // about the baseline
+  const int lineBaseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+  const int inkBaseline = box.top() + (box.height() - ink.height()) / 2 - ink.top();
+  return inkBaseline - lineBaseline;
 }
 
 }  // namespace
@@ -110,6 +128,7 @@ QSize SkinImageSize(const SkinSettings& skin, std::string_view name) {
 void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, std::string_view text,
                   const QFont& font, int flags) {
   if (canvas.isNull()) return;
+  if (Recorder()) Recorder()({ToQRect(rect), font, flags, ToQString(text)});
   QPainter painter(&canvas);
   painter.setFont(font);
   painter.setPen(QColor(skin.red, skin.green, skin.blue));
@@ -120,17 +139,34 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
   }
   // A text wider than its rectangle (a long label in a narrow box, a fallback font wider than the
   // named one) ends in an ellipsis rather than being cut at both sides.
-  const QString shown = painter.fontMetrics().elidedText(ToQString(text), Qt::ElideRight, rect.width());
-  painter.drawText(box, flags | Qt::TextSingleLine, shown);
+  // Measured as FittingFont measures, so that a text made to fit is never elided.
+  const QFontMetrics metrics(font);
+  const QString whole = ToQString(text);
+  const QString shown = metrics.horizontalAdvance(whole) <= rect.width()
+                            ? whole
+                            : metrics.elidedText(whole, Qt::ElideRight, rect.width());
+  painter.drawText(box.translated(0, IdeographShift(metrics, shown, box, flags)), flags | Qt::TextSingleLine, shown);
 }
 
 QFont FittingFont(QFont font, std::string_view text, int width) {
   const QString shown = ToQString(text);
-  while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(shown) > width) {
+  while (font.pixelSize() > kSmallestTextPixels && QFontMetrics(font).horizontalAdvance(shown) > width) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   return font;
 }
+
+QFont FittingWrappedFont(QFont font, std::string_view text, const Rect& rect) {
+  const QString shown = ToQString(text);
+  const QRect box = ToQRect(rect);
+  const auto fits = [&](const QFont& candidate) {
+    return box.contains(QFontMetrics(candidate).boundingRect(box, Qt::TextWordWrap, shown), false);
+  };
+  while (font.pixelSize() > kSmallestTextPixels && !fits(font)) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+void SetDrawnTextRecorder(std::function<void(const DrawnText&)> recorder) { Recorder() = std::move(recorder); }
 
 QFont MakeFont(const FontSpec& wanted, Language language) {
   QStringList families{ToQString(wanted.face)};

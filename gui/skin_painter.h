@@ -6,11 +6,13 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <string_view>
 
 #include "ui/rect.h"
 #include "ui/skin_pixels.h"
 #include "ui/skin_settings.h"
+#include "ui/text_layout.h"
 #include "text/strings.h"
 
 class QWidget;
@@ -52,6 +54,20 @@ void DrawSkinText(QImage& canvas, const SkinSettings& skin, const Rect& rect, st
 
 // The font made smaller, a pixel at a time down to 9 pixels, until the text fits the width.
 QFont FittingFont(QFont font, std::string_view text, int width);
+// The font made smaller, a pixel at a time down to kSmallestTextPixels, until the text wrapped at word
+// boundaries fits the rectangle.
+QFont FittingWrappedFont(QFont font, std::string_view text, const Rect& rect);
+
+// What DrawSkinText was asked to draw: the whole text, before any ellipsis.
+struct DrawnText {
+  QRect rect;
+  QFont font;
+  int flags;
+  QString text;
+};
+// Tells recorder of every text DrawSkinText draws from now on; an empty function stops it. For tests
+// that measure the texts of a window against their rectangles.
+void SetDrawnTextRecorder(std::function<void(const DrawnText&)> recorder);
 
 inline QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.width(), rect.height()); }
 

@@ -28,6 +28,7 @@
 #include <chrono>
 #include <future>
 #include <cstdio>
+#include <utility>
 
 #include "app/emulator_menu.h"
 #include "app/button_assignment.h"
@@ -135,13 +136,15 @@ std::optional<StageColour> CTavikDlg::ChooseStageColour(int stage, StageColour c
 
 QLineEdit* CTavikDlg::MakePanelBox(const Rect& rect, std::function<std::string(std::string_view)> take) {
   auto* box = new QLineEdit(this);
-  box->setGeometry(ToQRect(rect));
   box->setAlignment(Qt::AlignCenter);
   box->setFrame(false);
-  box->setFont(pages_->textFont());
+  // The widest value with a margin at each side of the box's image, a smaller font where the image is narrow.
+  const QString widest(kNumberBoxDigits, QLatin1Char('0'));
+  box->setFont(FittingFont(pages_->textFont(), widest.toStdString(), rect.width() - 2 * kNumberBoxMargin));
+  PlacePanelBox(box, rect);
   // Only digits go in, and no more than the largest value (5000) has: the box shows no text that the record
   // cannot hold, nor one wider than itself.
-  box->setMaxLength(4);
+  box->setMaxLength(kNumberBoxDigits);
   box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
   const SkinSettings& skin = controller_->skin();
   box->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; border: none; }"
@@ -164,6 +167,11 @@ QLineEdit* CTavikDlg::MakePanelBox(const Rect& rect, std::function<std::string(s
   return box;
 }
 
+void CTavikDlg::PlacePanelBox(QLineEdit* box, const Rect& image) {
+  // Over its image, and as tall as the line edit needs for its font's whole line.
+  box->setGeometry(ToQRect(LineAbout(image, box->minimumSizeHint().height())));
+}
+
 void CTavikDlg::SyncPanelBoxes() {
   std::array<std::optional<Rect>, 4> stageRects;
   std::optional<Rect> scrollRect;
@@ -176,13 +184,16 @@ void CTavikDlg::SyncPanelBoxes() {
   // A box exists only while its panel is open; the one whose edit is being taken keeps the user's text.
   const auto sync = [this](QLineEdit*& box, const std::optional<Rect>& rect, const auto& make, int value) {
     if (!rect) {
-      // Later: the box may be the one whose editingFinished asked for this.
-      if (box != nullptr) box->deleteLater();
-      box = nullptr;
+      // Deleted later: the box may be the one whose editingFinished asked for this. Hidden now, so that
+      // nothing (a screenshot taken before the event loop runs again) shows it over another panel.
+      if (QLineEdit* gone = std::exchange(box, nullptr)) {
+        gone->hide();
+        gone->deleteLater();
+      }
       return;
     }
     if (box == nullptr) box = make(*rect);
-    box->setGeometry(ToQRect(*rect));
+    PlacePanelBox(box, *rect);
     if (box != takingFrom_) {
       box->setText(QString::number(value));
       box->setProperty("shown", box->text());
@@ -413,13 +424,14 @@ void CTavikDlg::ShowAssignmentList(int button) {
   listButton_ = button;
   // The list starts at the row of its box, wherever the section has put the box.
   const Rect box = pages_->DropdownBox(button);
-  Rect rect = AssignmentListRect(button);
+  QStringList kinds;
+  for (const ButtonKindInfo& info : BUTTON_KINDS) kinds << ToQString(info.text.In(controller_->languageCode()));
+  const ListRows rows = PopupRows(font(), kinds, kAssignmentRowHeight);
+  Rect rect = AssignmentListRect(button, rows);
   const int shift = box.top - rect.top;
   rect.top += shift;
   rect.bottom += shift;
-  QStringList kinds;
-  for (const ButtonKindInfo& info : BUTTON_KINDS) kinds << ToQString(info.text.In(controller_->languageCode()));
-  assignmentList_ = MakePopupList(this, ToQRect(rect), font(), kinds, kAssignmentRowHeight);
+  assignmentList_ = MakePopupList(this, ToQRect(rect), font(), kinds, rows.rowHeight);
   connect(assignmentList_, &QListWidget::itemEntered, this,
           [this](QListWidgetItem* item) { ShowSubList(assignmentList_->row(item)); });
   connect(assignmentList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -443,12 +455,13 @@ void CTavikDlg::ShowSubList(int row) {
   const QRect item = assignmentList_->visualItemRect(assignmentList_->item(row))
                          .translated(assignmentList_->geometry().topLeft() + assignmentList_->viewport()->pos());
   const QRect list = assignmentList_->geometry();
-  const std::optional<Rect> place = SubListRect(info.kind, {item.left(), item.top(), item.right() + 1, item.bottom() + 1},
-                                                {list.left(), list.top(), list.right() + 1, list.bottom() + 1});
-  if (!place) return;
   QStringList entries;
   for (const SubListItem& entry : info.subList) entries << ToQString(entry.text.In(controller_->languageCode()));
-  subList_ = MakePopupList(this, ToQRect(*place), font(), entries, kAssignmentRowHeight);
+  const ListRows rows = PopupRows(font(), entries, kAssignmentRowHeight);
+  const std::optional<Rect> place = SubListRect(info.kind, {item.left(), item.top(), item.right() + 1, item.bottom() + 1},
+                                                {list.left(), list.top(), list.right() + 1, list.bottom() + 1}, rows);
+  if (!place) return;
+  subList_ = MakePopupList(this, ToQRect(*place), font(), entries, rows.rowHeight);
   connect(subList_, &QListWidget::itemClicked, this, [this, kind = info.kind](QListWidgetItem* entry) {
     controller_->OnSubListChosen(listButton_, kind, subList_->row(entry));
     update();
@@ -457,9 +470,11 @@ void CTavikDlg::ShowSubList(int row) {
 }
 
 void CTavikDlg::CloseAssignmentList() {
-  // Deleted later: a list may be closing from within its own click.
+  // Deleted later: a list may be closing from within its own click. Hidden now, like the panels' boxes.
   for (QListWidget* list : {subList_, assignmentList_}) {
-    if (list != nullptr) list->deleteLater();
+    if (list == nullptr) continue;
+    list->hide();
+    list->deleteLater();
   }
   subList_ = nullptr;
   assignmentList_ = nullptr;

@@ -114,6 +114,7 @@ class CTavikDlg : public QWidget, public MainView {
   // Creates or removes the panels' number boxes to match the open panels, and shows the record in them.
   void SyncPanelBoxes();
   QLineEdit* MakePanelBox(const Rect& rect, std::function<std::string(std::string_view)> take);
+  static void PlacePanelBox(QLineEdit* box, const Rect& image);
   // The sub-list of the hovered row of the open list, if its kind has one.
   void ShowSubList(int row);
   // The emulated mouse's items, as the mouse is now.

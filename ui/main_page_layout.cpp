@@ -1,5 +1,7 @@
 #include "ui/main_page_layout.h"
 
+#include "ui/text_layout.h"
+
 namespace korvane {
 
 namespace {
@@ -38,11 +40,17 @@ std::optional<MainSection> SectionByKey(std::string_view key) {
 }
 
 Rect ButtonNameRect(int headerBottom, int k) {
-  return {31, headerBottom + 29 + 20 * k, 115, headerBottom + 43 + 20 * k};
+  // A full line of the text font about the middle of the row's box.
+  return {31, headerBottom + 25 + 20 * k, 94, headerBottom + 46 + 20 * k};
 }
 
 Rect DropdownBoxRect(int headerBottom, int k) {
-  return {120, headerBottom + 27 + 20 * k, 250, headerBottom + 43 + 20 * k};
+  return {98, headerBottom + 27 + 20 * k, 250, headerBottom + 43 + 20 * k};
+}
+
+Rect DropdownLabelRect(const Rect& box) {
+  // Clear of the arrow at the box's right end; a full line of the text font about the box's middle.
+  return LineAbout({box.left + 4, box.top, box.right - kDropdownArrowRoom, box.bottom}, kMainTextLine);
 }
 
 Rect SectionPlacement::HeaderRect() const {

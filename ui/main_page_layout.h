@@ -62,6 +62,11 @@ constexpr bool ThumbTopAllowed(int newTop) {
 // The eight rows of the Button Assignment section, k = 0..7, below the header bottom.
 Rect ButtonNameRect(int headerBottom, int k);
 Rect DropdownBoxRect(int headerBottom, int k);
+// Where a drop-down box's label goes: left of its arrow.
+Rect DropdownLabelRect(const Rect& box);
+inline constexpr int kDropdownArrowRoom = 18;
+// The height of a line of the main window's text font in every language.
+inline constexpr int kMainTextLine = 22;
 
 struct SectionPlacement {
   MainSection section;

@@ -118,9 +118,9 @@ inline constexpr auto kSkinImageFamilies = std::to_array<SkinImageFamily>({
 
     // Button assignment: eight rows below the header; the last drop-down box ends 183 below the header.
     {"/ButtonAssignment/BK_ButtonAssignment.png", {242, 191}, {}},
-    {"/ButtonAssignment/DropdownBox-normal.png", {130, 16}, {}},
-    {"/ButtonAssignment/DropdownBox-over.png", {130, 16}, {}},
-    {"/ButtonAssignment/DropdownBox-leave.png", {130, 16}, {}},
+    {"/ButtonAssignment/DropdownBox-normal.png", {152, 16}, {}},
+    {"/ButtonAssignment/DropdownBox-over.png", {152, 16}, {}},
+    {"/ButtonAssignment/DropdownBox-leave.png", {152, 16}, {}},
 
     // Setting panels. Content heights are chosen so that every layout the right column can reach ends
     // above the bottom of the scroll track (y 595).

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QThread>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <vector>
 
 #include "app/button_assignment.h"
@@ -30,6 +33,7 @@
 #include "gui/combo_dialog.h"
 #include "gui/config_dialog.h"
 #include "gui/help_dialog.h"
+#include "gui/lb_editor_wnd.h"
 #include "gui/macro_dialog.h"
 #include "gui/macro_program_dialog.h"
 #include "gui/screenshot.h"
@@ -923,7 +927,11 @@ TEST_F(MainWindowTest, StageBoxesTakeTypedAndPastedNumbersAndFollowTheirPanel) {
   QLineEdit* box = dlg.stageBox(0);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(box->text(), "800");
-  EXPECT_EQ(box->geometry(), QRect(760, 220, 40, 16));
+  // Over its image (760, 220, 40 × 16), as tall as its font's line needs.
+  EXPECT_EQ(box->x(), 760);
+  EXPECT_EQ(box->width(), 40);
+  EXPECT_GE(box->height(), 16);
+  EXPECT_NEAR(box->geometry().center().y(), 228, 1);
 
   box->setFocus();
   box->selectAll();
@@ -1023,34 +1031,102 @@ TEST_F(MainWindowTest, AStageSwatchOpensTheColourChooserOnTheStagesColour) {
   EXPECT_EQ(dlg.canvas().pixelColor(830, 260), QColor(0x12, 0x34, 0x56));
 }
 
-TEST_F(MainWindowTest, EveryCaptionFitsItsRectangleInEveryLanguage) {
+// Measures every text a window shows against the room it has, with the metrics of the font it is shown in:
+// what DrawSkinText draws (told by its recorder), list rows, and line edits.
+class TextFit {
+ public:
+  TextFit() { SetDrawnTextRecorder([this](const DrawnText& drawn) { Skinned(drawn); }); }
+  ~TextFit() { SetDrawnTextRecorder({}); }
+
+  void Skinned(const DrawnText& drawn) {
+    ++measured;
+    if (drawn.font.pixelSize() < fullSize) {
+      Fault(drawn.text, {drawn.font.pixelSize(), 0}, {fullSize, 0}, "font made smaller");
+    }
+    const QFontMetrics metrics(drawn.font);
+    if ((drawn.flags & Qt::TextWordWrap) != 0) {
+      const QRect needed = metrics.boundingRect(drawn.rect, drawn.flags, drawn.text);
+      if (!drawn.rect.contains(needed)) Fault(drawn.text, needed.size(), drawn.rect.size(), "wrapped");
+      return;
+    }
+    Line(drawn.text, drawn.font, drawn.rect.size());
+  }
+
+  // One line of text in a room of this size.
+  void Line(const QString& text, const QFont& font, QSize room) {
+    ++measured;
+    const QFontMetrics metrics(font);
+    const QSize needed(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
+    if (needed.width() > room.width() || needed.height() > room.height()) Fault(text, needed, room, "line");
+  }
+
+  // Every row of a list, the padding of its style sheet and the item view's text margins taken off, and the
+  // list inside its window.
+  void Rows(QListWidget* list) {
+    ASSERT_NE(list, nullptr);
+    if (!list->window()->rect().contains(QRect(list->mapTo(list->window(), QPoint(0, 0)), list->size()))) {
+      Fault(QStringLiteral("list"), list->size(), list->window()->size(), "outside its window");
+    }
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    for (int row = 0; row < list->count(); ++row) {
+      const QRect item = list->visualItemRect(list->item(row));
+      const int right = std::min(item.right() + 1, list->viewport()->width());
+      Line(list->item(row)->text(), list->font(), QSize(right - item.left() - kRowPadding - 2 * margin, item.height()));
+    }
+  }
+
+  // A line edit's text within its contents, less the margins the line edit keeps inside them; the line edit
+  // inside what holds it.
+  void Edit(QLineEdit* edit) {
+    ASSERT_NE(edit, nullptr);
+    if (!edit->parentWidget()->rect().contains(edit->geometry())) {
+      Fault(edit->text(), edit->size(), edit->parentWidget()->size(), "edit outside what holds it");
+    }
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    Line(edit->text(), edit->font(), contents.size() - QSize(2 * kEditHorizontalMargin, 2 * kEditVerticalMargin));
+  }
+
+  std::string where;
+  int fullSize = 0;  // a text drawn smaller than this is a fault too
+  int measured = 0;
+  std::vector<std::string> faults;
+
+ private:
+  static constexpr int kRowPadding = 3;            // the popup lists' "padding-left"
+  static constexpr int kEditHorizontalMargin = 2;  // QLineEdit's own, inside its contents
+  static constexpr int kEditVerticalMargin = 1;
+
+  void Fault(const QString& text, QSize needed, QSize room, const char* kind) {
+    std::ostringstream out;
+    out << where << ": " << kind << " \"" << text.toStdString() << "\" needs " << needed.width() << "x"
+        << needed.height() << " of " << room.width() << "x" << room.height();
+    faults.push_back(out.str());
+  }
+};
+
+TEST_F(MainWindowTest, EveryTextOfEveryWindowFitsInEveryLanguage) {
   for (const char* code : {"", "CHS", "CHT"}) {
     SetLanguage(code);
+    TextFit fit;
+    const std::string language = *code == '\0' ? "EN" : code;
     CTavikDlg& dlg = Start();
-    struct Overflow {
-      std::string text;
-      int width, room;
-    };
-    std::vector<Overflow> overflows;
-    int captions = 0;
-    dlg.pages()->setTextObserver([&](const Rect& rect, std::string_view text, const QFont& font) {
-      ++captions;
-      const int width = QFontMetrics(font).horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-      if (width > rect.width()) overflows.push_back({std::string(text), width, rect.width()});
-    });
+
+    fit.where = language + " main window";
     dlg.RepaintMainWindow();
     for (const MainSection section : {MainSection::kButtonAssignment, MainSection::kXYSensitivity,
                                       MainSection::kCpiSetting, MainSection::kLighting, MainSection::kUsbReportRate}) {
       dlg.ToggleSection(section);
     }
-    const int bottom = kTrackBottom - kThumbHeight;
-    dlg.MoveThumb(bottom);
-    dlg.OnThumbMoved(bottom);
-    for (const MainSection section : {MainSection::kAngleSnap, MainSection::kScrollSpeed,
-                                      MainSection::kDoubleClickSpeed, MainSection::kMouseSpeed}) {
-      dlg.ToggleSection(section);
+    for (int k = 0; k < 4; ++k) fit.Edit(dlg.stageBox(k));
+    for (const QPoint at : {QPoint(50, 619), QPoint(820, 619), QPoint(880, 619), QPoint(950, 619)}) {
+      dlg.pages()->PointerMoved(at.x(), at.y());  // the buttons' hover looks
     }
-    // Every label of the catalogue in a drop-down box.
+    // Every label of the catalogue in a drop-down box, in the window's full text size; the lists beside
+    // every box.
+    fit.fullSize = dlg.pages()->textFont().pixelSize();
     for (const ButtonKindInfo& info : BUTTON_KINDS) {
       if (!info.subList.empty()) {
         for (std::size_t position = 0; position < info.subList.size(); ++position) {
@@ -1060,10 +1136,118 @@ TEST_F(MainWindowTest, EveryCaptionFitsItsRectangleInEveryLanguage) {
         dlg.controller().OnAssignmentChosen(2, info.kind);
       }
     }
-    EXPECT_GT(captions, 60) << code;
-    for (const Overflow& overflow : overflows) {
-      ADD_FAILURE() << "[" << code << "] \"" << overflow.text << "\" needs " << overflow.width << " of " << overflow.room;
+    fit.fullSize = 0;
+    for (int button = 0; button < static_cast<int>(kButtonCount); ++button) {
+      fit.where = language + " assignment list of button " + std::to_string(button + 1);
+      dlg.ShowAssignmentList(button);
+      QListWidget* list = dlg.assignmentList();
+      fit.Rows(list);
+      for (int row = 0; row < list->count(); ++row) {
+        emit list->itemEntered(list->item(row));
+        if (dlg.subList() != nullptr) fit.Rows(dlg.subList());
+      }
+      dlg.CloseAssignmentList();
     }
+    fit.where = language + " main window, page 2";
+    const int bottom = kTrackBottom - kThumbHeight;
+    dlg.MoveThumb(bottom);
+    dlg.OnThumbMoved(bottom);
+    for (const MainSection section : {MainSection::kAngleSnap, MainSection::kScrollSpeed,
+                                      MainSection::kDoubleClickSpeed, MainSection::kMouseSpeed}) {
+      dlg.ToggleSection(section);
+    }
+    fit.Edit(dlg.scrollLinesBox());
+    // The CPI panel is not on page 2: nothing of it is shown over the panels there.
+    for (const QLineEdit* edit : dlg.findChildren<QLineEdit*>()) {
+      if (edit != dlg.scrollLinesBox()) {
+        EXPECT_FALSE(edit->isVisible()) << edit->text().toStdString();
+      }
+    }
+
+    fit.where = language + " help panel";
+    PressOn(&dlg, {944, 12});
+    PressOn(&dlg, {944, 12});
+
+    const SkinSettings& skin = dlg.controller().skin();
+    const Language lang = dlg.controller().language();
+    {
+      fit.where = language + " Single Key";
+      CSingleDialog single(&dlg, skin, lang);
+      single.show();
+    }
+    {
+      fit.where = language + " Combo Key";
+      CComboDialog combo(&dlg, skin, lang);
+      combo.show();
+      PressOn(&combo, {ComboKeyModel::kModifierBoxRect.left + 2, ComboKeyModel::kModifierBoxRect.top + 2});
+      for (QListWidget* list : combo.findChildren<QListWidget*>()) fit.Rows(list);
+    }
+    {
+      fit.where = language + " Macro Key";
+      CMacroDialog macro(&dlg, skin, lang, {"Macro_0", "Macro_11"});
+      macro.show();
+      fit.Line(ToQString(MacroKeyStringsFor(lang).selectMacroPrompt), MakeFont(FontsFor(lang).dialog, lang),
+               ToQRect(MacroKeyModel::kPromptRect).size());
+      PressOn(&macro, {MacroKeyModel::kBoxRect.left + 2, MacroKeyModel::kBoxRect.top + 2});
+      for (QListWidget* list : macro.findChildren<QListWidget*>()) fit.Rows(list);
+    }
+    {
+      fit.where = language + " Macro Manager";
+      CMacroProgramDialog manager(&dlg, dlg.controller());
+      manager.show();
+      PressOn(&manager, {40, 380});  // New
+      PressOn(&manager, {340, 99});  // Start Recording
+      PressOn(&manager, {340, 99});  // Stop Recording
+      fit.Rows(manager.macroList());
+      fit.Rows(manager.eventList());
+      fit.Edit(manager.findChild<QLineEdit*>());
+      new CLBEditorWnd(manager.macroList(), 0, [](const std::string&) { return std::string(); }, {});
+      for (QLineEdit* edit : manager.macroList()->findChildren<QLineEdit*>()) fit.Edit(edit);
+    }
+    fit.where = language + " profile manager";
+    PressOn(&dlg, {50, 619});
+    CConfigDialog* profiles = dlg.profileManager();
+    ASSERT_NE(profiles, nullptr);
+    fit.Rows(profiles->list());
+    new CLBEditorWnd(profiles->list(), 0, [](const std::string&) { return std::string(); }, {});
+    for (QLineEdit* edit : profiles->list()->findChildren<QLineEdit*>()) fit.Edit(edit);
+
+    EXPECT_GT(fit.measured, 300) << language;
+    for (const std::string& fault : fit.faults) ADD_FAILURE() << fault;
+    window.reset();
+  }
+}
+
+TEST_F(MainWindowTest, ANewLabelLeavesNothingOfTheOldOneAroundItsBox) {
+  CTavikDlg& dlg = Start();
+  dlg.ToggleSection(MainSection::kButtonAssignment);
+  const QRect line = ToQRect(DropdownLabelRect(dlg.pages()->DropdownBox(0))).adjusted(-4, 0, 0, 0);
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::Menu);
+  const QImage fresh = dlg.canvas().copy(line);
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::DoubleClick);
+  dlg.controller().OnSubListChosen(0, ButtonKind::HotKey, 2);  // "Copy": a descender below the box
+  dlg.controller().OnAssignmentChosen(0, ButtonKind::Menu);
+  EXPECT_TRUE(dlg.canvas().copy(line) == fresh);
+}
+
+TEST_F(MainWindowTest, ChineseSectionTitlesSitInTheMiddleOfTheirBars) {
+  for (const char* code : {"CHS", "CHT"}) {
+    SetLanguage(code);
+    CTavikDlg& dlg = Start();
+    const Rect bar = dlg.pages()->state().LeftColumn().sections.front().HeaderRect();
+    // The rows the title's ink covers: pixels as bright as the skin's text colour.
+    int first = -1, last = -1;
+    for (int y = bar.top; y < bar.bottom; ++y) {
+      for (int x = bar.left + kHeaderTitleIndent; x < bar.left + kHeaderTitleIndent + 60; ++x) {
+        const QColor pixel = dlg.canvas().pixelColor(x, y);
+        if (std::min({pixel.red(), pixel.green(), pixel.blue()}) < 150) continue;
+        if (first < 0) first = y;
+        last = y;
+      }
+    }
+    ASSERT_GE(first, 0) << code;
+    const int above = first - bar.top, below = bar.bottom - 1 - last;
+    EXPECT_LE(std::abs(above - below), 1) << code << ": " << above << " rows above the title, " << below << " below";
     window.reset();
   }
 }

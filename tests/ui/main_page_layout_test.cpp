@@ -62,9 +62,11 @@ TEST(MainPageLayoutTest, MacroManagerNeverExpands) {
 }
 
 TEST(MainPageLayoutTest, ButtonRowsFollowTheHeaderBottom) {
-  EXPECT_EQ(DropdownBoxRect(127, 0), (Rect{120, 154, 250, 170}));
-  EXPECT_EQ(DropdownBoxRect(127, 7), (Rect{120, 294, 250, 310}));
-  EXPECT_EQ(ButtonNameRect(127, 1), (Rect{31, 176, 115, 190}));
+  EXPECT_EQ(DropdownBoxRect(127, 0), (Rect{98, 154, 250, 170}));
+  EXPECT_EQ(DropdownBoxRect(127, 7), (Rect{98, 294, 250, 310}));
+  EXPECT_EQ(ButtonNameRect(127, 1), (Rect{31, 172, 94, 193}));
+  // A label keeps clear of the box's arrow and has a whole line about the box's middle.
+  EXPECT_EQ(DropdownLabelRect(DropdownBoxRect(127, 0)), (Rect{102, 151, 250 - kDropdownArrowRoom, 173}));
 }
 
 TEST(MainPageLayoutTest, RightColumnStopsEarlyByTheOpenSections) {
