@@ -10,7 +10,7 @@ bool IsOpenTarget(std::string_view key) {
   // "macro-manager" opens the macro manager's window rather than toggling a section.
   if (const auto section = SectionByKey(key); section && *section != MainSection::kMacroManager) return true;
   for (const std::string_view step : {kOpenTopView, kOpenPage2, kOpenHelp, kOpenSingleKey, kOpenComboKey,
-                                      kOpenMacroKey, kOpenMacroManager, kOpenRecording, kOpenProfileManager}) {
+                                      kOpenMacroKey, kOpenMacroManager, kOpenRecording, kOpenProfileManager, kOpenMessage}) {
     if (key == step) return true;
   }
   return OpenStepButton(key) >= 0;

@@ -29,6 +29,7 @@ inline constexpr std::string_view kOpenMacroKey = "macro-key";
 inline constexpr std::string_view kOpenMacroManager = "macro-manager";
 inline constexpr std::string_view kOpenRecording = "recording";  // the macro manager, recording
 inline constexpr std::string_view kOpenProfileManager = "profile-manager";
+inline constexpr std::string_view kOpenMessage = "message";  // a message box: Reset's question
 // The button (0-7) of a "listN" step; -1 for any other step.
 int OpenStepButton(std::string_view step);
 
@@ -42,7 +43,7 @@ inline constexpr std::string_view kUsage =
     "SECTION: button-assignment xy-sensitivity cpi lighting report-rate mouse-speed double-click\n"
     "         scroll-speed angle-snap, or top (top view) or page2 (thumb to the bottom), help,\n"
     "         list1 to list8 (a button's list), single-key combo-key macro-key macro-manager recording\n"
-    "         profile-manager\n";
+    "         profile-manager message\n";
 
 // The parsed line, or the reason it was refused.
 struct CommandLineResult {

@@ -14,6 +14,7 @@
 #include "gui/main_pages.h"
 #include "gui/skin_painter.h"
 #include "gui/single_dialog.h"
+#include "gui/skin_message_box.h"
 #include "gui/tavik_dlg.h"
 #include "macro/macro_section.h"
 #include "ui/main_page_layout.h"
@@ -45,6 +46,9 @@ std::unique_ptr<QWidget> OpenWindow(CTavikDlg& window, std::string_view step) {
     opened = std::move(manager);
   } else if (step == kOpenProfileManager) {
     opened = std::make_unique<CConfigDialog>(&window, controller, [](std::string_view) { return false; });
+  } else if (step == kOpenMessage) {
+    opened = std::make_unique<CSkinMessageBox>(&window, controller.skin(), MessageBoxKind::kQuestion,
+                                               controller.strings().warningTitle, controller.messages().resetQuestion);
   }
   if (opened) opened->show();
   return opened;

@@ -32,5 +32,7 @@ shot ENG macro-key button-assignment macro-key
 shot ENG macro-manager-recording recording
 shot ENG profile-manager profile-manager
 shot ENG help help
+shot ENG message message
 shot CHS main-window-chs button-assignment cpi
 shot CHS assignment-list-chs button-assignment list2
+shot CHS message-chs message

@@ -17,9 +17,9 @@ TEST(CommandLineTest, ReadsEveryOption) {
 
 TEST(CommandLineTest, AScreenshotCanShowTheListsAndWindowsOverTheMainWindow) {
   const auto parsed = ParseCommandLine({"--screenshot", "a.png", "--open", "button-assignment", "list1", "list8",
-                                        "macro-manager", "recording", "single-key", "profile-manager", "help"});
+                                        "macro-manager", "recording", "single-key", "profile-manager", "help", "message"});
   ASSERT_TRUE(parsed.line) << parsed.error;
-  EXPECT_EQ(parsed.line->open.size(), 8u);
+  EXPECT_EQ(parsed.line->open.size(), 9u);
   EXPECT_EQ(OpenStepButton("list1"), 0);
   EXPECT_EQ(OpenStepButton("list8"), 7);
   EXPECT_EQ(OpenStepButton("cpi"), -1);
