@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/skin_heights.h"
 #include "ui/skin_inventory.h"
 
 namespace korvane {
@@ -9,15 +10,7 @@ namespace {
 
 using Kind = PanelControl::Kind;
 
-// The default skin's content heights, as the window reads them.
-MainPageState::ContentHeights SkinHeights() {
-  MainPageState::ContentHeights heights{};
-  for (int i = 0; i < kMainSectionCount; ++i) {
-    const std::string_view image = SectionInfo(static_cast<MainSection>(i)).contentImage;
-    heights[i] = image.empty() ? 0 : SkinImageSize(image)->height;
-  }
-  return heights;
-}
+using testing::SkinHeights;
 
 class PanelDragTest : public ::testing::Test {
  protected:

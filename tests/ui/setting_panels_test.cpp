@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "support/skin_heights.h"
 #include "ui/skin_inventory.h"
 
 namespace korvane {
@@ -11,15 +12,7 @@ namespace {
 
 using Kind = PanelControl::Kind;
 
-// The default skin's content heights, as the window reads them.
-MainPageState::ContentHeights SkinHeights() {
-  MainPageState::ContentHeights heights{};
-  for (int i = 0; i < kMainSectionCount; ++i) {
-    const std::string_view image = SectionInfo(static_cast<MainSection>(i)).contentImage;
-    heights[i] = image.empty() ? 0 : SkinImageSize(image)->height;
-  }
-  return heights;
-}
+using testing::SkinHeights;
 
 PanelControl ControlOf(MainSection section, int left, int top, Kind kind, int index = 0) {
   for (const PanelControl& control : PanelControls(section, left, top)) {
