@@ -267,13 +267,13 @@ Status DevicesCommand(const Context& context, ArgReader& args) {
     hex4(caps.usagePage) << ':';
     hex4(caps.usage) << "  input " << caps.inputReportLength << " output " << caps.outputReportLength << " feature "
                      << caps.featureReportLength;
-    const bool mouse = interface.attributes && interface.attributes->vendorId == MOUSE_VENDOR_ID &&
-                       interface.attributes->productId == MOUSE_PRODUCT_ID;
-    if (mouse && caps.usagePage == COMMAND_USAGE_PAGE && caps.usage == COMMAND_USAGE) {
+    // Marked by the scan's own rules, so that what is marked is what the program would open.
+    const bool mouse = interface.attributes && IsMouse(*interface.attributes);
+    if (mouse && IsCommandInterface(caps)) {
       out << "  <- mouse command interface";
       std::shared_ptr<HidDevice> device;
       if (Status s = backend.get().Open(interface, OpenMode::Commands, device); !s) out << " (" << s.message() << ")";
-    } else if (mouse && caps.usagePage == EVENT_USAGE_PAGE && caps.usage == EVENT_USAGE) {
+    } else if (mouse && IsEventInterface(caps)) {
       out << "  <- mouse event interface";
     }
     out << '\n';

@@ -99,6 +99,14 @@ struct MouseDevice {
   const HidInterface* commands = nullptr;
 };
 
+// Keeps the candidate with the lower interface number; of equals (collections of one node, or
+// interfaces that tell no number), the one listed first.
+void Offer(const HidInterface*& slot, const HidInterface& candidate) {
+  if (!slot || candidate.interfaceNumber < slot->interfaceNumber) slot = &candidate;
+}
+
+}  // namespace
+
 bool IsEventInterface(const HidCaps& caps) {
   return caps.usagePage == EVENT_USAGE_PAGE && caps.usage == EVENT_USAGE && caps.inputReportLength != 0;
 }
@@ -108,13 +116,9 @@ bool IsCommandInterface(const HidCaps& caps) {
          caps.featureReportLength == kFeatureReportSize;
 }
 
-// Keeps the candidate with the lower interface number; of equals (collections of one node, or
-// interfaces that tell no number), the one listed first.
-void Offer(const HidInterface*& slot, const HidInterface& candidate) {
-  if (!slot || candidate.interfaceNumber < slot->interfaceNumber) slot = &candidate;
+bool IsMouse(const HidAttributes& attributes) {
+  return attributes.vendorId == MOUSE_VENDOR_ID && attributes.productId == MOUSE_PRODUCT_ID;
 }
-
-}  // namespace
 
 bool DeviceLink::FindAndOpenMouse() {
   commandHandle_.reset();
@@ -136,9 +140,7 @@ bool DeviceLink::FindAndOpenMouse() {
     if (!interface.attributes) {
       return FailScan(Status::Failure("Cannot examine the HID device " + interface.path + "."));
     }
-    if (interface.attributes->vendorId != MOUSE_VENDOR_ID || interface.attributes->productId != MOUSE_PRODUCT_ID) {
-      continue;
-    }
+    if (!IsMouse(*interface.attributes)) continue;
     if (!interface.caps) {
       return FailScan(Status::Failure("Cannot read the report descriptor of " + interface.path + "."));
     }

@@ -30,27 +30,15 @@
 #include "config/mouse_config.h"
 #include "device/hid_backend.h"
 #include "device/protocol.h"
+#include "device/protocol_constants.h"
 #include "device/transport.h"
 
 namespace korvane {
 
-// Event types: 1-3 a sensitivity stage change (value = stage 1-6), 9 a macro switch (value = macro
-// number), and two the program raises itself when the mouse comes or goes (value 0).
-inline constexpr Byte EVENT_STAGE_FIRST = 1;
-inline constexpr Byte EVENT_STAGE_LAST = 3;
-inline constexpr Byte EVENT_MACRO_SWITCH = 9;
-inline constexpr Byte EVENT_MOUSE_FOUND = 14;
-inline constexpr Byte EVENT_MOUSE_LOST = 15;
-
-// Usages of the mouse's two vendor collections.
-inline constexpr std::uint16_t COMMAND_USAGE_PAGE = 0xFF00;
-inline constexpr std::uint16_t COMMAND_USAGE = 0xFF00;
-inline constexpr std::uint16_t EVENT_USAGE_PAGE = 0xFF01;
-inline constexpr std::uint16_t EVENT_USAGE = 0x0001;
-
-// An event report from the mouse: 06 07 <type> <value>.
-inline constexpr Byte EVENT_REPORT_ID = 6;
-inline constexpr Byte EVENT_REPORT_MARK = 7;
+// The rules by which the scan knows the mouse and its two collections.
+bool IsMouse(const HidAttributes& attributes);
+bool IsEventInterface(const HidCaps& caps);
+bool IsCommandInterface(const HidCaps& caps);
 
 struct DeviceEvent {
   Byte type = 0;

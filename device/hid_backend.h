@@ -12,12 +12,9 @@
 
 #include "common/status.h"
 #include "config/mouse_config.h"
+#include "device/protocol_constants.h"
 
 namespace korvane {
-
-// The mouse's USB identifiers.
-inline constexpr std::uint16_t MOUSE_VENDOR_ID = 0x04D9;
-inline constexpr std::uint16_t MOUSE_PRODUCT_ID = 0xA0F4;
 
 struct HidAttributes {
   std::uint16_t vendorId = 0;

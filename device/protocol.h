@@ -6,31 +6,10 @@
 
 #include "common/status.h"
 #include "config/mouse_config.h"
+#include "device/protocol_constants.h"
 #include "device/transport.h"
 
 namespace korvane {
-
-// Command codes. Bit 7 set: the mouse answers with a feature report that is read back at once.
-inline constexpr Byte READ_BACK_FLAG = 0x80;
-inline constexpr Byte CMD_ATTACH = 0x01;
-inline constexpr Byte CMD_UPLOAD_BEGIN = 0x02;
-inline constexpr Byte CMD_SET_REPORT_RATE = 0x03;
-inline constexpr Byte CMD_WRITE_SETTINGS = 0x0C;
-inline constexpr Byte CMD_WRITE_KEYS = 0x0D;
-inline constexpr Byte CMD_WRITE_MACRO = 0x0F;
-inline constexpr Byte CMD_READ_PROFILE = 0x82;
-inline constexpr Byte CMD_READ_SETTINGS = 0x8C;
-
-inline constexpr Byte ATTACH_BYTE = 0xFC;
-// Byte 2 of a block command: the data length, always one 128-byte page.
-inline constexpr Byte PAGE_LENGTH_BYTE = 0x80;
-
-// Delays that follow the transfers; the firmware needs them.
-inline constexpr std::chrono::milliseconds kChunkDelay{20};
-inline constexpr std::chrono::milliseconds kSettingsDelay{10};
-inline constexpr std::chrono::milliseconds kKeyPageDelay{2};
-inline constexpr std::chrono::milliseconds kMacroPageDelay{20};
-inline constexpr std::chrono::milliseconds kShortCommandDelay{10};
 
 // Bytes 0-6: code and parameters; byte 7: checksum slot, filled when the report is built and holding
 // the answer's checksum after a read-back.
