@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/button_words.h"
 #include "keys/button_catalogue.h"
 #include "keys/key_tables.h"
 

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/profile_target.h"
+#include "cli/button_words.h"
 #include "cli/record_text.h"
 #include "config/ini_file.h"
 #include "keys/button_catalogue.h"
