@@ -111,9 +111,9 @@ void DrawKeyDialogs(SkinWriter& writer) {
     StartPainter(painter, image);
     FieldFrame(painter, {50, 70, 132, 84}, QColor(40, 40, 40));  // modifier name and its drop-down
     Caret(painter, {125, 77});
-    PlusSign(painter, {91, 102}, 4);
+    PlusSign(painter, {91, 93}, 4);  // between the modifier box and the first key's caption
     FieldFrame(painter, {50, 120, 131, 134}, QColor(40, 40, 40));
-    PlusSign(painter, {91, 152}, 4);
+    PlusSign(painter, {91, 143}, 4);
     FieldFrame(painter, {50, 170, 131, 184}, QColor(40, 40, 40));
     Keycap(painter, QRectF(214, 66, 136, 52), true);
     PlusSign(painter, {282, 136}, 5);
