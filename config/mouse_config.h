@@ -2,21 +2,16 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
+
+#include "common/small_types.h"
 
 namespace korvane {
 
 inline constexpr std::size_t kMouseConfigSize = 1756;
-inline constexpr std::size_t kPageSize = 128;
-inline constexpr std::size_t kButtonCount = 8;
 inline constexpr std::size_t kButtonArgArrays = 19;
-inline constexpr std::size_t kMacroCount = 12;
 // The defaults loader refreshes only the settings and the button table, never the macro area.
 inline constexpr std::size_t kSettingsAndButtonsSize = 0x0DC;
 
-using Byte = std::uint8_t;
-// A 128-byte device page: the settings page, the key page or one macro page.
-using DevicePage = std::array<Byte, kPageSize>;
 using MouseConfigImage = std::array<Byte, kMouseConfigSize>;
 
 // Byte offsets of the fields in the 1756-byte image. The image is the body of every profile file,
