@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/small_types.h"
 #include "common/status.h"
 #include "config/ini_file.h"
-#include "config/mouse_config.h"
 
 namespace korvane {
 

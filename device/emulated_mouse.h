@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 #include "device/hid_backend.h"
 #include "device/protocol.h"
 

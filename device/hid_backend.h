@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/small_types.h"
 #include "common/status.h"
-#include "config/mouse_config.h"
 #include "device/protocol_constants.h"
 
 namespace korvane {

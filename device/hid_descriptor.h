@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 #include "device/hid_backend.h"
 
 namespace korvane {

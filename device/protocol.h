@@ -4,8 +4,8 @@
 #include <chrono>
 #include <span>
 
+#include "common/small_types.h"
 #include "common/status.h"
-#include "config/mouse_config.h"
 #include "device/protocol_constants.h"
 #include "device/transport.h"
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 
 namespace korvane {
 

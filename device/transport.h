@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/small_types.h"
 #include "common/status.h"
-#include "config/mouse_config.h"
 
 namespace korvane {
 

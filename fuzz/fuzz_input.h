@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 
 namespace korvane::fuzz {
 

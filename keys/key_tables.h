@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 
 namespace korvane {
 

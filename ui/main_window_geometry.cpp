@@ -1,6 +1,6 @@
 #include "ui/main_window_geometry.h"
 
-#include "config/mouse_config.h"
+#include "common/small_types.h"
 
 namespace korvane {
 
