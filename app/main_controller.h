@@ -5,18 +5,18 @@
 
 #include "app/macro_manager.h"
 #include "app/main_view.h"
-#include "config/config_files.h"
+#include "app/profile_manager.h"
 #include "config/label_file.h"
 #include "config/mouse_config.h"
-#include "config/profile_manager.h"
-#include "keys/button_catalogue.h"
 #include "config/program_folder.h"
 #include "device/device_link.h"
 #include "device/hid_backend.h"
-#include "ui/panel_drag.h"
-#include "ui/main_window_geometry.h"
-#include "ui/skin_settings.h"
+#include "keys/button_catalogue.h"
+#include "profile/config_files.h"
 #include "text/strings.h"
+#include "ui/main_window_geometry.h"
+#include "ui/panel_drag.h"
+#include "ui/skin_settings.h"
 
 namespace korvane {
 

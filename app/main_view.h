@@ -7,8 +7,8 @@
 #include <vector>
 #include <string_view>
 
-#include "config/config_files.h"
 #include "macro/macro_encoding.h"
+#include "profile/config_files.h"
 #include "ui/setting_panels.h"
 
 namespace korvane {

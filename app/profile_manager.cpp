@@ -1,12 +1,12 @@
-#include "config/profile_manager.h"
+#include "app/profile_manager.h"
 
 #include <array>
 #include <optional>
 
 #include "common/file_io.h"
 #include "common/numbers.h"
-#include "config/config_files.h"
 #include "config/ini_file.h"
+#include "profile/config_files.h"
 
 namespace korvane {
 

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 #include "cli/profile_target.h"
-#include "config/config_files.h"
+#include "profile/config_files.h"
 
 namespace korvane::cli {
 

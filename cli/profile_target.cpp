@@ -1,7 +1,7 @@
 #include "cli/profile_target.h"
 
-#include "config/config_files.h"
-#include "config/config_validation.h"
+#include "profile/config_files.h"
+#include "profile/record_validation.h"
 
 namespace korvane::cli {
 

@@ -5,9 +5,9 @@
 
 #include "cli/cli.h"
 #include "common/folder_lock.h"
-#include "config/config_files.h"
 #include "config/label_file.h"
 #include "config/mouse_config.h"
+#include "profile/config_files.h"
 
 namespace korvane::cli {
 

@@ -4,7 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/profile_target.h"
 #include "cli/record_text.h"
-#include "config/config_validation.h"
+#include "profile/record_validation.h"
 
 namespace korvane::cli {
 

@@ -53,13 +53,8 @@ struct FieldProblem {
   std::string Describe() const;
 };
 
-// The bytes of the record outside what their fields allow, in image order; empty for a sound record.
-// Besides FIELD_RANGES, each button of a known kind has the parameter bytes judged that its kind reads,
-// named by the button's number, the kind's token and the part: "button 3 scroll choice",
-// "button 3 combo-key modifier". They allow what the program writes there: a row of the kind's sub-list,
-// a key of the key table or none, no modifier or one, macro numbers 0-11 and repeat modes 0-2. The other
-// parameter bytes are not judged.
-std::vector<FieldProblem> ValidateConfig(const MouseConfig& config);
+// The bytes of the fields of FIELD_RANGES outside what their fields allow, in image order.
+std::vector<FieldProblem> ValidateSettingsFields(const MouseConfig& config);
 
 // The problems of a refused record as one line: "reportRate = 95 (allowed: 1, 2, 4, 8), dpiStage[0] = …".
 std::string DescribeProblems(std::span<const FieldProblem> problems);

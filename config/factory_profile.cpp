@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "config/config_files.h"
+#include "config/config_file.h"
 #include "config/ini_file.h"
 #include "config/label_file.h"
 

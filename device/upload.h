@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "common/status.h"
-#include "config/config_files.h"
 #include "config/label_file.h"
 #include "config/mouse_config.h"
 #include "device/protocol.h"
+#include "profile/config_files.h"
 
 namespace korvane {
 

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/label_file.h"
 #include "device/device_link.h"
@@ -16,6 +15,7 @@
 #include "device/upload.h"
 #include "fuzz_input.h"
 #include "macro/macro_section.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 using namespace korvane;

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/label_file.h"
-#include "support/test_folder.h"
 #include "fuzz_input.h"
+#include "profile/config_files.h"
+#include "support/test_folder.h"
 
 using namespace korvane;
 using fuzz::Require;

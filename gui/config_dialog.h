@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "app/main_controller.h"
-#include "config/profile_manager.h"
+#include "app/profile_manager.h"
 #include "gui/window_move.h"
 
 class QListWidget;

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "config/button_kind.h"
 #include "config/mouse_config.h"
-#include "keys/button_kind.h"
 #include "text/strings.h"
 
 namespace korvane {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "config/button_kind.h"
 #include "config/mouse_config.h"
-#include "keys/button_kind.h"
 
 namespace korvane {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/status.h"
-#include "config/config_files.h"
 #include "config/mouse_config.h"
+#include "profile/config_files.h"
 #include "system/pointer_settings.h"
 
 namespace korvane {

@@ -1,11 +1,11 @@
-#include "config/profile_manager.h"
+#include "app/profile_manager.h"
 
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
 
-#include "config/config_files.h"
 #include "config/ini_file.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 namespace korvane {

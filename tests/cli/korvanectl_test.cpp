@@ -7,13 +7,13 @@
 #include <map>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/settings_page.h"
 #include "device/transport.h"
 #include "keys/button_catalogue.h"
 #include "keys/key_page.h"
 #include "keys/key_tables.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 namespace korvane {

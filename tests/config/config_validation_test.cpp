@@ -3,10 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "config/button_kind.h"
 #include "config/factory_profile.h"
 #include "keys/button_catalogue.h"
-#include "keys/button_kind.h"
 #include "keys/key_tables.h"
+#include "profile/record_validation.h"
 
 namespace korvane {
 namespace {

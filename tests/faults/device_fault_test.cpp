@@ -6,7 +6,6 @@
 #include <chrono>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/settings_page.h"
 #include "device/device_link.h"
@@ -14,6 +13,7 @@
 #include "device/fake_hid.h"
 #include "device/hid_descriptor.h"
 #include "device/upload.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 namespace korvane {

@@ -8,11 +8,11 @@
 #include <functional>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "config/label_file.h"
 #include "macro/macro_store.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 namespace korvane {

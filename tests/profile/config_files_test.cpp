@@ -4,10 +4,10 @@
 #include <map>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "keys/button_catalogue.h"
+#include "profile/config_files.h"
 #include "support/test_folder.h"
 
 namespace korvane {

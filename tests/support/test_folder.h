@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "config/config_files.h"
+#include "profile/config_files.h"
 
 namespace korvane::testing {
 
