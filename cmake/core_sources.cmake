@@ -1,12 +1,20 @@
-# The sources of korvane_core: every file of the Qt-free folders. The folder tells what a file may include;
-# Qt is only ever included under gui/ (and by the build tools), so no file needs to be listed by name.
-# KORVANE_ROOT names the source tree.
+# The sources of korvane_core: every file of the Qt-free folders, one library per folder. The folder tells
+# what a file may include; Qt is only ever included under gui/ (and by the build tools), so no file needs
+# to be listed by name. KORVANE_ROOT names the source tree.
+#
+# The layers, lowest first. KORVANE_USES_<folder> names the folders right below it that a folder builds
+# on; it may include those and, through them, every folder further down, never one above.
 set(KORVANE_CORE_FOLDERS common text config keys macro profile device system ui app)
-set(KORVANE_CORE_SOURCES)
-foreach(folder IN LISTS KORVANE_CORE_FOLDERS)
-  file(GLOB folder_sources CONFIGURE_DEPENDS ${KORVANE_ROOT}/${folder}/*.cpp)
-  list(APPEND KORVANE_CORE_SOURCES ${folder_sources})
-endforeach()
+set(KORVANE_USES_common)
+set(KORVANE_USES_text common)
+set(KORVANE_USES_config text)
+set(KORVANE_USES_keys config)
+set(KORVANE_USES_macro keys)
+set(KORVANE_USES_profile macro)
+set(KORVANE_USES_device profile)
+set(KORVANE_USES_system profile)
+set(KORVANE_USES_ui device system)
+set(KORVANE_USES_app ui)
 
 # The system layer: files ending in _windows.cpp are the Windows side of an interface whose Linux side is
 # listed here. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
@@ -19,9 +27,19 @@ set(KORVANE_LINUX_SOURCES
 set(KORVANE_SYSTEM_LIBRARIES)
 if(WIN32)
   set(KORVANE_SYSTEM_LIBRARIES setupapi hid shell32)
-  foreach(file IN LISTS KORVANE_LINUX_SOURCES)
-    list(REMOVE_ITEM KORVANE_CORE_SOURCES ${KORVANE_ROOT}/${file})
-  endforeach()
-else()
-  list(FILTER KORVANE_CORE_SOURCES EXCLUDE REGEX "_windows\\.cpp$")
 endif()
+
+# KORVANE_<folder>_SOURCES: a folder's sources for this platform; KORVANE_CORE_SOURCES: all of them.
+set(KORVANE_CORE_SOURCES)
+foreach(folder IN LISTS KORVANE_CORE_FOLDERS)
+  file(GLOB folder_sources CONFIGURE_DEPENDS ${KORVANE_ROOT}/${folder}/*.cpp)
+  if(WIN32)
+    foreach(file IN LISTS KORVANE_LINUX_SOURCES)
+      list(REMOVE_ITEM folder_sources ${KORVANE_ROOT}/${file})
+    endforeach()
+  else()
+    list(FILTER folder_sources EXCLUDE REGEX "_windows\\.cpp$")
+  endif()
+  set(KORVANE_${folder}_SOURCES ${folder_sources})
+  list(APPEND KORVANE_CORE_SOURCES ${folder_sources})
+endforeach()
