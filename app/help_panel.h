@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 #include "config/program_folder.h"
@@ -28,6 +27,5 @@ HelpPress HelpPanelPress(int x, int y);
 // architecture (uname's machine name, as "x86_64" or "aarch64").
 inline constexpr std::string_view kUpdaterName = "korvane-updater";
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine);
-std::string MachineName();
 
 }  // namespace korvane

@@ -7,6 +7,7 @@
 #include "app/button_assignment.h"
 #include "app/help_panel.h"
 #include "common/folder_lock.h"
+#include "common/machine_name.h"
 #include "profile/record_validation.h"
 #include "config/ini_file.h"
 #include "macro/macro_section.h"

@@ -16,30 +16,20 @@ set(KORVANE_USES_system profile)
 set(KORVANE_USES_ui device system)
 set(KORVANE_USES_app ui)
 
-# The system layer: files ending in _windows.cpp are the Windows side of an interface whose Linux side is
-# listed here. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
-set(KORVANE_LINUX_SOURCES
-  common/console.cpp common/executable_path.cpp common/user_folders.cpp common/file_replace.cpp common/folder_lock_flock.cpp
-  common/folder_watch.cpp
-  device/hidraw_backend.cpp device/hotplug_watcher.cpp
-  system/session_pointer.cpp
-  app/single_instance.cpp app/machine_name.cpp)
+# A file ending in _linux.cpp or _windows.cpp is one platform's side of an interface; each platform
+# builds its own. KORVANE_SYSTEM_LIBRARIES names the system libraries the Windows side links.
 set(KORVANE_SYSTEM_LIBRARIES)
+set(KORVANE_OTHER_PLATFORM windows)
 if(WIN32)
   set(KORVANE_SYSTEM_LIBRARIES setupapi hid shell32)
+  set(KORVANE_OTHER_PLATFORM linux)
 endif()
 
 # KORVANE_<folder>_SOURCES: a folder's sources for this platform; KORVANE_CORE_SOURCES: all of them.
 set(KORVANE_CORE_SOURCES)
 foreach(folder IN LISTS KORVANE_CORE_FOLDERS)
   file(GLOB folder_sources CONFIGURE_DEPENDS ${KORVANE_ROOT}/${folder}/*.cpp)
-  if(WIN32)
-    foreach(file IN LISTS KORVANE_LINUX_SOURCES)
-      list(REMOVE_ITEM folder_sources ${KORVANE_ROOT}/${file})
-    endforeach()
-  else()
-    list(FILTER folder_sources EXCLUDE REGEX "_windows\\.cpp$")
-  endif()
+  list(FILTER folder_sources EXCLUDE REGEX "_${KORVANE_OTHER_PLATFORM}\\.cpp$")
   set(KORVANE_${folder}_SOURCES ${folder_sources})
   list(APPEND KORVANE_CORE_SOURCES ${folder_sources})
 endforeach()

@@ -46,7 +46,7 @@ Status ReplaceFileContents(const std::filesystem::path& path, std::string_view b
 // running writers and every other file stay. Nothing is reported: a temporary that cannot go is left.
 void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
-// The system's side of the functions above, one file per platform (file_replace.cpp,
+// The system's side of the functions above, one file per platform (file_replace_linux.cpp,
 // file_replace_windows.cpp), which also hold ReadRegularFile. What is refused, skipped or removed, and in
 // what order, is decided once in file_io.cpp.
 namespace file_system {

@@ -1,4 +1,4 @@
-// What both systems share; folder_lock_flock.cpp (Linux) and folder_lock_windows.cpp take and release.
+// What both systems share; folder_lock_linux.cpp and folder_lock_windows.cpp take and release.
 #include "common/folder_lock.h"
 
 #include <utility>

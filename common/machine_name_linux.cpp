@@ -1,4 +1,4 @@
-#include "app/help_panel.h"
+#include "common/machine_name.h"
 
 #include <sys/utsname.h>
 

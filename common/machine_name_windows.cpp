@@ -1,4 +1,4 @@
-#include "app/help_panel.h"
+#include "common/machine_name.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "common/single_instance.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -10,7 +10,7 @@
 #include "app/autostart.h"
 #include "app/command_line.h"
 #include "app/program_check.h"
-#include "app/single_instance.h"
+#include "common/single_instance.h"
 #include "gui/desktop_notifications.h"
 #include "gui/screenshot.h"
 #include "gui/tavik_dlg.h"

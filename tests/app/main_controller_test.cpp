@@ -13,6 +13,7 @@
 
 #include "app/help_panel.h"
 #include "common/file_io.h"
+#include "common/machine_name.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "device/fake_hid.h"

@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "common/single_instance.h"
 
 #include <gtest/gtest.h>
 

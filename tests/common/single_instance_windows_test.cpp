@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/single_instance.h"
+#include "common/single_instance.h"
 #include "support/test_folder.h"
 
 namespace korvane {

@@ -29,7 +29,8 @@
 
 #include "app/button_assignment.h"
 #include "app/help_panel.h"
-#include "app/single_instance.h"
+#include "common/machine_name.h"
+#include "common/single_instance.h"
 #include "config/button_kind.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
