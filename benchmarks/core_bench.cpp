@@ -14,7 +14,7 @@ namespace {
 // Twelve macros that fill their pages: key presses and releases, each followed by its delay.
 IniDocument TwelveFullMacros() {
   std::string text;
-  for (int macro = 0; macro < kMacroCount; ++macro) {
+  for (std::size_t macro = 0; macro < kMacroCount; ++macro) {
     text += "[Macro_" + std::to_string(macro) + "]\nDelayTimeSelStatus=1\nLoopTimeSelStatus=1\nMacroLoopTimes=5\n";
     constexpr int kLines = 120;
     text += "ItemCount=" + std::to_string(kLines) + "\n";
