@@ -1,6 +1,6 @@
 # The sources of korvane_core: every file of the Qt-free folders, one library per folder. The folder tells
-# what a file may include; Qt is only ever included under gui/ (and by the build tools), so no file needs
-# to be listed by name. KORVANE_ROOT names the source tree.
+# what a file may include; Qt is only ever included under gui/ (and by the build tools and benchmarks), so
+# no file needs to be listed by name. KORVANE_ROOT names the source tree.
 #
 # The layers, lowest first. KORVANE_USES_<folder> names the folders right below it that a folder builds
 # on; it may include those and, through them, every folder further down, never one above.
