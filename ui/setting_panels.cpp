@@ -23,8 +23,6 @@ constexpr int kReportRingInner = 35, kReportRingOuter = 64;
 constexpr int kSpeedDialWidth = 142, kSpeedDialHeight = 83, kSpeedRingCentre = 71;
 constexpr int kSpeedRingInner = 43, kSpeedRingOuter = 71;
 
-int MaximumScrollLines() { return FieldRangeAt(kScrollLinesOffset).high; }
-
 Rect At(int left, int top, int x, int y, int width, int height) {
   return {left + x, top + y, left + x + width, top + y + height};
 }
@@ -167,9 +165,8 @@ bool InsertedAtOnce(std::string_view before, std::string_view after) {
 }
 
 int CorrectedScrollLines(std::string_view text) {
-  const long value = BoxNumber(text).value_or(0);
-  if (value <= 0) return 1;
-  return static_cast<int>(std::min<long>(value, MaximumScrollLines()));
+  const FieldRange& range = FieldRangeAt(kScrollLinesOffset);
+  return static_cast<int>(std::clamp<long>(BoxNumber(text).value_or(0), range.low, range.high));
 }
 
 int ShownReportRateHz(Byte reportRate) {
