@@ -6,6 +6,7 @@
 #include <optional>
 #include <regex>
 #include <sstream>
+#include <utility>
 
 #include "common/file_io.h"
 #include "config/config_validation.h"
@@ -43,12 +44,13 @@ TEST(ValueRules, ReportRateCodesAreIntervalsInMilliseconds) {
   EXPECT_EQ(FieldRangeAt(kReportRateOffset).Values(), codes);
 }
 
+// As the Windows program forms the name: by text, folders and the middle of a name included.
 TEST(ValueRules, ACompanionLabelFileReplacesEveryBin) {
-  EXPECT_EQ(CompanionLabelPath("/home/u/fast.bin"), "/home/u/fast.ini");
-  // As the Windows program forms the name: by text, folders and the middle of a name included.
-  EXPECT_EQ(CompanionLabelPath("/tmp/a.bin/p.bin"), "/tmp/a.ini/p.ini");
-  EXPECT_EQ(CompanionLabelPath("x.binary.bin"), "x.iniary.ini");
-  EXPECT_EQ(CompanionLabelPath("no-extension"), "no-extension");
+  const std::pair<std::string_view, std::string_view> kPairs[] = {{"/home/u/fast.bin", "/home/u/fast.ini"},
+                                                                   {"/tmp/a.bin/p.bin", "/tmp/a.ini/p.ini"},
+                                                                   {"x.binary.bin", "x.iniary.ini"},
+                                                                   {"no-extension", "no-extension"}};
+  for (const auto& [config, labels] : kPairs) EXPECT_EQ(CompanionLabelPath(config), labels);
 }
 
 // Export's refusals test the names of the program's files; these are the edges.
