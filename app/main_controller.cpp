@@ -9,6 +9,7 @@
 #include "common/folder_lock.h"
 #include "config/config_validation.h"
 #include "config/ini_file.h"
+#include "config/settings_page.h"
 #include "config/value_rules.h"
 #include "macro/macro_section.h"
 #include "device/upload.h"
@@ -148,12 +149,12 @@ void MainController::Shutdown() {
 }
 
 void MainController::ShowStageBalloon(int stage) {
-  // The mouse keeps each stage's level from offset 0x54 of its settings page. When it cannot be read back,
-  // the stage's value in the window stands in for it (never a CPI of 0).
+  // The mouse keeps each stage's level in its settings page. When it cannot be read back, the stage's
+  // value in the window stands in for it (never a CPI of 0).
   const std::size_t index = static_cast<std::size_t>(stage - 1);
   const bool readBack = link_.ReadStageSettings().ok();
   const int level = !readBack && index < config_.dpiStage.size() ? config_.dpiStage[index]
-                                                                 : link_.mirror().settingsPage[0x54 + index];
+                                                                 : link_.mirror().settingsPage[kPageStages + index];
   const int cpi = StageCpi(static_cast<Byte>(level));
   view_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
                     kInfoBalloonTimeoutMs);
