@@ -1,5 +1,6 @@
 #include "app/key_dialogs.h"
 
+#include "common/utf8.h"
 #include "keys/key_tables.h"
 
 namespace korvane {
@@ -19,13 +20,7 @@ KeyDialogButton KeyDialogButtonAt(int x, int y) {
 
 std::string KeyNameForDialog(std::string_view name) {
   // Cut at a character boundary, so that a UTF-8 name never ends in half a character.
-  std::size_t end = 0, characters = 0;
-  while (end < name.size() && characters < kMaxKeyNameLength) {
-    ++end;
-    while (end < name.size() && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) ++end;
-    ++characters;
-  }
-  return std::string(name.substr(0, end));
+  return std::string(CutUtf8(name, kMaxKeyNameLength, Utf8Measure::kCharacters));
 }
 
 KeyDialogButton ComboKeyModel::Press(int x, int y) {

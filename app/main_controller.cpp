@@ -10,6 +10,8 @@
 #include "common/machine_name.h"
 #include "profile/record_validation.h"
 #include "config/ini_file.h"
+#include "config/settings_page.h"
+#include "config/value_rules.h"
 #include "macro/macro_section.h"
 #include "device/upload.h"
 
@@ -120,7 +122,7 @@ bool MainController::LoadCurrentProfile() {
 void MainController::OnFilesChanged(std::span<const std::string> names) {
   const ProfilePair pair = CurrentPair();
   const bool profileFiles = std::ranges::any_of(names, [&](const std::string& name) {
-    return name == "str.ini" || name == pair.config.filename() || name == pair.labels.filename();
+    return name == kProfileListName || name == pair.config.filename() || name == pair.labels.filename();
   });
   if (!profileFiles) return;
   int index = currentProfile_;
@@ -148,13 +150,13 @@ void MainController::Shutdown() {
 }
 
 void MainController::ShowStageBalloon(int stage) {
-  // The mouse keeps each stage's CPI in units of 50 from offset 0x54 of its settings page. When it cannot
-  // be read back, the stage's value in the window stands in for it (never a CPI of 0).
+  // The mouse keeps each stage's level in its settings page. When it cannot be read back, the stage's
+  // value in the window stands in for it (never a CPI of 0).
   const std::size_t index = static_cast<std::size_t>(stage - 1);
   const bool readBack = link_.ReadStageSettings().ok();
   const int level = !readBack && index < config_.dpiStage.size() ? config_.dpiStage[index]
-                                                                 : link_.mirror().settingsPage[0x54 + index];
-  const int cpi = 50 * level;
+                                                                 : link_.mirror().settingsPage[kPageStages + index];
+  const int cpi = StageCpi(static_cast<Byte>(level));
   view_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
                     kInfoBalloonTimeoutMs);
 }
@@ -535,7 +537,7 @@ void MainController::PressPanel(const PanelHit& hit, int x, int y) {
       const int stage = hit.control.index;
       const std::optional<StageColour> chosen = view_.ChooseStageColour(stage, StageColourOf(config_, stage));
       if (!chosen) return;
-      StoreStageColour(config_, stage, chosen->red, chosen->green, chosen->blue);
+      StoreStageColour(config_, stage, *chosen);
       break;
     }
     case PanelEffect::kStored: break;
@@ -549,7 +551,7 @@ void MainController::DragPanel(const MainPageState& pages, int x, int y) {
 
 std::string MainController::OnStageBoxText(int stage, std::string_view text) {
   const int cpi = CorrectedStageCpi(text);
-  config_.dpiStage[static_cast<std::size_t>(stage)] = static_cast<Byte>(cpi / 50);
+  config_.dpiStage[static_cast<std::size_t>(stage)] = StageLevel(cpi);
   view_.RedrawPanels();
   return std::to_string(cpi);
 }

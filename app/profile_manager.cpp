@@ -6,6 +6,7 @@
 #include "common/file_io.h"
 #include "common/numbers.h"
 #include "config/ini_file.h"
+#include "config/value_rules.h"
 #include "profile/config_files.h"
 
 namespace korvane {
@@ -15,10 +16,10 @@ namespace {
 constexpr std::size_t kMaxNameBytes = 64;
 
 std::filesystem::path ConfigPathOf(const ProgramFolder& folder, int position) {
-  return folder.File("config" + std::to_string(position) + ".bin");
+  return folder.File(ProfileConfigName(position));
 }
 std::filesystem::path LabelPathOf(const ProgramFolder& folder, int position) {
-  return folder.File("str" + std::to_string(position) + ".ini");
+  return folder.File(ProfileLabelName(position));
 }
 
 struct PairBytes {
@@ -29,8 +30,8 @@ struct PairBytes {
 // A profile's files as they are now; the factory pair is config.bin and str.ini without its list.
 std::optional<PairBytes> ReadPair(const ProgramFolder& folder, int pair) {
   if (pair == ProfileManagerModel::kFactoryPair) {
-    auto config = ReadWholeFile(folder.File("config.bin"), kConfigFileSize);
-    auto list = ReadWholeFile(folder.File("str.ini"));
+    auto config = ReadWholeFile(folder.File(kFactoryConfigName), kConfigFileSize);
+    auto list = ReadWholeFile(folder.File(kProfileListName));
     if (!config || !list) return std::nullopt;
     IniDocument labels = IniDocument::Parse(*list);
     labels.DeleteSection("Profile");
@@ -110,7 +111,7 @@ std::string ProfileManagerModel::Rename(int position, std::string_view name) {
 
 Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current,
                            const WholeFileWriter& write) {
-  const std::filesystem::path listPath = folder.File("str.ini");
+  const std::filesystem::path listPath = folder.File(kProfileListName);
   if (!IniFile(listPath).Exists()) return Status::Failure(listPath.string() + " does not exist");
 
   // Which positions change, and the bytes they get, all read before the first write.

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "config/value_rules.h"
 #include "ui/main_window_geometry.h"
 #include "ui/skin_settings.h"
 
@@ -14,7 +15,7 @@ std::string MissingProgramFiles(const ProgramFolder& folder) {
   if (!std::filesystem::is_directory(folder.dir(), error)) {
     return "The program folder " + folder.dir().string() + " does not exist or is not a folder.";
   }
-  constexpr std::array<std::string_view, 2> kFactoryFiles = {"config.bin", "str.ini"};
+  constexpr std::array<std::string_view, 2> kFactoryFiles = {kFactoryConfigName, kProfileListName};
   std::string missing;
   const auto note = [&missing](const std::string& name) { missing += (missing.empty() ? "" : ", ") + name; };
   for (const std::string_view name : kFactoryFiles) {

@@ -46,28 +46,12 @@ struct CommandEntry {
   Status (*run)(const Context&, ArgReader&);
   std::string_view usage;
   bool takesTarget;
+  std::string (*moreUsage)() = nullptr;  // usage lines made from the value rules
 };
 
 const std::array<CommandEntry, 11> kCommands = {{
     {"show", ShowCommand, "show [--profile N | --file FILE] [--json]\n  --json        print JSON with the record's field names\n", true},
-    {"set", SetCommand,
-     "set [--profile N | --file FILE] SETTING VALUE...\n"
-     "settings:\n"
-     "  cpi STAGE CPI                 stage 1-4, 100-5000 CPI in steps of 50\n"
-     "  color STAGE #rrggbb           colour of stage 1-4\n"
-     "  report-rate HZ                125, 250, 500 or 1000\n"
-     "  lighting MODE [LEVEL]         single, pulsating or cycle; level 1-5 (brightness or period)\n"
-     "  angle-snap N                  1-11 (1 and 11: off)\n"
-     "  sensitivity-x N, sensitivity-y N   1-11\n"
-     "  pointer-speed N               1-11\n"
-     "  double-click N                1-11\n"
-     "  scroll lines N | scroll screen    lines per notch (1-100) or one screen\n"
-     "  pointer-precision on|off\n"
-     "  button N KIND [PARAMETERS]    button 1-8, e.g. 'button 4 single-key A',\n"
-     "                                'button 2 combo-key \"Left Ctrl\" A B', 'button 6 cpi loop',\n"
-     "                                'button 7 macro 0 2'; 'none' leaves a key place empty;\n"
-     "                                'korvanectl keys' lists the names\n",
-     true},
+    {"set", SetCommand, "set [--profile N | --file FILE] SETTING VALUE...\n", true, SetSettingsHelp},
     {"pages", PagesCommand, "pages [--profile N | --file FILE]\n  prints the settings, key and twelve macro pages as hex bytes\n", true},
     {"macros", MacrosCommand, "macros [--record FILE] [--encode | --store [--profile N | --file FILE]]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n  --store        put the twelve macro pages into a profile (the current one by default), so\n                 that the next upload gives them to the mouse\n", false},
     {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
@@ -176,6 +160,7 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
   ArgReader commandArgs(Args(args.begin() + static_cast<long>(at) + 1, args.end()));
   if (commandArgs.TakeFlag("--help")) {
     out << "usage: korvanectl [--home DIR] [--emulate] " << command->usage;
+    if (command->moreUsage != nullptr) out << command->moreUsage();
     if (command->takesTarget) out << kTargetHelp;
     return 0;
   }

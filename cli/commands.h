@@ -6,6 +6,8 @@ namespace korvane::cli {
 
 Status ShowCommand(const Context& context, ArgReader& args);
 Status SetCommand(const Context& context, ArgReader& args);
+// The settings `set` takes, with their ranges, for its --help.
+std::string SetSettingsHelp();
 Status PagesCommand(const Context& context, ArgReader& args);
 Status MacrosCommand(const Context& context, ArgReader& args);
 Status UploadCommand(const Context& context, ArgReader& args);

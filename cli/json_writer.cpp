@@ -2,38 +2,9 @@
 
 #include <cstdio>
 
+#include "common/utf8.h"
+
 namespace korvane::cli {
-namespace {
-
-// Length of the well-formed UTF-8 sequence that starts the text (no overlong forms, no surrogates,
-// nothing above U+10FFFF), 0 when it does not start with one.
-std::size_t Utf8SequenceLength(std::string_view text) {
-  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = at(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || at(1) < low || at(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if ((at(i) & 0xC0) != 0x80) return 0;
-  }
-  return length;
-}
-
-}  // namespace
 
 void JsonWriter::Key(std::string_view key) {
   if (!first_.empty()) {
@@ -95,9 +66,9 @@ void JsonWriter::Quoted(std::string_view text) {
           char escaped[8];
           std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
           out_ << escaped;
-        } else if (const std::size_t length = Utf8SequenceLength(text); length != 0) {
-          out_ << text.substr(0, length);
-          text.remove_prefix(length - 1);
+        } else if (const Utf8Character character = DecodeUtf8(text); character.valid) {
+          out_ << text.substr(0, character.length);
+          text.remove_prefix(character.length - 1);
         } else {
           // Label files are edited by hand; JSON must stay UTF-8, so a stray byte becomes U+FFFD.
           out_ << "\\ufffd";

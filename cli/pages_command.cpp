@@ -5,6 +5,7 @@
 #include "common/file_io.h"
 #include "device/transport.h"
 #include "config/settings_page.h"
+#include "config/value_rules.h"
 #include "keys/key_page.h"
 #include "macro/macro_encoding.h"
 
@@ -77,7 +78,7 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   if (!args.rest().empty()) return Status::Failure("macros takes no further arguments");
   // The program folder's record.ini is missing until the first macro is made, and then means no
   // macros; a file named with --record has to exist.
-  const std::filesystem::path path = record.empty() ? context.folder.File("record.ini") : std::filesystem::path(record);
+  const std::filesystem::path path = record.empty() ? context.folder.File(kMacroFileName) : std::filesystem::path(record);
   std::error_code error;
   const bool absent = !std::filesystem::exists(std::filesystem::symlink_status(path, error));
   if (!record.empty() && absent) return Status::Failure(path.string() + " does not exist");

@@ -1,18 +1,11 @@
 #include "cli/profile_target.h"
 
+#include "config/config_validation.h"
+#include "config/value_rules.h"
 #include "profile/config_files.h"
 #include "profile/record_validation.h"
 
 namespace korvane::cli {
-
-namespace {
-
-std::string CompanionLabelPath(const std::filesystem::path& configPath) {
-  std::filesystem::path label = configPath;
-  return label.replace_extension(".ini").string();
-}
-
-}  // namespace
 
 Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget& target) {
   std::string profile, file;
@@ -29,8 +22,9 @@ Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget&
   } else if (!profile.empty()) {
     long index = 0;
     if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
-    target.configPath = context.folder.File("config" + std::to_string(index) + ".bin");
-    target.labelPath = context.folder.File("str" + std::to_string(index) + ".ini");
+    const ProfilePair pair = ConfigFiles(context.folder).ProfileFiles(static_cast<int>(index));
+    target.configPath = pair.config;
+    target.labelPath = pair.labels;
   } else {
     const ConfigFiles files(context.folder);
     int index = 0;

@@ -1,35 +1,19 @@
 #include "cli/record_text.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cstdio>
 #include <vector>
 
 #include "cli/button_words.h"
+#include "config/value_rules.h"
 #include "keys/button_catalogue.h"
 #include "keys/key_tables.h"
+#include "ui/setting_panels.h"
 
 namespace korvane::cli {
 
 namespace {
-
-struct RateRow {
-  Byte code;
-  int hz;
-};
-constexpr std::array<RateRow, 4> kRates = {{{1, 1000}, {2, 500}, {4, 250}, {8, 125}}};
-
-constexpr std::array<std::string_view, 4> kLightModes = {"", "single", "pulsating", "cycle"};
-constexpr std::array<std::string_view, 5> kBrightnessMarks = {"0%", "25%", "50%", "75%", "100%"};
-constexpr std::array<std::string_view, 5> kPulseMarks = {"4S", "5S", "6S", "7S", "8S"};
-constexpr std::array<std::string_view, 5> kCycleMarks = {"3S", "6S", "9S", "12S", "15S"};
-
-std::string Mark(const std::array<std::string_view, 5>& marks, Byte position) {
-  // Positions 1-5 are the marks; the end of the track stores 6.
-  if (position >= 1 && position <= marks.size()) return std::string(marks[position - 1]);
-  return "position " + std::to_string(position);
-}
 
 // A word as a POSIX shell reads it back: bare when it holds only safe characters, else quoted.
 std::string ShellWord(std::string_view word) {
@@ -80,41 +64,25 @@ std::string ComboWords(Byte modifier, Byte first, Byte second) {
 
 }  // namespace
 
-int ReportRateHz(Byte code) {
-  for (const RateRow& row : kRates) {
-    if (row.code == code) return row.hz;
-  }
-  return 0;
-}
-
-Byte ReportRateCode(long hz) {
-  for (const RateRow& row : kRates) {
-    if (row.hz == hz) return row.code;
-  }
-  return 0;
-}
-
 std::string LightModeName(Byte mode) {
-  if (mode >= 1 && mode < kLightModes.size()) return std::string(kLightModes[mode]);
+  if (mode >= 1 && mode <= LIGHT_MODE_NAMES.size()) return std::string(LIGHT_MODE_NAMES[mode - 1]);
   return "unknown (" + std::to_string(mode) + ")";
 }
 
 std::string LightLevelText(const MouseConfig& config) {
-  switch (config.lightMode) {
-    case 1: return Mark(kBrightnessMarks, config.lightBrightness);
-    case 2: return Mark(kPulseMarks, config.pulseSpeed);
-    case 3: return Mark(kCycleMarks, config.cycleSpeed);
-    default: return "";
-  }
+  const Byte mode = config.lightMode;
+  if (mode < 1 || mode > LIGHT_LEVEL_FIELDS.size()) return "";
+  const Byte position = config.*LIGHT_LEVEL_FIELDS[mode - 1];
+  // Positions 1-5 are the slider's marks; the end of the track stores 6.
+  const std::vector<SliderTick> marks = LightingTicks(mode - 1);
+  if (position >= 1 && position <= marks.size()) return std::string(marks[position - 1].text);
+  return "position " + std::to_string(position);
 }
 
 std::string StageColorText(const MouseConfig& config, int stage) {
-  // Stored red, blue, green.
-  const Byte red = config.stageColor[3 * stage];
-  const Byte blue = config.stageColor[3 * stage + 1];
-  const Byte green = config.stageColor[3 * stage + 2];
+  const StageColour colour = StageColourOf(config, stage);
   char text[8];
-  std::snprintf(text, sizeof text, "#%02x%02x%02x", red, green, blue);
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
   return text;
 }
 

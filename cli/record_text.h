@@ -6,11 +6,6 @@
 
 namespace korvane::cli {
 
-// Report rate in Hz for an interval code; 0 for a code the mouse does not know.
-int ReportRateHz(Byte code);
-// Interval code for a rate in Hz; 0 when the rate is not 125, 250, 500 or 1000.
-Byte ReportRateCode(long hz);
-
 // "single", "pulsating", "cycle", or "unknown (N)".
 std::string LightModeName(Byte mode);
 // The level of the current mode as its mark: "100%", "6S", "9S"; "" for an unknown mode.

@@ -7,7 +7,9 @@
 #include "cli/profile_target.h"
 #include "cli/button_words.h"
 #include "cli/record_text.h"
+#include "config/config_validation.h"
 #include "config/ini_file.h"
+#include "config/value_rules.h"
 #include "keys/button_catalogue.h"
 #include "macro/macro_section.h"
 
@@ -15,21 +17,48 @@ namespace korvane::cli {
 
 namespace {
 
-// Settings that take one position number.
+// Settings that take one position number, in the range of their field.
 struct NumberSetting {
   std::string_view name;
   Byte MouseConfig::*field;
-  long low, high;
+  std::size_t offset;
 };
 constexpr std::array<NumberSetting, 5> kNumberSettings = {{
-    {"angle-snap", &MouseConfig::angleSnap, 1, 11},
-    {"sensitivity-x", &MouseConfig::sensitivityX, 1, 11},
-    {"sensitivity-y", &MouseConfig::sensitivityY, 1, 11},
-    {"pointer-speed", &MouseConfig::pointerSpeed, 1, 11},
-    {"double-click", &MouseConfig::doubleClickSpeed, 1, 11},
+    {"angle-snap", &MouseConfig::angleSnap, kAngleSnapOffset},
+    {"sensitivity-x", &MouseConfig::sensitivityX, kSensitivityXOffset},
+    {"sensitivity-y", &MouseConfig::sensitivityY, kSensitivityYOffset},
+    {"pointer-speed", &MouseConfig::pointerSpeed, kPointerSpeedOffset},
+    {"double-click", &MouseConfig::doubleClickSpeed, kDoubleClickSpeedOffset},
 }};
 
-constexpr long kCpiMin = 100, kCpiMax = 5000, kCpiStep = 50;
+// "low-high" of a field's range.
+std::string RangeText(std::size_t offset) {
+  const FieldRange& range = FieldRangeAt(offset);
+  return std::to_string(range.low) + "-" + std::to_string(range.high);
+}
+
+// The lighting levels: the positions of the three level fields, which share one range.
+const FieldRange& LightLevelRange() { return FieldRangeAt(kLightBrightnessOffset); }
+
+// "single|pulsating|cycle" with the separator given, the last one `last`: "single, pulsating or cycle".
+std::string LightModeWords(std::string_view separator, std::string_view last) {
+  std::string words;
+  for (std::size_t i = 0; i < LIGHT_MODE_NAMES.size(); ++i) {
+    if (i > 0) words += i + 1 == LIGHT_MODE_NAMES.size() ? last : separator;
+    words += LIGHT_MODE_NAMES[i];
+  }
+  return words;
+}
+
+// The rates in Hz, slowest first, with the separator given, the last one `last`: "125, 250, 500 or 1000".
+std::string ReportRateWords(std::string_view separator, std::string_view last) {
+  std::string words;
+  for (std::size_t i = REPORT_RATES.size(); i-- > 0;) {
+    if (i + 1 < REPORT_RATES.size()) words += i == 0 ? last : separator;
+    words += std::to_string(REPORT_RATES[i].hz);
+  }
+  return words;
+}
 
 Status Expect(const Args& words, std::size_t count, std::string_view usage) {
   if (words.size() != count) return Status::Failure("usage: set " + std::string(usage));
@@ -37,12 +66,18 @@ Status Expect(const Args& words, std::size_t count, std::string_view usage) {
 }
 
 Status SetCpi(const Args& w, LoadedProfile& p) {
-  if (Status s = Expect(w, 3, "cpi STAGE(1-4) CPI(100-5000, a multiple of 50)"); !s) return s;
+  const CpiRange range = StageCpiRange();
+  const std::string unit = std::to_string(kCpiPerUnit);
+  if (Status s = Expect(w, 3, "cpi STAGE(1-4) CPI(" + std::to_string(range.low) + "-" + std::to_string(range.high) +
+                                  ", a multiple of " + unit + ")");
+      !s) {
+    return s;
+  }
   long stage = 0, cpi = 0;
   if (Status s = ParseNumber(w[1], 1, 4, "stage", stage); !s) return s;
-  if (Status s = ParseNumber(w[2], kCpiMin, kCpiMax, "CPI", cpi); !s) return s;
-  if (cpi % kCpiStep != 0) return Status::Failure("CPI must be a multiple of 50, not " + w[2]);
-  p.config.dpiStage[stage - 1] = static_cast<Byte>(cpi / kCpiStep);
+  if (Status s = ParseNumber(w[2], range.low, range.high, "CPI", cpi); !s) return s;
+  if (cpi % kCpiPerUnit != 0) return Status::Failure("CPI must be a multiple of " + unit + ", not " + w[2]);
+  p.config.dpiStage[stage - 1] = StageLevel(static_cast<int>(cpi));
   return Status::Ok();
 }
 
@@ -56,37 +91,36 @@ Status SetColor(const Args& w, LoadedProfile& p) {
     return Status::Failure("a colour is written #rrggbb, not " + text);
   }
   const auto channel = [&](int at) { return static_cast<Byte>(std::strtol(text.substr(at, 2).c_str(), nullptr, 16)); };
-  // Stored red, blue, green.
-  p.config.stageColor[3 * (stage - 1)] = channel(1);
-  p.config.stageColor[3 * (stage - 1) + 1] = channel(5);
-  p.config.stageColor[3 * (stage - 1) + 2] = channel(3);
+  StoreStageColour(p.config, static_cast<int>(stage - 1), {channel(1), channel(3), channel(5)});
   return Status::Ok();
 }
 
 Status SetReportRate(const Args& w, LoadedProfile& p) {
-  if (Status s = Expect(w, 2, "report-rate 125|250|500|1000"); !s) return s;
+  if (Status s = Expect(w, 2, "report-rate " + ReportRateWords("|", "|")); !s) return s;
   long hz = 0;
-  if (Status s = ParseNumber(w[1], 125, 1000, "report rate", hz); !s) return s;
+  if (Status s = ParseNumber(w[1], REPORT_RATES.back().hz, REPORT_RATES.front().hz, "report rate", hz); !s) return s;
   const Byte code = ReportRateCode(hz);
-  if (code == 0) return Status::Failure("the report rate is 125, 250, 500 or 1000, not " + w[1]);
+  if (code == 0) return Status::Failure("the report rate is " + ReportRateWords(", ", " or ") + ", not " + w[1]);
   p.config.reportRate = code;
   return Status::Ok();
 }
 
 Status SetLighting(const Args& w, LoadedProfile& p) {
-  constexpr std::string_view usage = "lighting single|pulsating|cycle [LEVEL(1-5)]";
-  if (w.size() != 2 && w.size() != 3) return Status::Failure("usage: set " + std::string(usage));
-  Byte mode = 0;
-  for (Byte m = 1; m <= 3; ++m) {
-    if (w[1] == LightModeName(m)) mode = m;
+  const FieldRange& levels = LightLevelRange();
+  if (w.size() != 2 && w.size() != 3) {
+    return Status::Failure("usage: set lighting " + LightModeWords("|", "|") + " [LEVEL(" +
+                           RangeText(kLightBrightnessOffset) + ")]");
   }
-  if (mode == 0) return Status::Failure("the lighting mode is single, pulsating or cycle, not " + w[1]);
-  p.config.lightMode = mode;
+  const auto mode = std::ranges::find(LIGHT_MODE_NAMES, w[1]);
+  if (mode == LIGHT_MODE_NAMES.end()) {
+    return Status::Failure("the lighting mode is " + LightModeWords(", ", " or ") + ", not " + w[1]);
+  }
+  const auto index = static_cast<std::size_t>(mode - LIGHT_MODE_NAMES.begin());
+  p.config.lightMode = static_cast<Byte>(index + 1);
   if (w.size() == 3) {
     long level = 0;
-    if (Status s = ParseNumber(w[2], 1, 5, "lighting level", level); !s) return s;
-    Byte& field = mode == 1 ? p.config.lightBrightness : mode == 2 ? p.config.pulseSpeed : p.config.cycleSpeed;
-    field = static_cast<Byte>(level);
+    if (Status s = ParseNumber(w[2], levels.low, levels.high, "lighting level", level); !s) return s;
+    p.config.*LIGHT_LEVEL_FIELDS[index] = static_cast<Byte>(level);
   }
   return Status::Ok();
 }
@@ -96,9 +130,12 @@ Status SetScroll(const Args& w, LoadedProfile& p) {
     p.config.scrollOneScreen = 1;
     return Status::Ok();
   }
-  if (w.size() != 3 || w[1] != "lines") return Status::Failure("usage: set scroll lines N(1-100) | set scroll screen");
+  if (w.size() != 3 || w[1] != "lines") {
+    return Status::Failure("usage: set scroll lines N(" + RangeText(kScrollLinesOffset) + ") | set scroll screen");
+  }
+  const FieldRange& range = FieldRangeAt(kScrollLinesOffset);
   long lines = 0;
-  if (Status s = ParseNumber(w[2], 1, 100, "scroll lines", lines); !s) return s;
+  if (Status s = ParseNumber(w[2], range.low, range.high, "scroll lines", lines); !s) return s;
   p.config.scrollOneScreen = 0;
   p.config.scrollLines = static_cast<Byte>(lines);
   return Status::Ok();
@@ -122,7 +159,7 @@ Status SetButton(const Context& context, const ProfileTarget& target, const Args
     return Status::Failure(std::string(LeftButtonWarningText("")));
   }
   if (choice.kind == ButtonKind::MacroKey) {
-    const std::vector<std::string> names = MacroNames(IniFile(context.folder.File("record.ini")).Load());
+    const std::vector<std::string> names = MacroNames(IniFile(context.folder.File(kMacroFileName)).Load());
     if (choice.macroNumber >= static_cast<int>(names.size())) {
       return Status::Failure("there is no macro " + std::to_string(choice.macroNumber) + " in record.ini (" +
                              std::to_string(names.size()) + " macros)");
@@ -145,8 +182,9 @@ Status Apply(const Context& context, const ProfileTarget& target, const Args& w,
   for (const NumberSetting& setting : kNumberSettings) {
     if (name != setting.name) continue;
     if (Status s = Expect(w, 2, std::string(setting.name) + " N"); !s) return s;
+    const FieldRange& range = FieldRangeAt(setting.offset);
     long value = 0;
-    if (Status s = ParseNumber(w[1], setting.low, setting.high, setting.name, value); !s) return s;
+    if (Status s = ParseNumber(w[1], range.low, range.high, setting.name, value); !s) return s;
     p.config.*setting.field = static_cast<Byte>(value);
     return Status::Ok();
   }
@@ -161,6 +199,29 @@ Status Apply(const Context& context, const ProfileTarget& target, const Args& w,
 }
 
 }  // namespace
+
+std::string SetSettingsHelp() {
+  const CpiRange cpi = StageCpiRange();
+  const FieldRange& snap = FieldRangeAt(kAngleSnapOffset);
+  return "settings:\n"
+         "  cpi STAGE CPI                 stage 1-4, " + std::to_string(cpi.low) + "-" + std::to_string(cpi.high) +
+         " CPI in steps of " + std::to_string(kCpiPerUnit) + "\n"
+         "  color STAGE #rrggbb           colour of stage 1-4\n"
+         "  report-rate HZ                " + ReportRateWords(", ", " or ") + "\n"
+         "  lighting MODE [LEVEL]         " + LightModeWords(", ", " or ") + "; level " +
+         RangeText(kLightBrightnessOffset) + " (brightness or period)\n"
+         "  angle-snap N                  " + RangeText(kAngleSnapOffset) + " (" + std::to_string(snap.low) + " and " +
+         std::to_string(snap.high) + ": off)\n"
+         "  sensitivity-x N, sensitivity-y N   " + RangeText(kSensitivityXOffset) + "\n"
+         "  pointer-speed N               " + RangeText(kPointerSpeedOffset) + "\n"
+         "  double-click N                " + RangeText(kDoubleClickSpeedOffset) + "\n"
+         "  scroll lines N | scroll screen    lines per notch (" + RangeText(kScrollLinesOffset) + ") or one screen\n"
+         "  pointer-precision on|off\n"
+         "  button N KIND [PARAMETERS]    button 1-8, e.g. 'button 4 single-key A',\n"
+         "                                'button 2 combo-key \"Left Ctrl\" A B', 'button 6 cpi loop',\n"
+         "                                'button 7 macro 0 2'; 'none' leaves a key place empty;\n"
+         "                                'korvanectl keys' lists the names\n";
+}
 
 Status SetCommand(const Context& context, ArgReader& args) {
   ProfileTarget target;

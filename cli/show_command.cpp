@@ -4,13 +4,13 @@
 #include "cli/json_writer.h"
 #include "cli/profile_target.h"
 #include "cli/record_text.h"
+#include "config/config_validation.h"
+#include "config/value_rules.h"
 #include "profile/record_validation.h"
 
 namespace korvane::cli {
 
 namespace {
-
-constexpr int kCpiUnit = 50;
 
 // Marks the rows that show a field outside its range, each problem once.
 class RangeMarks {
@@ -63,7 +63,7 @@ void PrintText(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   }
   out << marks.For(kReportRateOffset) << '\n';
   for (int stage = 0; stage < 4; ++stage) {
-    row("CPI stage " + std::to_string(stage + 1)) << c.dpiStage[stage] * kCpiUnit << " CPI";
+    row("CPI stage " + std::to_string(stage + 1)) << StageCpi(c.dpiStage[stage]) << " CPI";
     out << ", colour " << StageColorText(c, stage) << marks.For(kDpiStageOffset + stage) << '\n';
   }
   row("Lighting") << LightModeName(c.lightMode);
@@ -72,7 +72,8 @@ void PrintText(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   }
   // The mode and the levels of all three modes.
   out << marks.For(kLightModeOffset, kCycleSpeedOffset + 1 - kLightModeOffset) << '\n';
-  row("Angle snap") << int{c.angleSnap} << (c.angleSnap <= 1 || c.angleSnap >= 11 ? " (off)" : "")
+  const FieldRange& snap = FieldRangeAt(kAngleSnapOffset);
+  row("Angle snap") << int{c.angleSnap} << (c.angleSnap <= snap.low || c.angleSnap >= snap.high ? " (off)" : "")
                     << marks.For(kAngleSnapOffset) << '\n';
   row("Sensitivity X") << int{c.sensitivityX} << marks.For(kSensitivityXOffset) << '\n';
   row("Sensitivity Y") << int{c.sensitivityY} << marks.For(kSensitivityYOffset) << '\n';
@@ -105,7 +106,7 @@ void PrintJson(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   for (const Byte stage : c.dpiStage) json.Value(stage);
   json.EndArray();
   json.BeginArray("cpi");
-  for (const Byte stage : c.dpiStage) json.Value(stage * kCpiUnit);
+  for (const Byte stage : c.dpiStage) json.Value(StageCpi(stage));
   json.EndArray();
   json.BeginArray("stageColor");
   for (int stage = 0; stage < 4; ++stage) json.Value({}, StageColorText(c, stage));

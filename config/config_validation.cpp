@@ -1,22 +1,18 @@
 #include "config/config_validation.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "config/button_kind.h"
+#include "config/value_rules.h"
 
 namespace korvane {
-
-namespace {
-
-constexpr std::array<Byte, 4> kReportIntervals = {1, 2, 4, 8};  // ms: 1000, 500, 250, 125 Hz
-
-}  // namespace
 
 // The sliders' positions run 1-5, with 6 at the very end of the track; the panels never write lightMode
 // 0, but a file may hold it. buttonKind counts the fourteen button functions.
 const std::array<FieldRange, 13> FIELD_RANGES = {{
-    {"reportRate", kReportRateOffset, 1, 1, 8, kReportIntervals},
-    {"dpiStage", kDpiStageOffset, 4, 2, 100, {}},  // 100-5000 CPI in units of 50
+    {"reportRate", kReportRateOffset, 1, 1, 8, REPORT_RATE_CODES},
+    {"dpiStage", kDpiStageOffset, 4, 2, 100, {}},  // in units of kCpiPerUnit
     {"lightMode", kLightModeOffset, 1, 0, 3, {}},
     {"lightBrightness", kLightBrightnessOffset, 1, 1, 6, {}},
     {"pulseSpeed", kPulseSpeedOffset, 1, 1, 6, {}},
@@ -29,6 +25,12 @@ const std::array<FieldRange, 13> FIELD_RANGES = {{
     {"sensitivityY", kSensitivityYOffset, 1, 1, 11, {}},
     {"buttonKind", kButtonKindOffset, kButtonCount, 0, kButtonKindCount - 1, {}},
 }};
+
+const FieldRange& FieldRangeAt(std::size_t offset) {
+  const auto row = std::ranges::find(FIELD_RANGES, offset, &FieldRange::offset);
+  if (row == FIELD_RANGES.end()) std::abort();  // asked for a field the table does not hold
+  return *row;
+}
 
 std::string AllowedText(const ByteValues& values) {
   std::string text;

@@ -38,6 +38,8 @@ struct FieldRange {
 // the reserved bytes are not here: no value of theirs is wrong. The parameter arrays are judged button by
 // button, by the kind each button has (see ValidateConfig).
 extern const std::array<FieldRange, 13> FIELD_RANGES;
+// The row of FIELD_RANGES whose field starts at the offset (kDpiStageOffset, kScrollLinesOffset, …).
+const FieldRange& FieldRangeAt(std::size_t offset);
 
 // A byte of the record whose value its field does not allow.
 struct FieldProblem {

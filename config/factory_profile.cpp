@@ -5,18 +5,16 @@
 #include "config/config_file.h"
 #include "config/ini_file.h"
 #include "config/label_file.h"
+#include "config/value_rules.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr Byte kReport1000Hz = 1;
-constexpr std::array<Byte, 4> kFactoryStages = {16, 32, 48, 64};  // 800, 1600, 2400, 3200 CPI
+constexpr int kFactoryReportRateHz = 1000;
+constexpr std::array<int, 4> kFactoryStagesCpi = {800, 1600, 2400, 3200};
 
-struct Rgb {
-  Byte red, green, blue;
-};
-constexpr std::array<Rgb, 4> kFactoryStageColors = {{{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}}};
+constexpr std::array<StageColour, 4> kFactoryStageColors = {{{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}}};
 
 struct FactoryButton {
   Byte kind;
@@ -34,13 +32,10 @@ constexpr std::string_view kFactoryTextGrey = "220";
 
 MouseConfig FactoryConfig() {
   MouseConfig config;
-  config.reportRate = kReport1000Hz;
-  config.dpiStage = kFactoryStages;
-  for (std::size_t stage = 0; stage < kFactoryStageColors.size(); ++stage) {
-    // Stored in the order red, blue, green.
-    config.stageColor[3 * stage] = kFactoryStageColors[stage].red;
-    config.stageColor[3 * stage + 1] = kFactoryStageColors[stage].blue;
-    config.stageColor[3 * stage + 2] = kFactoryStageColors[stage].green;
+  config.reportRate = ReportRateCode(kFactoryReportRateHz);
+  for (std::size_t stage = 0; stage < kFactoryStagesCpi.size(); ++stage) {
+    config.dpiStage[stage] = StageLevel(kFactoryStagesCpi[stage]);
+    StoreStageColour(config, static_cast<int>(stage), kFactoryStageColors[stage]);
   }
   config.lightMode = 1;
   config.lightBrightness = 5;
@@ -83,12 +78,11 @@ Status WriteFactoryFiles(const ProgramFolder& folder) {
     for (const auto& [key, value] : labels.Entries(section)) list.Set(section, key, value);
   }
 
-  if (Status s = WriteConfigFile(folder.File("config.bin"), factory, kFirstRun); !s) return s;
-  if (Status s = IniFile(folder.File("str.ini")).Save(list); !s) return s;
+  if (Status s = WriteConfigFile(folder.File(kFactoryConfigName), factory, kFirstRun); !s) return s;
+  if (Status s = IniFile(folder.File(kProfileListName)).Save(list); !s) return s;
   for (int i = 0; i < kMaxProfiles; ++i) {
-    const std::string n = std::to_string(i);
-    if (Status s = WriteConfigFile(folder.File("config" + n + ".bin"), factory, kFirstRun); !s) return s;
-    if (Status s = IniFile(folder.File("str" + n + ".ini")).Save(labels); !s) return s;
+    if (Status s = WriteConfigFile(folder.File(ProfileConfigName(i)), factory, kFirstRun); !s) return s;
+    if (Status s = IniFile(folder.File(ProfileLabelName(i))).Save(labels); !s) return s;
   }
   return Status::Ok();
 }

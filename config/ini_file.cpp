@@ -6,6 +6,7 @@
 
 #include "common/file_io.h"
 #include "common/text.h"
+#include "common/utf8.h"
 
 namespace korvane {
 
@@ -22,25 +23,6 @@ std::string_view Trim(std::string_view text) {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
 constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
-constexpr char32_t kReplacement = 0xFFFD;
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // UTF-16 (after its BOM) to UTF-8; an unpaired surrogate becomes U+FFFD, an odd last byte is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
@@ -61,47 +43,9 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
         continue;
       }
     }
-    AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : char32_t{u});
+    AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? kReplacementCharacter : char32_t{u});
   }
   return out;
-}
-
-// The code point at text[i], moving i past it. A byte sequence that is not UTF-8 (a stray continuation
-// byte, a sequence cut short, an overlong form, a surrogate, beyond U+10FFFF) reads as U+FFFD, one for
-// each maximal part of a sequence that could have begun a character.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i++]);
-  if (lead < 0x80) return lead;
-  std::size_t more = 0;
-  char32_t cp = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    more = 1;
-    cp = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    more = 2;
-    cp = lead & 0x0F;
-    if (lead == 0xE0) low = 0xA0;   // no overlong forms
-    if (lead == 0xED) high = 0x9F;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    more = 3;
-    cp = lead & 0x07;
-    if (lead == 0xF0) low = 0x90;   // no overlong forms
-    if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
-  } else {
-    return kReplacement;
-  }
-  for (; more > 0; --more) {
-    if (i >= text.size()) return kReplacement;
-    const auto next = static_cast<unsigned char>(text[i]);
-    if (next < low || next > high) return kReplacement;
-    cp = (cp << 6) | (next & 0x3F);
-    low = 0x80;
-    high = 0xBF;
-    ++i;
-  }
-  return cp;
 }
 
 // UTF-8 to UTF-16 (without a BOM): code points past U+FFFF become surrogate pairs, bytes that are not
@@ -115,8 +59,12 @@ std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
     out += bigEndian ? high : low;
     out += bigEndian ? low : high;
   };
+  // A byte sequence that is not UTF-8 becomes one U+FFFD for each maximal part of a sequence that could
+  // have begun a character.
   for (std::size_t i = 0; i < text.size();) {
-    const char32_t cp = NextCodePoint(text, i);
+    const Utf8Character c = DecodeUtf8(text.substr(i));
+    const char32_t cp = c.codePoint;
+    i += c.length;
     if (cp >= 0x10000) {
       append(0xD800 + ((cp - 0x10000) >> 10));
       append(0xDC00 + ((cp - 0x10000) & 0x3FF));

@@ -41,13 +41,13 @@ inline constexpr std::size_t kMacroDataOffset = 0x0DC;  // macro n (1-12) at 0x0
 struct MouseConfig {
   Byte profileSlot = 0;
   std::array<Byte, 4> reserved001{};
-  // Report interval in milliseconds: 1 = 1000 Hz, 2 = 500 Hz, 4 = 250 Hz, 8 = 125 Hz.
+  // Report interval in milliseconds (REPORT_RATES in value_rules.h).
   Byte reportRate = 0;
   Byte reserved006 = 0;
-  // Stages 1-4 in units of 50 CPI.
+  // Stages 1-4 in units of kCpiPerUnit (value_rules.h).
   std::array<Byte, 4> dpiStage{};
   std::array<Byte, 12> reserved00B{};
-  // Three bytes per stage in the order red, blue, green.
+  // Three bytes per stage, read and stored by StageColourOf and StoreStageColour (value_rules.h).
   std::array<Byte, 12> stageColor{};
   std::array<Byte, 12> reserved023{};
   Byte lightMode = 0;  // 1 single colour, 2 pulsating, 3 multi-colour

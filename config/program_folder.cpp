@@ -6,7 +6,7 @@
 #include "common/executable_path.h"
 #include "common/file_io.h"
 #include "common/user_folders.h"
-#include "config/label_file.h"
+#include "config/value_rules.h"
 
 #ifndef KORVANE_DATA_FROM_BIN
 #define KORVANE_DATA_FROM_BIN "../share/korvane"
@@ -16,20 +16,9 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kFactoryMarker = "config.bin";
-
-std::vector<std::string> FactoryFileNames() {
-  std::vector<std::string> names = {"config.bin", "str.ini"};
-  for (int i = 0; i < kMaxProfiles; ++i) {
-    names.push_back("config" + std::to_string(i) + ".bin");
-    names.push_back("str" + std::to_string(i) + ".ini");
-  }
-  return names;
-}
-
 bool HoldsFactoryFiles(const std::filesystem::path& dir) {
   std::error_code error;
-  return std::filesystem::is_regular_file(dir / kFactoryMarker, error);
+  return std::filesystem::is_regular_file(dir / kFactoryConfigName, error);
 }
 
 }  // namespace

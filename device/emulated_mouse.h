@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/small_types.h"
+#include "config/value_rules.h"
 #include "device/hid_backend.h"
 #include "device/protocol.h"
 
@@ -42,7 +43,7 @@ class EmulatedMouse {
   HidBackend& backend();
 
   // The name of the memory file in a program folder.
-  static constexpr const char* kMemoryFileName = "emulated-mouse.bin";
+  static constexpr std::string_view kMemoryFileName = kEmulatedMouseFileName;
   // Keeps the memory across runs, as a real mouse does while unplugged: reads the file, then writes it
   // whenever the pages, the active profile, the attach or report-rate byte or the stage change. Without
   // the file the mouse starts from its factory pages; a damaged file is reported, and the mouse starts

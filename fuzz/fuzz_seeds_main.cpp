@@ -10,6 +10,7 @@
 #include "common/file_io.h"
 #include "config/factory_profile.h"
 #include "config/label_file.h"
+#include "config/value_rules.h"
 #include "device/device_link.h"
 #include "device/emulated_mouse.h"
 #include "device/upload.h"
@@ -130,9 +131,9 @@ int main(int argc, char** argv) {
   }
   const fs::path out = argv[1];
   testing::FactoryFolder factory;
-  const Bytes list = Read(factory.File("str.ini"));
-  const Bytes labels = Read(factory.File("str0.ini"));
-  const Bytes factoryConfig = Read(factory.File("config.bin"));
+  const Bytes list = Read(factory.File(kProfileListName));
+  const Bytes labels = Read(factory.File(ProfileLabelName(0)));
+  const Bytes factoryConfig = Read(factory.File(kFactoryConfigName));
   const Bytes record = RecordIni();
 
   // A profile the program has written: flag 1.

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/file_io.h"
+#include "config/value_rules.h"
 #include "keys/name_text.h"
 #include "macro/macro_encoding.h"
 #include "macro/macro_section.h"
@@ -54,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The manager reads the same pages from the file.
-  const std::filesystem::path record = TheFolder().File("record.ini");
+  const std::filesystem::path record = TheFolder().File(kMacroFileName);
   Require(WriteFileReplacing(record, bytes).ok());
   MacroOptions options;
   MacroStore store(record, options);

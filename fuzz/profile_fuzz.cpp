@@ -12,6 +12,7 @@
 
 #include "common/file_io.h"
 #include "config/label_file.h"
+#include "config/value_rules.h"
 #include "fuzz_input.h"
 #include "profile/config_files.h"
 #include "support/test_folder.h"
@@ -27,13 +28,13 @@ struct Folder {
   testing::TempFolder temp;
   std::filesystem::path config = temp.File("profile.bin");
   std::filesystem::path labels = temp.File("labels.ini");
-  std::filesystem::path list = temp.File("str.ini");
+  std::filesystem::path list = temp.File(kProfileListName);
   std::filesystem::path copy = temp.File("copy.bin");
 
   Folder() {
     for (int i = 0; i < kMaxProfiles; ++i) {
-      std::filesystem::create_symlink(config, temp.File("config" + std::to_string(i) + ".bin"));
-      std::filesystem::create_symlink(labels, temp.File("str" + std::to_string(i) + ".ini"));
+      std::filesystem::create_symlink(config, temp.File(ProfileConfigName(i)));
+      std::filesystem::create_symlink(labels, temp.File(ProfileLabelName(i)));
     }
   }
 };

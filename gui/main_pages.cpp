@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "config/value_rules.h"
 #include "gui/skin_painter.h"
 #include "ui/skin_inventory.h"
 #include "ui/text_layout.h"
@@ -243,11 +244,9 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         Text(text, mode[k], kLeftAligned, SharedFont(mode, text.width()));
         break;
       }
-      case PanelControl::Kind::kLightSlider: {
-        const Byte values[] = {config.lightBrightness, config.pulseSpeed, config.cycleSpeed};
-        DrawSlider("/Lighting/%d.png", r, values[k], LightingTicks(k));
+      case PanelControl::Kind::kLightSlider:
+        DrawSlider("/Lighting/%d.png", r, config.*LIGHT_LEVEL_FIELDS[static_cast<std::size_t>(k)], LightingTicks(k));
         break;
-      }
       case PanelControl::Kind::kReportDial:
         Draw(NumberedSkinImage("/USBReportRate/%dHZ.png", ShownReportRateHz(config.reportRate)), r.left, r.top);
         break;

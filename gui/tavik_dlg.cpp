@@ -205,7 +205,7 @@ void CTavikDlg::SyncPanelBoxes() {
          [this, k](const Rect& rect) {
            return MakePanelBox(rect, [this, k](std::string_view text) { return controller_->OnStageBoxText(k, text); });
          },
-         config.dpiStage[static_cast<std::size_t>(k)] * 50);
+         StageCpi(config.dpiStage[static_cast<std::size_t>(k)]));
   }
   sync(scrollBox_, scrollRect,
        [this](const Rect& rect) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "common/utf8.h"
 #include "keys/name_text.h"
 
 namespace korvane {
@@ -52,26 +53,6 @@ constexpr std::uint32_t kFirstFunctionKey = 0xFFBE;  // F1
 constexpr std::uint32_t kLastFunctionKey = 0xFFD5;   // F24
 constexpr std::uint32_t kUnicodeKeysymBase = 0x01000000;
 
-std::string Utf8(std::uint32_t codePoint) {
-  std::string out;
-  if (codePoint < 0x80) {
-    out += char(codePoint);
-  } else if (codePoint < 0x800) {
-    out += char(0xC0 | (codePoint >> 6));
-    out += char(0x80 | (codePoint & 0x3F));
-  } else if (codePoint < 0x10000) {
-    out += char(0xE0 | (codePoint >> 12));
-    out += char(0x80 | ((codePoint >> 6) & 0x3F));
-    out += char(0x80 | (codePoint & 0x3F));
-  } else {
-    out += char(0xF0 | (codePoint >> 18));
-    out += char(0x80 | ((codePoint >> 12) & 0x3F));
-    out += char(0x80 | ((codePoint >> 6) & 0x3F));
-    out += char(0x80 | (codePoint & 0x3F));
-  }
-  return out;
-}
-
 // Letter keys are named by their capital, in Latin-1 as in ASCII.
 std::uint32_t Capital(std::uint32_t codePoint) {
   if (codePoint >= 'a' && codePoint <= 'z') return codePoint - 0x20;
@@ -97,7 +78,11 @@ std::string KeyNameFromKeysym(std::uint32_t keysym) {
   std::uint32_t codePoint = 0;
   if (keysym <= 0xFF) codePoint = keysym;
   else if (keysym >= kUnicodeKeysymBase) codePoint = keysym - kUnicodeKeysymBase;
-  if (IsPrintable(codePoint)) return CutName(Utf8(Capital(codePoint)));
+  if (IsPrintable(codePoint)) {
+    std::string name;
+    AppendUtf8(name, Capital(codePoint));
+    return CutName(name);
+  }
 
   char fallback[24];
   std::snprintf(fallback, sizeof fallback, "Key 0x%X", static_cast<unsigned>(keysym));

@@ -8,6 +8,7 @@
 #include "common/numbers.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
+#include "config/value_rules.h"
 #include "keys/button_catalogue.h"
 #include "macro/macro_section.h"
 
@@ -15,32 +16,10 @@ namespace korvane {
 
 namespace {
 
-// The Windows program forms companion names by text replacement, so every ".bin" in the path becomes
-// ".ini" (a folder named x.bin included).
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
-
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
-// Names of the files the program keeps beside itself; an export never takes one of them.
-bool IsProgramFileName(const std::string& name) {
-  static const std::array<std::string_view, 4> kFixed = {"config.bin", "str.ini", "record.ini",
-                                                         "emulated-mouse.bin"};
-  if (std::ranges::find(kFixed, name) != kFixed.end()) return true;
-  for (int index = 0; index < kMaxProfiles; ++index) {
-    if (name == "config" + std::to_string(index) + ".bin" || name == "str" + std::to_string(index) + ".ini") {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::vector<std::string> MacroNamesIn(const ProgramFolder& folder) {
-  return MacroNames(IniFile(folder.File("record.ini")).Load());
+  return MacroNames(IniFile(folder.File(kMacroFileName)).Load());
 }
 
 // The bytes of a label file with the labels set in the language's section, all else kept as it is.
@@ -107,7 +86,7 @@ bool RepairLabels(const MouseConfig& config, std::span<const std::string> macroN
 }
 
 ProfilePair ConfigFiles::ProfileFiles(int index) const {
-  return {folder_.File("config" + std::to_string(index) + ".bin"), folder_.File("str" + std::to_string(index) + ".ini")};
+  return {folder_.File(ProfileConfigName(index)), folder_.File(ProfileLabelName(index))};
 }
 
 Status ConfigFiles::CurrentProfileIndex(int& index) const {
@@ -180,7 +159,7 @@ Status ConfigFiles::Import(const std::filesystem::path& chosen, std::string_view
   if (Status s = ReadConfigFile(chosen, content); !s) return s;
   imported.firstRunFlag = content.firstRunFlag;
   imported.config = content.config;
-  const std::filesystem::path labelPath = ReplaceAll(path, ".bin", ".ini");
+  const std::filesystem::path labelPath = CompanionLabelPath(path);
   if (std::error_code error; std::filesystem::exists(std::filesystem::symlink_status(labelPath, error))) {
     if (Status s = ReadLabelFile(labelPath, languageCode, imported.labels); !s) return s;
   }
@@ -197,12 +176,12 @@ Status ConfigFiles::Export(const std::filesystem::path& chosen, std::string_view
   if (name.empty() || name == ".bin") return Status::Failure("an exported profile needs a file name");
   if (!Contains(path, ".bin")) path += ".bin";
   if (!Contains(name, ".bin")) name += ".bin";
-  const std::string labelName = ReplaceAll(name, ".bin", ".ini");
+  const std::string labelName = CompanionLabelPath(name);
   // The second copy beside the program must not replace one of the program's own files.
   if (IsProgramFileName(name) || IsProgramFileName(labelName)) {
     return Status::Failure(name + " is the name of one of the program's own files; choose another name");
   }
-  if (Status s = WritePair({path, ReplaceAll(path, ".bin", ".ini")}, languageCode, config, labels); !s) return s;
+  if (Status s = WritePair({path, CompanionLabelPath(path)}, languageCode, config, labels); !s) return s;
   const ProfilePair copy{folder_.File(name), folder_.File(labelName)};
   if (copy.config == std::filesystem::path(path)) return Status::Ok();
   return WritePair(copy, languageCode, config, labels);

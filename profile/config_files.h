@@ -10,6 +10,7 @@
 #include "config/label_file.h"
 #include "config/mouse_config.h"
 #include "config/program_folder.h"
+#include "config/value_rules.h"
 
 namespace korvane {
 
@@ -48,12 +49,12 @@ class ConfigFiles {
   explicit ConfigFiles(ProgramFolder folder) : folder_(std::move(folder)) {}
 
   const ProgramFolder& folder() const { return folder_; }
-  std::filesystem::path profileListPath() const { return folder_.File("str.ini"); }
-  std::filesystem::path macroPath() const { return folder_.File("record.ini"); }
+  std::filesystem::path profileListPath() const { return folder_.File(kProfileListName); }
+  std::filesystem::path macroPath() const { return folder_.File(kMacroFileName); }
   // config<index>.bin and str<index>.ini.
   ProfilePair ProfileFiles(int index) const;
   // config.bin and str.ini: the factory settings; never written.
-  ProfilePair FactoryFiles() const { return {folder_.File("config.bin"), profileListPath()}; }
+  ProfilePair FactoryFiles() const { return {folder_.File(kFactoryConfigName), profileListPath()}; }
 
   // The current profile named by str.ini ("CurProfileName" matched exactly against the list, the last
   // match winning). index is left as it is when no name matches; fails when the list is not usable

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "config/config_validation.h"
+
 namespace korvane {
 
 namespace {
@@ -21,9 +23,6 @@ constexpr int kReportRingInner = 35, kReportRingOuter = 64;
 constexpr int kSpeedDialWidth = 142, kSpeedDialHeight = 83, kSpeedRingCentre = 71;
 constexpr int kSpeedRingInner = 43, kSpeedRingOuter = 71;
 
-constexpr int kMinimumCpi = 100, kMaximumCpi = 5000, kCpiStep = 50;
-constexpr int kMaximumScrollLines = 100;
-
 Rect At(int left, int top, int x, int y, int width, int height) {
   return {left + x, top + y, left + x + width, top + y + height};
 }
@@ -34,9 +33,10 @@ constexpr int kStageOffset[4] = {41, 91, 151, 201};
 // What a number box's text stands for: its digits in order, whatever else it holds ignored; nothing
 // without a digit. A long run of digits stops just above the largest value a box takes.
 std::optional<long> BoxNumber(std::string_view text) {
+  const long bound = StageCpiRange().high + 1L;
   std::optional<long> value;
   for (const char c : text) {
-    if (c >= '0' && c <= '9') value = std::min(value.value_or(0) * 10 + (c - '0'), kMaximumCpi + 1L);
+    if (c >= '0' && c <= '9') value = std::min(value.value_or(0) * 10 + (c - '0'), bound);
   }
   return value;
 }
@@ -120,15 +120,16 @@ int SliderValue(int x, int x0, int margin, int pitch) {
 
 int StageBarValue(int y, int bottom) {
   if (bottom - y < 3) return 1;
-  return std::min(bottom - y - 1, 100);
+  return std::min(bottom - y - 1, int{FieldRangeAt(kDpiStageOffset).high});
 }
 
 std::optional<Byte> ReportRateAt(int dx, int dy) {
   const int squared = dx * dx + dy * dy;
   if (squared < kReportRingInner * kReportRingInner || squared > kReportRingOuter * kReportRingOuter) return std::nullopt;
   if (dx == 0 || dy == 0) return std::nullopt;
-  if (dy < 0) return dx > 0 ? Byte{1} : Byte{8};  // 1000 Hz, 125 Hz
-  return dx < 0 ? Byte{4} : Byte{2};               // 250 Hz, 500 Hz
+  // The quadrants counter-clockwise from the top right, as the dial's images show them.
+  const std::size_t quadrant = dy < 0 ? (dx > 0 ? 0 : 1) : (dx < 0 ? 2 : 3);
+  return ReportRateCode(kReportDialHz[quadrant]);
 }
 
 std::optional<Byte> SpeedDialValue(int dx, int dy) {
@@ -146,8 +147,10 @@ std::optional<Byte> SpeedDialValue(int dx, int dy) {
 int CorrectedStageCpi(std::string_view text) { return NearestStageCpi(BoxNumber(text).value_or(0)); }
 
 int NearestStageCpi(long value) {
-  const long nearest = (std::clamp<long>(value, 0, kMaximumCpi + kCpiStep) + kCpiStep / 2) / kCpiStep * kCpiStep;
-  return static_cast<int>(std::clamp<long>(nearest, kMinimumCpi, kMaximumCpi));
+  const CpiRange range = StageCpiRange();
+  const long nearest =
+      (std::clamp<long>(value, 0, range.high + kCpiPerUnit) + kCpiPerUnit / 2) / kCpiPerUnit * kCpiPerUnit;
+  return static_cast<int>(std::clamp<long>(nearest, range.low, range.high));
 }
 
 bool InsertedAtOnce(std::string_view before, std::string_view after) {
@@ -162,29 +165,13 @@ bool InsertedAtOnce(std::string_view before, std::string_view after) {
 }
 
 int CorrectedScrollLines(std::string_view text) {
-  const long value = BoxNumber(text).value_or(0);
-  if (value <= 0) return 1;
-  return static_cast<int>(std::min<long>(value, kMaximumScrollLines));
+  const FieldRange& range = FieldRangeAt(kScrollLinesOffset);
+  return static_cast<int>(std::clamp<long>(BoxNumber(text).value_or(0), range.low, range.high));
 }
 
 int ShownReportRateHz(Byte reportRate) {
-  switch (reportRate) {
-    case 1:
-    case 2:
-    case 4:
-    case 8: return 1000 / reportRate;
-    default: return 1000;
-  }
-}
-
-void StoreStageColour(MouseConfig& config, int stage, Byte red, Byte green, Byte blue) {
-  config.stageColor[3 * stage] = red;
-  config.stageColor[3 * stage + 1] = blue;
-  config.stageColor[3 * stage + 2] = green;
-}
-
-StageColour StageColourOf(const MouseConfig& config, int stage) {
-  return {config.stageColor[3 * stage], config.stageColor[3 * stage + 2], config.stageColor[3 * stage + 1]};
+  const int hz = ReportRateHz(reportRate);
+  return hz != 0 ? hz : REPORT_RATES.front().hz;
 }
 
 PanelEffect PressPanelControl(MainSection section, const PanelControl& control, int x, int y, MouseConfig& config) {
@@ -196,8 +183,8 @@ PanelEffect PressPanelControl(MainSection section, const PanelControl& control, 
   switch (control.kind) {
     case Kind::kStageBar: {
       // The bar's value goes through the box's rule: a bar at 1 (50 CPI) stores 2 (100 CPI).
-      const int cpi = NearestStageCpi(StageBarValue(y, r.bottom) * kCpiStep);
-      return store(config.dpiStage[control.index], cpi / kCpiStep);
+      const int cpi = NearestStageCpi(StageCpi(static_cast<Byte>(StageBarValue(y, r.bottom))));
+      return store(config.dpiStage[control.index], StageLevel(cpi));
     }
     case Kind::kStageSwatch: return PanelEffect::kChooseColour;
     case Kind::kSensitivitySlider:
@@ -206,10 +193,9 @@ PanelEffect PressPanelControl(MainSection section, const PanelControl& control, 
     case Kind::kAngleSnapSlider:
       return store(config.angleSnap, SliderValue(x, r.left, kSensitivityMargin, kSensitivityPitch));
     case Kind::kLightSelector: return store(config.lightMode, control.index + 1);
-    case Kind::kLightSlider: {
-      Byte* fields[] = {&config.lightBrightness, &config.pulseSpeed, &config.cycleSpeed};
-      return store(*fields[control.index], SliderValue(x, r.left, kLightingMargin, kLightingPitch));
-    }
+    case Kind::kLightSlider:
+      return store(config.*LIGHT_LEVEL_FIELDS[static_cast<std::size_t>(control.index)],
+                   SliderValue(x, r.left, kLightingMargin, kLightingPitch));
     case Kind::kReportDial: {
       const std::optional<Byte> rate = ReportRateAt(x - (r.left + r.width() / 2), y - (r.top + r.height() / 2));
       return rate ? store(config.reportRate, *rate) : PanelEffect::kNothing;
@@ -223,9 +209,10 @@ PanelEffect PressPanelControl(MainSection section, const PanelControl& control, 
     case Kind::kScrollArrow: {
       // The arrows belong to the box: they rest while one screen is chosen.
       if (config.scrollOneScreen != 0) return PanelEffect::kNothing;
-      const int lines = std::clamp<int>(config.scrollLines, 1, kMaximumScrollLines);
+      const FieldRange& range = FieldRangeAt(kScrollLinesOffset);
+      const int lines = std::clamp<int>(config.scrollLines, range.low, range.high);
       return store(config.scrollLines,
-                   control.index == 0 ? std::min(lines + 1, kMaximumScrollLines) : std::max(lines - 1, 1));
+                   control.index == 0 ? std::min(lines + 1, int{range.high}) : std::max(lines - 1, int{range.low}));
     }
     case Kind::kStageBox:
     case Kind::kScrollBox:

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "config/mouse_config.h"
+#include "config/value_rules.h"
 #include "ui/main_page_layout.h"
 #include "ui/rect.h"
 
@@ -66,6 +68,8 @@ PanelEffect PressPanelControl(MainSection section, const PanelControl& control, 
 int SliderValue(int x, int x0, int margin, int pitch);
 // A stage level bar pressed at y, the bar's bottom edge outside it: 1-100.
 int StageBarValue(int y, int bottom);
+// The rates of the report-rate dial's quadrants, counter-clockwise from the top right.
+inline constexpr std::array<int, 4> kReportDialHz = {1000, 125, 250, 500};
 // The report-rate dial pressed at an offset from its centre: the stored code, or nothing off the ring or
 // on an axis.
 std::optional<Byte> ReportRateAt(int dx, int dy);
@@ -84,12 +88,6 @@ int CorrectedScrollLines(std::string_view text);
 
 // The hertz the report-rate dial shows: a code other than 1, 2, 4 or 8 (a hand-edited file) shows 1000.
 int ShownReportRateHz(Byte reportRate);
-// Stores a chosen colour for stage k (0-3) in the record's order: red, blue, green.
-void StoreStageColour(MouseConfig& config, int stage, Byte red, Byte green, Byte blue);
-struct StageColour {
-  Byte red, green, blue;
-};
-StageColour StageColourOf(const MouseConfig& config, int stage);
 
 // The tick texts under the sliders, left to right, with the x of each tick's centre in the slider.
 struct SliderTick {

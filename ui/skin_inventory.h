@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/value_rules.h"
 #include "ui/rect.h"
 
 namespace korvane {
@@ -43,7 +44,12 @@ inline constexpr auto kSliderPositions = NumberRange<1, 11>();  // X/Y sensitivi
 inline constexpr auto kLightingPositions = NumberRange<1, 6>();
 inline constexpr auto kSpeedDialPositions = NumberRange<1, 11>();
 inline constexpr auto kAngleSnapPositions = NumberRange<1, 11>();
-inline constexpr std::array<int, 4> kReportRatesHz{125, 250, 500, 1000};
+// The report rates, slowest first.
+inline constexpr std::array<int, REPORT_RATES.size()> kReportRatesHz = [] {
+  std::array<int, REPORT_RATES.size()> hz{};
+  for (std::size_t i = 0; i < hz.size(); ++i) hz[i] = REPORT_RATES[hz.size() - 1 - i].hz;
+  return hz;
+}();
 
 // Every image a skin must hold, with the size the default skin gives it. Where a rectangle of a window
 // fixes an image, its size is that rectangle's; the comments name the rest's reasons. Hover pairs

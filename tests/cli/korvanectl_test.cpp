@@ -20,6 +20,7 @@ namespace korvane {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 struct Result {
@@ -136,6 +137,31 @@ TEST_F(KorvanectlTest, JsonStaysUtf8WhenALabelFileIsNot) {
   EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\\ufffd\\ufffd\""));
   EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\\ufffd\\ufffd\\ufffd\""));
   EXPECT_THAT(json.out, HasSubstr("\"buttonLabel\": \"\xC3\xA9\xE5\xAE\x8F\xF0\x9F\x96\xB1\""));
+}
+
+// set takes a field's whole range as validation allows it, and no more; its help says the same.
+TEST_F(KorvanectlTest, SetTakesTheRangesValidationAllows) {
+  struct Edge {
+    std::vector<std::string> highest, beyond;
+    std::string help;
+  };
+  for (const Edge& edge : std::vector<Edge>{
+           {{"cpi", "4", "5000"}, {"cpi", "4", "5050"}, "100-5000 CPI in steps of 50"},
+           {{"lighting", "cycle", "6"}, {"lighting", "cycle", "7"}, "level 1-6"},
+           {{"scroll", "lines", "100"}, {"scroll", "lines", "101"}, "lines per notch (1-100)"},
+           {{"angle-snap", "11"}, {"angle-snap", "12"}, "1-11 (1 and 11: off)"},
+           {{"report-rate", "125"}, {"report-rate", "124"}, "125, 250, 500 or 1000"},
+       }) {
+    std::vector<std::string> set = {"set"}, refused = {"set"};
+    set.insert(set.end(), edge.highest.begin(), edge.highest.end());
+    refused.insert(refused.end(), edge.beyond.begin(), edge.beyond.end());
+    EXPECT_EQ(Run(set).exitCode, 0) << edge.help;
+    EXPECT_NE(Run(refused).exitCode, 0) << edge.help;
+    EXPECT_THAT(Run({"set", "--help"}).out, HasSubstr(edge.help));
+  }
+  const Result show = Run({"show"});
+  EXPECT_THAT(show.out, HasSubstr("cycle, period position 6"));
+  EXPECT_THAT(show.out, Not(HasSubstr("out of range")));
 }
 
 TEST_F(KorvanectlTest, BadArgumentsFailWithOneLineAndChangeNothing) {

@@ -60,14 +60,5 @@ TEST(KeysymNames, NamesAreAtMost31Units) {
   }
 }
 
-TEST(NameText, CutsWholeCharactersByUtf16Units) {
-  EXPECT_EQ(CutName(std::string(40, 'x')), std::string(31, 'x'));
-  // Thirty ASCII letters and a character outside the BMP (two units) make 32 units: it is cut whole.
-  const std::string emoji = "\xF0\x9F\x98\x80";
-  EXPECT_EQ(NameLength(std::string(30, 'x') + emoji), 32u);
-  EXPECT_EQ(CutName(std::string(30, 'x') + emoji), std::string(30, 'x'));
-  EXPECT_EQ(NameLength("\xE5\xAE\x8F_1"), 3u);  // a CJK character counts one
-}
-
 }  // namespace
 }  // namespace korvane

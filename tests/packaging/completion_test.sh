@@ -71,7 +71,7 @@ expect "set --profile 2 " cpi color report-rate lighting angle-snap sensitivity-
   pointer-speed double-click scroll pointer-precision button
 expect "set --profile " 0 1 2 3 4 5
 expect "set report-rate " 125 250 500 1000
-expect "set lighting cycle " 1 2 3 4 5
+expect "set lighting cycle " 1 2 3 4 5 6
 expect "set cpi 2 "
 expect "set button " 1 2 3 4 5 6 7 8
 expect "set button 4 s" scroll single-key

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <vector>
 
+#include "config/config_validation.h"
 #include "support/skin_heights.h"
 #include "ui/skin_inventory.h"
 
@@ -186,14 +189,37 @@ TEST_F(PanelPressTest, ScrollArrowsStopAtOneAndAHundredAndRestForOneScreen) {
   EXPECT_EQ(config.scrollOneScreen, 0);
 }
 
-TEST_F(PanelPressTest, StageColoursAreStoredRedBlueGreen) {
+TEST_F(PanelPressTest, AStageSwatchAsksForAColour) {
+  const MouseConfig before = config;
   EXPECT_EQ(Press(MainSection::kCpiSetting, Kind::kStageSwatch, 1, 0, 0), PanelEffect::kChooseColour);
-  StoreStageColour(config, 1, 0x11, 0x22, 0x33);
-  EXPECT_EQ(config.stageColor[3], 0x11);
-  EXPECT_EQ(config.stageColor[4], 0x33);
-  EXPECT_EQ(config.stageColor[5], 0x22);
-  const StageColour back = StageColourOf(config, 1);
-  EXPECT_EQ(std::vector<int>({back.red, back.green, back.blue}), (std::vector<int>{0x11, 0x22, 0x33}));
+  EXPECT_EQ(config, before);
+}
+
+// The panels draw a field's value as a numbered image: the skin holds one for every value the field
+// allows.
+TEST(SettingPanels, TheSkinHoldsAnImageForEveryAllowedValue) {
+  std::set<std::string> names;
+  for (const SkinImage& image : SkinInventory()) names.insert(image.name);
+  const struct {
+    std::string_view family;
+    std::size_t offset;
+  } kFamilies[] = {
+      {"/DPISetting/DPIStage/%d.png", kDpiStageOffset},    {"/StageSlider/%d.png", kSensitivityXOffset},
+      {"/StageSlider/%d.png", kSensitivityYOffset},        {"/AngleSnap/%d.png", kAngleSnapOffset},
+      {"/Lighting/%d.png", kLightBrightnessOffset},        {"/Lighting/%d.png", kPulseSpeedOffset},
+      {"/Lighting/%d.png", kCycleSpeedOffset},             {"/MouseAttribute/Speed/%d.png", kPointerSpeedOffset},
+      {"/MouseAttribute/Speed/%d.png", kDoubleClickSpeedOffset},
+  };
+  for (const auto& [family, offset] : kFamilies) {
+    const ByteValues values = FieldRangeAt(offset).Values();
+    for (int value = 0; value < 256; ++value) {
+      if (!values[value]) continue;
+      EXPECT_TRUE(names.contains(NumberedSkinImage(family, value))) << family << " " << value;
+    }
+  }
+  for (const ReportRate& rate : REPORT_RATES) {
+    EXPECT_TRUE(names.contains(NumberedSkinImage("/USBReportRate/%dHZ.png", ShownReportRateHz(rate.code))));
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "config/settings_page.h"
+#include "ui/setting_panels.h"
 #include "tools/skingen/skin_art.h"
 
 namespace korvane::skingen {
@@ -29,8 +30,8 @@ QPointF Polar(QPointF centre, qreal radius, qreal degrees) {
   return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
 }
 
-// Report-rate dial: quadrants top right 1000, top left 125, bottom left 250, bottom right 500 Hz; the press
-// ring is 35 to 64 pixels from the centre.
+// Report-rate dial: the quadrants of kReportDialHz counter-clockwise from the top right; the press ring is
+// 35 to 64 pixels from the centre.
 QImage ReportRateDial(int hz) {
   QImage image = NewImage("/USBReportRate/%dHZ.png", colour::kPanel);
   QPainter painter;
@@ -40,8 +41,8 @@ QImage ReportRateDial(int hz) {
     int hz;
     qreal from;
   };
-  const Quadrant quadrants[] = {{1000, 0}, {125, 90}, {250, 180}, {500, 270}};
-  for (const Quadrant& q : quadrants) {
+  for (std::size_t i = 0; i < kReportDialHz.size(); ++i) {
+    const Quadrant q{kReportDialHz[i], 90.0 * static_cast<qreal>(i)};
     const bool chosen = q.hz == hz;
     const QPainterPath segment = RingSegment(centre, 36, 62, q.from + 2.5, 85);
     if (chosen) {
