@@ -95,8 +95,13 @@ class MacroManagerModel {
   // No key event for kHeldReleaseWaitMs: a release the recorder holds back is a real one.
   MacroRecorder::KeyOutcome SettleKeys();
   bool HoldsRelease() const { return session_.recorder.holdsRelease(); }
-  // Enter is kept from the window until a recording has been stopped in this run.
-  bool SwallowsEnter() const { return session_.recorder.phase() != MacroRecorder::Phase::Stopped; }
+  // A key pressed while no recording runs (releases and the name and delay editors' keys pass by): Escape
+  // never closes the window, Enter is kept from it until a recording has been stopped in this run, and
+  // then Enter that reaches the window itself (toWindow) is OK in full, never a default action that
+  // skips the encoding.
+  enum class WindowKey { kEscape, kEnter, kOther };
+  enum class KeyReply { kPassOn, kSwallow, kOk };
+  KeyReply OnWindowKey(WindowKey key, bool toWindow) const;
   // The window closes: a recording still running is abandoned, unsaved.
   void Closing() { session_.recorder.Abandon(); }
 

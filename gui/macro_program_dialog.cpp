@@ -211,19 +211,19 @@ void CMacroProgramDialog::Redraw() {
   heading({172, 58, 280, 80}, strings_.keyPressSequence);
   heading({290, 58, 398, 78}, strings_.recordOption);
   for (const ButtonFace& button : kButtons) {
-    const Rect& rect = AreaRect(button.area);
+    const Rect rect = AreaRect(button.area);
     DrawSkinImage(canvas_, skin, hovered_ == button.area ? button.over : button.normal, rect.left, rect.top);
     if (button.caption != nullptr) {
       const std::string_view caption = strings_.*button.caption;
       DrawSkinText(canvas_, skin, rect, caption, FittingFont(font_, caption, rect.width() - 4), centred);
     }
   }
-  const Rect& record = AreaRect(MacroArea::kRecord);
+  const Rect record = AreaRect(MacroArea::kRecord);
   DrawSkinImage(canvas_, skin, "/MacroManagement/Record-normal.png", record.left, record.top);
   const std::string_view recordCaption = model_.recording() ? strings_.stopRecording : strings_.startRecording;
   DrawSkinText(canvas_, skin, record, recordCaption, FittingFont(font_, recordCaption, record.width() - 6), centred);
   const MacroOptions& options = model_.store().options();
-  const Rect& delays = AreaRect(MacroArea::kDelaysOption);
+  const Rect delays = AreaRect(MacroArea::kDelaysOption);
   DrawSkinImage(canvas_, skin, options.recordDelays ? kPaneTicked : kPane, delays.left, delays.top);
   QFont small = font_;
   small.setPixelSize(std::min(font_.pixelSize(), 13));
@@ -233,7 +233,7 @@ void CMacroProgramDialog::Redraw() {
   DrawSkinText(canvas_, skin, kDelaysText, strings_.recordDelays,
                FittingWrappedFont(small, strings_.recordDelays, kDelaysText),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-  const Rect& loop = AreaRect(MacroArea::kLoopOption);
+  const Rect loop = AreaRect(MacroArea::kLoopOption);
   DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
   // Clear of the option column's frame at its right.
   constexpr Rect kLoopText{314, 310, 393, 332};
@@ -317,12 +317,15 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
   if (release) return false;
   // An open name or delay editor takes Enter (commit) and Escape (cancel) itself.
   if (dynamic_cast<CLBEditorWnd*>(widget) != nullptr) return false;
-  if (key->key() == Qt::Key_Escape) return true;
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && model_.SwallowsEnter()) return true;
-  // Enter that reaches the dialog itself runs OK in full, never a default action that skips encoding.
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && watched == this) {
-    Ok();
-    return true;
+  using WindowKey = MacroManagerModel::WindowKey;
+  const int code = key->key();
+  const WindowKey windowKey = code == Qt::Key_Escape                             ? WindowKey::kEscape
+                              : code == Qt::Key_Return || code == Qt::Key_Enter ? WindowKey::kEnter
+                                                                                : WindowKey::kOther;
+  switch (model_.OnWindowKey(windowKey, watched == this)) {
+    case MacroManagerModel::KeyReply::kPassOn: return false;
+    case MacroManagerModel::KeyReply::kSwallow: return true;
+    case MacroManagerModel::KeyReply::kOk: Ok(); return true;
   }
   return false;
 }

@@ -61,7 +61,23 @@ TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
   const IniDocument file = IniFile(folder.File("record.ini")).Load();
   EXPECT_EQ(file.Get("Macro_0", "Item0"), "A   Dn");
   EXPECT_EQ(file.Get("Macro_0", "Item6"), "B   Up");
-  EXPECT_FALSE(model.SwallowsEnter());  // a recording has been stopped
+}
+
+TEST_F(MacroManagerTest, EscapeNeverClosesAndEnterIsOkOnlyOnceARecordingHasStopped) {
+  using Key = MacroManagerModel::WindowKey;
+  using Reply = MacroManagerModel::KeyReply;
+  MacroManagerModel model = WithEvents({});
+  EXPECT_EQ(model.OnWindowKey(Key::kEscape, true), Reply::kSwallow);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, true), Reply::kSwallow);  // no recording yet
+  EXPECT_EQ(model.OnWindowKey(Key::kOther, true), Reply::kPassOn);
+  model.Press(300, 90);
+  model.OnKey("A", false, 1000);
+  model.Press(300, 90);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, true), Reply::kOk);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, false), Reply::kPassOn);  // a control's own Enter
+  EXPECT_EQ(model.OnWindowKey(Key::kEscape, true), Reply::kSwallow);
+  // The recorder outlives the window: a stopped recording still frees Enter in the next one.
+  EXPECT_EQ(Open().OnWindowKey(Key::kEnter, true), Reply::kOk);
 }
 
 TEST_F(MacroManagerTest, AReleaseNoEventFollowsIsSettledByTheWindowsWait) {
