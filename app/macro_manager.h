@@ -9,6 +9,7 @@
 
 #include "macro/macro_recorder.h"
 #include "macro/macro_store.h"
+#include "text/strings.h"
 #include "ui/rect.h"
 
 namespace korvane {
@@ -42,6 +43,39 @@ constexpr Rect AreaRect(MacroArea area) {
 }
 inline constexpr Rect kEventListRect{153, 82, 262, 353};
 inline constexpr Rect kLoopCountRect{298, 333, 379, 345};
+
+// What the window draws: its background, the buttons' normal and "-over" faces with their captions (none
+// for the close button), the record button, the options' tick boxes, and its texts.
+inline constexpr std::string_view kMacroBackground = "/MacroManagement/MacroManagement.png";
+struct MacroButtonFace {
+  MacroArea area;
+  std::string_view normal, over;
+  std::string_view MacroManagerStrings::*caption;
+};
+inline constexpr std::array<MacroButtonFace, 5> kMacroButtonFaces = {{
+    {MacroArea::kNew, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
+     &MacroManagerStrings::newButton},
+    {MacroArea::kDelete, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
+     &MacroManagerStrings::deleteButton},
+    {MacroArea::kOk, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::ok},
+    {MacroArea::kCancel, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::cancel},
+    {MacroArea::kClose, "/macro-button-close-normal.png", "/macro-button-close-over.png", nullptr},
+}};
+inline constexpr std::string_view kMacroRecordImage = "/MacroManagement/Record-normal.png";
+inline constexpr std::string_view kMacroOptionImage = "/MacroManagement/Pane.png";
+inline constexpr std::string_view kMacroOptionTickedImage = "/MacroManagement/PaneMakingTick.png";
+inline constexpr Rect kMacroTitleText{128, 0, 420, 56};
+inline constexpr Rect kMacroListHeading{42, 58, 140, 80};
+inline constexpr Rect kEventListHeading{172, 58, 280, 80};
+inline constexpr Rect kRecordOptionHeading{290, 58, 398, 78};
+// Beside its tick box in at most three lines: a smaller font rather than a column of single words.
+inline constexpr Rect kDelaysOptionText{292, 140, 366, 194};
+// Clear of the option column's frame at its right.
+inline constexpr Rect kLoopOptionText{314, 310, 393, 332};
+// Under the options, while the desktop keeps the keyboard to itself.
+inline constexpr Rect kKeyboardHeldText{290, 234, 398, 306};
 
 MacroArea MacroAreaAt(int x, int y);
 

@@ -4,6 +4,7 @@
 
 #include "config/ini_file.h"
 #include "support/test_folder.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 namespace {
@@ -40,6 +41,30 @@ TEST_F(MacroManagerTest, AreasAreTestedInOrderAndOnlyAPressOutsideThemMovesTheWi
   EXPECT_TRUE(model.recording());
   model.Press(383, 110);
   EXPECT_FALSE(model.recording());
+}
+
+// Each button is drawn as a skin image that fills its click area, and every text lies on the background.
+TEST(MacroManagerFacesTest, ButtonImagesFillTheirAreasAndTextsLieOnTheBackground) {
+  const auto sizeIs = [](std::string_view image, const Rect& rect) {
+    const std::optional<SkinSize> size = SkinImageSize(image);
+    return size && size->width == rect.width() && size->height == rect.height();
+  };
+  for (const MacroButtonFace& face : kMacroButtonFaces) {
+    EXPECT_TRUE(sizeIs(face.normal, AreaRect(face.area))) << face.normal;
+    EXPECT_TRUE(sizeIs(face.over, AreaRect(face.area))) << face.over;
+  }
+  EXPECT_TRUE(sizeIs(kMacroRecordImage, AreaRect(MacroArea::kRecord)));
+  EXPECT_TRUE(sizeIs(kMacroOptionImage, AreaRect(MacroArea::kDelaysOption)));
+  EXPECT_TRUE(sizeIs(kMacroOptionTickedImage, AreaRect(MacroArea::kLoopOption)));
+
+  const std::optional<SkinSize> background = SkinImageSize(kMacroBackground);
+  ASSERT_TRUE(background);
+  for (const Rect& text : {kMacroTitleText, kMacroListHeading, kEventListHeading, kRecordOptionHeading,
+                           kDelaysOptionText, kLoopOptionText, kKeyboardHeldText}) {
+    EXPECT_TRUE(text.left >= 0 && text.top >= 0 && text.right <= background->width &&
+                text.bottom <= background->height)
+        << text.left << "," << text.top;
+  }
 }
 
 TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
