@@ -15,11 +15,6 @@ inline constexpr Rect kKeyDialogOk{250, 250, 308, 275};
 inline constexpr Rect kKeyDialogCancel{314, 250, 372, 275};
 // Left of OK: the note that the desktop may still act on keys.
 inline constexpr Rect kKeyDialogHeldNote{14, 244, 242, 282};
-// OK and Cancel wear the macro manager's "New" faces; the close button the main window's.
-inline constexpr std::string_view kKeyDialogButtonImage = "/MacroManagement/button-new-normal.png";
-inline constexpr std::string_view kKeyDialogButtonOverImage = "/MacroManagement/button-new-over.png";
-inline constexpr std::string_view kKeyDialogCloseImage = "/button-close-normal.png";
-inline constexpr std::string_view kKeyDialogCloseOverImage = "/button-close-over.png";
 
 enum class KeyDialogButton { kOk, kCancel, kClose, kNone };
 KeyDialogButton KeyDialogButtonAt(int x, int y);

@@ -11,6 +11,7 @@
 #include "macro/macro_store.h"
 #include "text/strings.h"
 #include "ui/rect.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
@@ -53,10 +54,8 @@ struct MacroButtonFace {
   std::string_view MacroManagerStrings::*caption;
 };
 inline constexpr std::array<MacroButtonFace, 5> kMacroButtonFaces = {{
-    {MacroArea::kNew, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
-     &MacroManagerStrings::newButton},
-    {MacroArea::kDelete, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
-     &MacroManagerStrings::deleteButton},
+    {MacroArea::kNew, kNewButtonImage, kNewButtonOverImage, &MacroManagerStrings::newButton},
+    {MacroArea::kDelete, kNewButtonImage, kNewButtonOverImage, &MacroManagerStrings::deleteButton},
     {MacroArea::kOk, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
      &MacroManagerStrings::ok},
     {MacroArea::kCancel, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",

@@ -14,7 +14,6 @@ inline constexpr Rect kProfileManagerNew{0, 575, 263, 598};
 
 // What the window draws besides the list: its title, and the new row's icon with its caption to the right.
 inline constexpr std::string_view kProfileManagerBackground = "/Config/Config.png";
-inline constexpr std::string_view kProfileManagerCloseImage = "/button-close-normal.png";
 inline constexpr std::string_view kProfileManagerNewImage = "/Config/New-Config.png";
 inline constexpr Rect kProfileManagerTitleText{12, 6, 230, 26};
 inline constexpr int kProfileManagerNewImageLeft = kProfileManagerNew.left + 14;

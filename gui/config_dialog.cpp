@@ -12,6 +12,7 @@
 #include "gui/lb_editor_wnd.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
@@ -44,7 +45,7 @@ CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
   setFixedSize(canvas_.size());
   const Language language = controller.language();
   const QFont font = MakeFont(FontsFor(language).dialog, language);
-  DrawSkinImage(canvas_, skin, kProfileManagerCloseImage, kProfileManagerClose.left, kProfileManagerClose.top);
+  DrawSkinImage(canvas_, skin, kCloseButtonImage, kProfileManagerClose.left, kProfileManagerClose.top);
   DrawSkinImage(canvas_, skin, kProfileManagerNewImage, kProfileManagerNewImageLeft, kProfileManagerNewImageTop);
   DrawSkinText(canvas_, skin, kProfileManagerTitleText, strings_.title, font, Qt::AlignLeft | Qt::AlignVCenter);
   DrawSkinText(canvas_, skin, kProfileManagerNewText, strings_.newButton, font, Qt::AlignLeft | Qt::AlignVCenter);

@@ -12,6 +12,7 @@
 #include "gui/popup_list.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 #include "text/strings.h"
 
 namespace korvane {
@@ -46,10 +47,10 @@ void CKeyDialogFrame::Redraw() {
   if (background_.isNull()) return;
   canvas_ = background_.copy();
   const auto button = [&](KeyDialogButton which, const Rect& rect, std::string_view caption) {
-    DrawSkinImage(canvas_, skin_, hovered_ == which ? kKeyDialogButtonOverImage : kKeyDialogButtonImage, rect.left, rect.top);
+    DrawSkinImage(canvas_, skin_, hovered_ == which ? kNewButtonOverImage : kNewButtonImage, rect.left, rect.top);
     DrawSkinText(canvas_, skin_, rect, caption, FittingFont(font_, caption, rect.width() - 4), Qt::AlignCenter);
   };
-  DrawSkinImage(canvas_, skin_, hovered_ == KeyDialogButton::kClose ? kKeyDialogCloseOverImage : kKeyDialogCloseImage,
+  DrawSkinImage(canvas_, skin_, hovered_ == KeyDialogButton::kClose ? kCloseButtonOverImage : kCloseButtonImage,
                 kKeyDialogClose.left, kKeyDialogClose.top);
   button(KeyDialogButton::kOk, kKeyDialogOk, face_.ok);
   button(KeyDialogButton::kCancel, kKeyDialogCancel, face_.cancel);

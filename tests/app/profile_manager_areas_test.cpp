@@ -33,7 +33,7 @@ TEST(ProfileManagerAreasTest, EverythingDrawnFitsTheDefaultBackgroundBesideTheLi
   EXPECT_LE(kProfileManagerTitleText.bottom, kProfileManagerList.top);
   EXPECT_LE(kProfileManagerClose.bottom, kProfileManagerList.top);
 
-  const std::optional<SkinSize> close = SkinImageSize(kProfileManagerCloseImage);
+  const std::optional<SkinSize> close = SkinImageSize(kCloseButtonImage);
   ASSERT_TRUE(close);
   EXPECT_EQ(close->width, kProfileManagerClose.width());
   EXPECT_EQ(close->height, kProfileManagerClose.height());
