@@ -3,12 +3,8 @@
 namespace korvane {
 
 AssignmentStep StepForKind(ButtonKind kind) {
+  if (!KindInfo(kind).subList.empty()) return AssignmentStep::kSubList;
   switch (kind) {
-    case ButtonKind::ScrollSelect:
-    case ButtonKind::CpiCycle:
-    case ButtonKind::Multimedia:
-    case ButtonKind::HotKey:
-    case ButtonKind::Windows: return AssignmentStep::kSubList;
     case ButtonKind::SingleKey: return AssignmentStep::kSingleKeyDialog;
     case ButtonKind::ComboKey: return AssignmentStep::kComboKeyDialog;
     case ButtonKind::MacroKey: return AssignmentStep::kMacroKeyDialog;

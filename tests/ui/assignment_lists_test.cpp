@@ -27,5 +27,13 @@ TEST(AssignmentListsTest, ListsGrowToHoldTheirRowsAndKeepTheirAnchors) {
             (Rect{list.right, 192 - (10 * 19 + 2), list.right + 60, 192}));
 }
 
+TEST(AssignmentListsTest, EveryKindWithASubListAndNoOtherHasAPlaceForIt) {
+  const Rect list = AssignmentListRect(0, {});
+  const Rect item{list.left, list.top, list.right, list.top + kAssignmentRowHeight};
+  for (const ButtonKindInfo& info : BUTTON_KINDS) {
+    EXPECT_EQ(SubListRect(info.kind, item, list, {}).has_value(), !info.subList.empty()) << info.token;
+  }
+}
+
 }  // namespace
 }  // namespace korvane
