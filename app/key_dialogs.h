@@ -24,6 +24,7 @@ std::string KeyNameForDialog(std::string_view name);
 
 // CSingleDialog: the name of the last key touched.
 struct SingleKeyModel {
+  static constexpr std::string_view kBackground = "/single-key.png";
   static constexpr Rect kPromptRect{34, 103, 180, 123};
   static constexpr Rect kKeyNameRect{74, 129, 150, 143};
   // The top face of the keycap picture, where the name is shown too.
@@ -36,6 +37,7 @@ struct SingleKeyModel {
 // CComboDialog: a modifier from its list and two keys, each captured into the key box that has the focus.
 class ComboKeyModel {
  public:
+  static constexpr std::string_view kBackground = "/combo-key.png";
   static constexpr Rect kModifierNameRect{50, 70, 116, 84};
   static constexpr Rect kModifierBoxRect{50, 70, 132, 84};
   static constexpr Rect kModifierListRect{50, 87, 132, 227};
@@ -74,6 +76,10 @@ class ComboKeyModel {
 // CMacroDialog: one macro of record.ini and a repeat mode.
 class MacroKeyModel {
  public:
+  static constexpr std::string_view kBackground = "/macro-key.png";
+  // A repeat mode's box, ticked for the chosen one.
+  static constexpr std::string_view kModeBoxImage = "/Pane.png";
+  static constexpr std::string_view kModeBoxTickedImage = "/PaneMakingTick.png";
   static constexpr Rect kNameRect{42, 128, 136, 144};
   static constexpr Rect kBoxRect{42, 128, 151, 144};
   static constexpr Rect kListRect{42, 146, 151, 286};

@@ -155,6 +155,17 @@ MacroRecorder::KeyOutcome MacroManagerModel::OnKey(std::string_view name, bool r
   return AfterKey(session_.recorder.OnKey(name, release, time, session_.options.recordDelays, store_.eventList));
 }
 
+MacroManagerModel::KeyReply MacroManagerModel::OnWindowKey(WindowKey key, bool toWindow) const {
+  switch (key) {
+    case WindowKey::kEscape: return KeyReply::kSwallow;
+    case WindowKey::kEnter:
+      if (session_.recorder.phase() != MacroRecorder::Phase::Stopped) return KeyReply::kSwallow;
+      return toWindow ? KeyReply::kOk : KeyReply::kPassOn;
+    case WindowKey::kOther: break;
+  }
+  return KeyReply::kPassOn;
+}
+
 MacroRecorder::KeyOutcome MacroManagerModel::SettleKeys() {
   return AfterKey(session_.recorder.Settle(session_.options.recordDelays, store_.eventList));
 }

@@ -9,7 +9,9 @@
 
 #include "macro/macro_recorder.h"
 #include "macro/macro_store.h"
+#include "text/strings.h"
 #include "ui/rect.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
@@ -42,6 +44,37 @@ constexpr Rect AreaRect(MacroArea area) {
 }
 inline constexpr Rect kEventListRect{153, 82, 262, 353};
 inline constexpr Rect kLoopCountRect{298, 333, 379, 345};
+
+// What the window draws: its background, the buttons' normal and "-over" faces with their captions (none
+// for the close button), the record button, the options' tick boxes, and its texts.
+inline constexpr std::string_view kMacroBackground = "/MacroManagement/MacroManagement.png";
+struct MacroButtonFace {
+  MacroArea area;
+  std::string_view normal, over;
+  std::string_view MacroManagerStrings::*caption;
+};
+inline constexpr std::array<MacroButtonFace, 5> kMacroButtonFaces = {{
+    {MacroArea::kNew, kNewButtonImage, kNewButtonOverImage, &MacroManagerStrings::newButton},
+    {MacroArea::kDelete, kNewButtonImage, kNewButtonOverImage, &MacroManagerStrings::deleteButton},
+    {MacroArea::kOk, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::ok},
+    {MacroArea::kCancel, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
+     &MacroManagerStrings::cancel},
+    {MacroArea::kClose, "/macro-button-close-normal.png", "/macro-button-close-over.png", nullptr},
+}};
+inline constexpr std::string_view kMacroRecordImage = "/MacroManagement/Record-normal.png";
+inline constexpr std::string_view kMacroOptionImage = "/MacroManagement/Pane.png";
+inline constexpr std::string_view kMacroOptionTickedImage = "/MacroManagement/PaneMakingTick.png";
+inline constexpr Rect kMacroTitleText{128, 0, 420, 56};
+inline constexpr Rect kMacroListHeading{42, 58, 140, 80};
+inline constexpr Rect kEventListHeading{172, 58, 280, 80};
+inline constexpr Rect kRecordOptionHeading{290, 58, 398, 78};
+// Beside its tick box in at most three lines: a smaller font rather than a column of single words.
+inline constexpr Rect kDelaysOptionText{292, 140, 366, 194};
+// Clear of the option column's frame at its right.
+inline constexpr Rect kLoopOptionText{314, 310, 393, 332};
+// Under the options, while the desktop keeps the keyboard to itself.
+inline constexpr Rect kKeyboardHeldText{290, 234, 398, 306};
 
 MacroArea MacroAreaAt(int x, int y);
 
@@ -95,8 +128,13 @@ class MacroManagerModel {
   // No key event for kHeldReleaseWaitMs: a release the recorder holds back is a real one.
   MacroRecorder::KeyOutcome SettleKeys();
   bool HoldsRelease() const { return session_.recorder.holdsRelease(); }
-  // Enter is kept from the window until a recording has been stopped in this run.
-  bool SwallowsEnter() const { return session_.recorder.phase() != MacroRecorder::Phase::Stopped; }
+  // A key pressed while no recording runs (releases and the name and delay editors' keys pass by): Escape
+  // never closes the window, Enter is kept from it until a recording has been stopped in this run, and
+  // then Enter that reaches the window itself (toWindow) is OK in full, never a default action that
+  // skips the encoding.
+  enum class WindowKey { kEscape, kEnter, kOther };
+  enum class KeyReply { kPassOn, kSwallow, kOk };
+  KeyReply OnWindowKey(WindowKey key, bool toWindow) const;
   // The window closes: a recording still running is abandoned, unsaved.
   void Closing() { session_.recorder.Abandon(); }
 

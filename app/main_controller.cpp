@@ -17,11 +17,17 @@
 
 namespace korvane {
 
-MainController::MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep)
-    : view_(view),
+MainController::MainController(ProgramFolder folder, HidBackend& backend, MainViewRoles view, SleepFunction sleep)
+    : notifier_(view.notifier),
+      thread_(view.thread),
+      surface_(view.surface),
+      dialogs_(view.dialogs),
       files_(std::move(folder)),
       link_(backend, std::move(sleep)),
       strings_(&LoadMainStrings("")) {}
+
+MainController::MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep)
+    : MainController(std::move(folder), backend, MainViewRoles{view, view, view, view}, std::move(sleep)) {}
 
 MainController::~MainController() { Shutdown(); }
 
@@ -30,22 +36,22 @@ void MainController::Start() {
   // the language is known is said once it is.
   if (link_.Connect(config_)) StartReader();
   const Status watching = link_.WatchDevices([this](const DeviceNotice& notice) {
-    view_.RunOnWindowThread([this, notice] { OnDeviceNotice(notice); }, false);
+    thread_.RunOnWindowThread([this, notice] { OnDeviceNotice(notice); }, false);
   });
 
   // The language first: it chooses the label section that the profile's labels are read from.
   if (const Status listed = files_.CurrentProfileIndex(currentProfile_); !listed) {
-    view_.ShowMessage(listed.message(), strings_->productTitle);
+    notifier_.ShowMessage(listed.message(), strings_->productTitle);
   }
   languageCode_ = files_.LanguageOf(CurrentPair());
   strings_ = &LoadMainStrings(languageCode_);
   LoadCurrentProfile();
   skin_ = SkinSettingsFrom(files_.folder(), labels_);
 
-  view_.SetUpWindow();
+  surface_.SetUpWindow();
   Repaint();
-  view_.AddTrayIcon(strings_->productTitle);
-  if (!watching) view_.ShowMessage(FillIn(messages().watchFailed, {watching.message()}), strings_->productTitle);
+  surface_.AddTrayIcon(strings_->productTitle);
+  if (!watching) notifier_.ShowMessage(FillIn(messages().watchFailed, {watching.message()}), strings_->productTitle);
   ReportScanFailure();
 }
 
@@ -59,10 +65,10 @@ void MainController::ReportScanFailure() {
   const MessageStrings& text = messages();
   if (denied) {
     const std::string reason = FillIn(text.accessDenied, {link_.devicePath()});
-    view_.ShowCommandMessage(
+    notifier_.ShowCommandMessage(
         {reason, kAccessRuleCommand, text.accessGroupHint, strings_->warningTitle, text.copyCommand});
   } else {
-    view_.ShowMessage(FillIn(text.deviceBusy, {link_.devicePath()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(text.deviceBusy, {link_.devicePath()}), strings_->warningTitle);
   }
 }
 
@@ -73,10 +79,10 @@ void MainController::Repaint() {
     labels_.buttonLabel = DefaultLabels(languageCode_);
     savedLabels_ = labels_.buttonLabel;
     const Status written = WriteLabels(CurrentPair().labels, languageCode_, labels_.buttonLabel);
-    if (!written) view_.ShowMessage(written.message(), strings_->productTitle);
+    if (!written) notifier_.ShowMessage(written.message(), strings_->productTitle);
     if (onDisk_) onDisk_->labels.buttonLabel = labels_.buttonLabel;
   }
-  view_.RepaintMainWindow();
+  surface_.RepaintMainWindow();
 }
 
 bool MainController::HasUnsavedEdits() const {
@@ -111,7 +117,7 @@ bool MainController::LoadCurrentProfile() {
   const ProfilePair pair = CurrentPair();
   if (const Status loaded = files_.Load(pair, languageCode_, profile); !loaded) {
     onDisk_.reset();
-    view_.ShowMessage(std::filesystem::exists(pair.config) ? loaded.message() : std::string(kConfigMissingMessage),
+    notifier_.ShowMessage(std::filesystem::exists(pair.config) ? loaded.message() : std::string(kConfigMissingMessage),
                       "");
     return false;
   }
@@ -134,13 +140,13 @@ void MainController::OnFilesChanged(std::span<const std::string> names) {
   const std::optional<StoredProfile> now = ReadCurrentPair();
   if (!now || (!otherProfile && SameAsOnDisk(*now))) return;
   Adopt(*now);
-  view_.RedrawPanels();
-  view_.RepaintMainWindow();
+  surface_.RedrawPanels();
+  surface_.RepaintMainWindow();
 }
 
 void MainController::StartReader() {
   link_.StartReader([this](const DeviceEvent& event) {
-    view_.RunOnWindowThread([this, event] { OnDeviceEvent(event); }, true);
+    thread_.RunOnWindowThread([this, event] { OnDeviceEvent(event); }, true);
   });
 }
 
@@ -157,7 +163,7 @@ void MainController::ShowStageBalloon(int stage) {
   const int level = !readBack && index < config_.dpiStage.size() ? config_.dpiStage[index]
                                                                  : link_.mirror().settingsPage[kPageStages + index];
   const int cpi = StageCpi(static_cast<Byte>(level));
-  view_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
+  notifier_.ShowBalloon(std::string(strings_->switchCpiStage[stage - 1]) + std::to_string(cpi), strings_->infoTitle,
                     kInfoBalloonTimeoutMs);
 }
 
@@ -166,13 +172,13 @@ void MainController::OnDeviceEvent(const DeviceEvent& event) {
     if (event.value >= 1 && event.value <= kStageSentenceCount) ShowStageBalloon(event.value);
   } else if (event.type == EVENT_MACRO_SWITCH) {
     if (event.value != 0) {
-      view_.ShowBalloon(std::string(strings_->switchToMacroKey) + std::to_string(event.value),
+      notifier_.ShowBalloon(std::string(strings_->switchToMacroKey) + std::to_string(event.value),
                         strings_->infoTitle, kInfoBalloonTimeoutMs);
     }
   } else if (event.type == EVENT_MOUSE_FOUND) {
-    view_.ShowBalloon(strings_->mouseDetected, strings_->infoTitle, kConnectionBalloonTimeoutMs);
+    notifier_.ShowBalloon(strings_->mouseDetected, strings_->infoTitle, kConnectionBalloonTimeoutMs);
   } else if (event.type == EVENT_MOUSE_LOST) {
-    view_.ShowBalloon(strings_->mouseNotDetected, strings_->warningTitle, kConnectionBalloonTimeoutMs);
+    notifier_.ShowBalloon(strings_->mouseNotDetected, strings_->warningTitle, kConnectionBalloonTimeoutMs);
   }
 }
 
@@ -192,13 +198,13 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
       link_.Handshake(config_);
       // Edits made while the mouse was away stay in the window for the next Save.
       if (!HasUnsavedEdits()) LoadCurrentProfile();
-      view_.RedrawPanels();
+      surface_.RedrawPanels();
       StartReader();
       break;
     case DeviceChange::MouseLost:
       // Each interface's removal is announced; only the notice that takes the mouse away warns.
       if (wasConnected) OnDeviceEvent({EVENT_MOUSE_LOST, 0});
-      if (notice.type == DeviceNotice::kArrival) view_.HideWindow();
+      if (notice.type == DeviceNotice::kArrival) surface_.HideWindow();
       break;
     case DeviceChange::StillConnected:
     case DeviceChange::Ignored:
@@ -212,50 +218,50 @@ void MainController::OnTrayRestore() {
     LoadCurrentProfile();
     Repaint();
   }
-  view_.ShowWindow();
+  surface_.ShowWindow();
   if (!link_.connected()) OnDeviceEvent({EVENT_MOUSE_LOST, 0});
 }
 
 void MainController::OnTimer(MainTimer timer) {
-  view_.StopTimer(timer);
+  surface_.StopTimer(timer);
   if (timer == MainTimer::kSaveGuard) {
     saveGuard_ = false;
   } else if (timer == MainTimer::kFooterSign) {
     footerSign_.clear();
-    view_.RedrawFooter();
+    surface_.RedrawFooter();
   } else {
-    view_.SetWaitCursor(false);
+    surface_.SetWaitCursor(false);
   }
 }
 
 bool MainController::UploadAndKeep() {
   // A record with values outside their ranges reaches neither the mouse nor the files.
   if (const std::vector<FieldProblem> problems = ValidateConfig(config_); !problems.empty()) {
-    view_.ShowMessage(FillIn(messages().valuesOutOfRange, {DescribeProblems(problems)}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().valuesOutOfRange, {DescribeProblems(problems)}), strings_->warningTitle);
     return false;
   }
   // The profile files are rewritten under the lock korvanectl takes, so that no edit of either is lost.
   FolderLock lock;
   if (const Status locked = FolderLock::Acquire(files_.folder().dir(), lock); !locked) {
-    view_.ShowMessage(FillIn(messages().nothingSent, {locked.message()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().nothingSent, {locked.message()}), strings_->warningTitle);
     return false;
   }
   int index = currentProfile_;
   if (const Status listed = files_.CurrentProfileIndex(index); !listed) {
-    view_.ShowMessage(FillIn(messages().noCurrentProfile, {listed.message()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().noCurrentProfile, {listed.message()}), strings_->warningTitle);
     return false;
   }
   // What another program stored since the window read the files is replaced only when the user says so.
   const std::optional<StoredProfile> now = ReadCurrentPair();
   if (now && onDisk_ && !SameAsOnDisk(*now) &&
-      !view_.Confirm(messages().changedElsewhere, strings_->warningTitle)) {
+      !dialogs_.Confirm(messages().changedElsewhere, strings_->warningTitle)) {
     return false;
   }
   const UploadOutcome outcome =
       UploadConfiguration(link_.protocol(), config_, files_, CurrentPair(), languageCode_, labels_.buttonLabel);
   if (const UploadOutcome::Step* failed = outcome.firstFailure()) {
     const bool stored = failed->name != "save-configuration";
-    view_.ShowMessage(stored ? FillIn(messages().sendFailed, {failed->name, failed->status.message()})
+    notifier_.ShowMessage(stored ? FillIn(messages().sendFailed, {failed->name, failed->status.message()})
                              : FillIn(messages().notStored, {failed->status.message()}),
                       strings_->warningTitle);
     return false;
@@ -271,8 +277,8 @@ bool MainController::UploadAndKeep() {
 
 void MainController::ShowFooterSign(std::string_view sign) {
   footerSign_ = sign;
-  view_.RedrawFooter();
-  view_.StartTimer(MainTimer::kFooterSign, kFooterSignMs);
+  surface_.RedrawFooter();
+  surface_.StartTimer(MainTimer::kFooterSign, kFooterSignMs);
 }
 
 std::string MainController::CurrentProfileName() const {
@@ -294,8 +300,8 @@ FooterTexts MainController::Footer() const {
 }
 
 void MainController::OpenWebLink() {
-  if (!view_.OpenWebPage(strings_->webAddress)) {
-    view_.ShowMessage(FillIn(messages().noBrowser, {strings_->webAddress}), strings_->warningTitle);
+  if (!surface_.OpenWebPage(strings_->webAddress)) {
+    notifier_.ShowMessage(FillIn(messages().noBrowser, {strings_->webAddress}), strings_->warningTitle);
   }
 }
 
@@ -303,23 +309,23 @@ void MainController::Save() {
   if (saveGuard_) return;
   saveGuard_ = true;
   if (link_.connected()) {
-    view_.SetWaitCursor(true);
-    view_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
+    surface_.SetWaitCursor(true);
+    surface_.StartTimer(MainTimer::kSaveCursor, kWaitCursorMs);
     if (UploadAndKeep()) ShowFooterSign(messages().savedSign);
   } else {
-    view_.ShowMessage(std::string(strings_->mouseNotDetected) + "\n\n" + std::string(messages().saveWithoutMouse),
+    notifier_.ShowMessage(std::string(strings_->mouseNotDetected) + "\n\n" + std::string(messages().saveWithoutMouse),
                       strings_->warningTitle);
   }
-  view_.StartTimer(MainTimer::kSaveGuard, kSaveGuardMs);
+  surface_.StartTimer(MainTimer::kSaveGuard, kSaveGuardMs);
 }
 
 void MainController::Reset() {
   // The factory settings replace the profile's and the mouse's at once: only when the user says so.
-  if (!view_.Confirm(messages().resetQuestion, strings_->warningTitle)) return;
-  view_.SetWaitCursor(true);
-  view_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
+  if (!dialogs_.Confirm(messages().resetQuestion, strings_->warningTitle)) return;
+  surface_.SetWaitCursor(true);
+  surface_.StartTimer(MainTimer::kResetCursor, kWaitCursorMs);
   if (const Status loaded = files_.LoadDefaults(languageCode_, config_, labels_); !loaded) {
-    view_.ShowMessage(FillIn(messages().factoryUnreadable, {loaded.message()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().factoryUnreadable, {loaded.message()}), strings_->warningTitle);
     return;
   }
   const bool sent = link_.connected() && UploadAndKeep();
@@ -331,7 +337,7 @@ void MainController::Cancel() {
   config_ = savedConfig_;
   labels_.buttonLabel = savedLabels_;
   reloadOnRestore_ = true;
-  view_.HideWindow();
+  surface_.HideWindow();
 }
 
 MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x, int y) {
@@ -357,19 +363,19 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
   }
   if (click.kind == MainClick::Kind::kHeader && click.section == MainSection::kMacroManager) {
     // OK hands over the pages; they reach the mouse with the next Save.
-    if (std::optional<MacroPages> pages = view_.RunMacroManager()) config_.macroData = *pages;
+    if (std::optional<MacroPages> pages = dialogs_.RunMacroManager()) config_.macroData = *pages;
   }
   if (click.kind != MainClick::Kind::kButton) return click;
   switch (click.button) {
     case MainButton::kSave: Save(); break;
     case MainButton::kReset: Reset(); break;
     case MainButton::kCancel: Cancel(); break;
-    case MainButton::kMinimise: view_.HideWindow(); break;
+    case MainButton::kMinimise: surface_.HideWindow(); break;
     case MainButton::kClose: Exit(); break;
     case MainButton::kConfig:
       if (!profileManagerOpen_) {
         profileManagerOpen_ = true;
-        view_.ShowProfileManager();
+        dialogs_.ShowProfileManager();
       }
       break;
     case MainButton::kHelp:  // toggled above
@@ -380,10 +386,10 @@ MainClick MainController::MainClickDispatcher(const MainPageState& pages, int x,
 
 void MainController::ImportIntoProfile(int pair) {
   if (pair == ProfileManagerModel::kFactoryPair) {
-    view_.ShowMessage(messages().importIntoNewProfile, strings_->warningTitle);
+    notifier_.ShowMessage(messages().importIntoNewProfile, strings_->warningTitle);
     return;
   }
-  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(false, {});
+  const std::optional<std::filesystem::path> chosen = dialogs_.ChooseProfileFile(false, {});
   if (!chosen) return;
   StoredProfile imported;
   Status status = files_.Import(*chosen, languageCode_, imported);
@@ -405,7 +411,7 @@ void MainController::ImportIntoProfile(int pair) {
     status = FolderLock::Acquire(files_.folder().dir(), lock);
     if (status) status = files_.Save(files_.ProfileFiles(pair), languageCode_, imported.config, imported.labels.buttonLabel);
   }
-  if (!status) view_.ShowMessage(FillIn(messages().nothingLoaded, {status.message()}), strings_->warningTitle);
+  if (!status) notifier_.ShowMessage(FillIn(messages().nothingLoaded, {status.message()}), strings_->warningTitle);
 }
 
 void MainController::ExportProfile(int pair, std::string_view name) {
@@ -417,13 +423,15 @@ void MainController::ExportProfile(int pair, std::string_view name) {
     status = files_.Load(source, languageCode_, profile);
   }
   if (!status) {
-    view_.ShowMessage(FillIn(messages().nothingExported, {status.message()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().nothingExported, {status.message()}), strings_->warningTitle);
     return;
   }
-  const std::optional<std::filesystem::path> chosen = view_.ChooseProfileFile(true, name);
+  const std::optional<std::filesystem::path> chosen = dialogs_.ChooseProfileFile(true, name);
   if (!chosen) return;
   const Status exported = files_.Export(*chosen, languageCode_, profile.config, profile.labels.buttonLabel);
-  if (!exported) view_.ShowMessage(FillIn(messages().nothingExported, {exported.message()}), strings_->warningTitle);
+  if (!exported) {
+    notifier_.ShowMessage(FillIn(messages().nothingExported, {exported.message()}), strings_->warningTitle);
+  }
 }
 
 Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
@@ -436,13 +444,13 @@ Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
   // "No" keeps the window's profile, with its edits, the current one; when that profile was deleted, its
   // edits stay in the window for the chosen one.
   const bool keepWindow = HasUnsavedEdits() && current != windowPosition &&
-                          !view_.Confirm(messages().discardForOtherProfile, strings_->warningTitle);
+                          !dialogs_.Confirm(messages().discardForOtherProfile, strings_->warningTitle);
   if (keepWindow && windowPosition >= 0) current = windowPosition;
   FolderLock lock;
   Status written = FolderLock::Acquire(files_.folder().dir(), lock);
   if (written) written = WriteProfileManager(files_.folder(), model, current);
   if (!written) {
-    view_.ShowMessage(FillIn(messages().listNotSaved, {written.message()}), strings_->warningTitle);
+    notifier_.ShowMessage(FillIn(messages().listNotSaved, {written.message()}), strings_->warningTitle);
     return written;
   }
   currentProfile_ = current;
@@ -462,16 +470,16 @@ void MainController::ToggleAssignmentList(int button) {
   if (openList_ >= 0) CloseAssignmentList();
   if (wasOpen) return;
   if (LeftButtonLocked(config_, button)) {
-    view_.ShowMessage(LeftButtonWarningText(languageCode_), kLeftButtonWarningCaption);
+    notifier_.ShowMessage(LeftButtonWarningText(languageCode_), kLeftButtonWarningCaption);
     return;
   }
   openList_ = button;
-  view_.ShowAssignmentList(button);
+  surface_.ShowAssignmentList(button);
 }
 
 void MainController::CloseAssignmentList() {
   openList_ = -1;
-  view_.CloseAssignmentList();
+  surface_.CloseAssignmentList();
 }
 
 void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
@@ -480,10 +488,10 @@ void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
   switch (StepForKind(kind)) {
     case AssignmentStep::kSubList:
       // Completed in the sub-list, which stays with the list.
-      view_.RedrawButtonLabel(button);
+      surface_.RedrawButtonLabel(button);
       return;
     case AssignmentStep::kSingleKeyDialog: {
-      const std::optional<std::string> key = view_.RunSingleKeyDialog();
+      const std::optional<std::string> key = dialogs_.RunSingleKeyDialog();
       // A key without a name cannot be stored: the button keeps what it had.
       if (!key || key->empty()) break;
       choice.keyName = *key;
@@ -491,7 +499,7 @@ void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
       return;
     }
     case AssignmentStep::kComboKeyDialog: {
-      const std::optional<ComboKeyResult> combo = view_.RunComboKeyDialog();
+      const std::optional<ComboKeyResult> combo = dialogs_.RunComboKeyDialog();
       if (!combo) break;
       choice.modifierName = combo->modifierName;
       choice.keyName = combo->firstKeyName;
@@ -500,7 +508,8 @@ void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
       return;
     }
     case AssignmentStep::kMacroKeyDialog: {
-      const std::optional<MacroKeyResult> macro = view_.RunMacroKeyDialog(MacroNames(IniFile(files_.macroPath()).Load()));
+      const std::optional<MacroKeyResult> macro =
+          dialogs_.RunMacroKeyDialog(MacroNames(IniFile(files_.macroPath()).Load()));
       if (!macro) break;
       choice.macroNumber = macro->macroNumber;
       choice.repeatMode = static_cast<Byte>(macro->repeatMode);
@@ -511,7 +520,7 @@ void MainController::OnAssignmentChosen(int button, ButtonKind kind) {
     case AssignmentStep::kStore: Assign(button, choice); return;
   }
   CloseAssignmentList();
-  view_.RedrawButtonLabel(button);
+  surface_.RedrawButtonLabel(button);
 }
 
 void MainController::OnSubListChosen(int button, ButtonKind kind, int position) {
@@ -526,7 +535,7 @@ void MainController::Assign(int button, const ButtonChoice& choice) {
     labels_.buttonLabel[static_cast<std::size_t>(button)] = *label;
   }
   CloseAssignmentList();
-  view_.RedrawButtonLabel(button);
+  surface_.RedrawButtonLabel(button);
 }
 
 void MainController::PressPanel(const PanelHit& hit, int x, int y) {
@@ -535,36 +544,36 @@ void MainController::PressPanel(const PanelHit& hit, int x, int y) {
     case PanelEffect::kNothing: return;
     case PanelEffect::kChooseColour: {
       const int stage = hit.control.index;
-      const std::optional<StageColour> chosen = view_.ChooseStageColour(stage, StageColourOf(config_, stage));
+      const std::optional<StageColour> chosen = dialogs_.ChooseStageColour(stage, StageColourOf(config_, stage));
       if (!chosen) return;
       StoreStageColour(config_, stage, *chosen);
       break;
     }
     case PanelEffect::kStored: break;
   }
-  view_.RedrawPanels();
+  surface_.RedrawPanels();
 }
 
 void MainController::DragPanel(const MainPageState& pages, int x, int y) {
-  if (panelDrag_.MoveTo(pages, x, y, config_)) view_.RedrawPanels();
+  if (panelDrag_.MoveTo(pages, x, y, config_)) surface_.RedrawPanels();
 }
 
 std::string MainController::OnStageBoxText(int stage, std::string_view text) {
   const int cpi = CorrectedStageCpi(text);
   config_.dpiStage[static_cast<std::size_t>(stage)] = StageLevel(cpi);
-  view_.RedrawPanels();
+  surface_.RedrawPanels();
   return std::to_string(cpi);
 }
 
 std::string MainController::OnScrollLinesText(std::string_view text) {
   config_.scrollLines = static_cast<Byte>(CorrectedScrollLines(text));
-  view_.RedrawPanels();
+  surface_.RedrawPanels();
   return std::to_string(config_.scrollLines);
 }
 
 void MainController::SetHelpOpen(bool open) {
   helpOpen_ = open;
-  view_.ShowHelpPanel(open);
+  surface_.ShowHelpPanel(open);
 }
 
 void MainController::OnHelpPanelPress(int x, int y) {
@@ -579,18 +588,18 @@ void MainController::RunUpdater() {
   const std::filesystem::path updater = UpdaterPath(files_.folder(), MachineName());
   std::error_code error;
   const Status started = std::filesystem::is_regular_file(updater, error)
-                             ? view_.StartProgram(updater)
+                             ? surface_.StartProgram(updater)
                              : Status::Failure(FillIn(messages().updaterMissing, {updater.string()}));
-  if (!started) view_.ShowMessage(started.message(), strings_->productTitle);
+  if (!started) notifier_.ShowMessage(started.message(), strings_->productTitle);
 }
 
 void MainController::Exit() {
   if (HasUnsavedEdits() &&
-      !view_.Confirm(messages().discardOnExit, strings_->warningTitle)) {
+      !dialogs_.Confirm(messages().discardOnExit, strings_->warningTitle)) {
     return;
   }
   // The view stops taking work from the reader first, so that stopping the reader cannot wait on it.
-  view_.Quit();
+  surface_.Quit();
   Shutdown();
   link_.Close();
 }

@@ -34,9 +34,11 @@ inline constexpr std::string_view kAccessRuleCommand =
 
 // The main window's behaviour without the window: start-up, device arrival and removal, device events,
 // restore from the tray, timers and exit. Owns the record, its backup, the labels, the profile files and
-// the device link; talks to the screen through MainView.
+// the device link; talks to the screen through the roles of MainViewRoles.
 class MainController {
  public:
+  MainController(ProgramFolder folder, HidBackend& backend, MainViewRoles view, SleepFunction sleep = RealSleep);
+  // A view that plays every role.
   MainController(ProgramFolder folder, HidBackend& backend, MainView& view, SleepFunction sleep = RealSleep);
   ~MainController();
   MainController(const MainController&) = delete;
@@ -161,7 +163,10 @@ class MainController {
   std::string CurrentProfileName() const;
   void OpenWebLink();
 
-  MainView& view_;
+  MainNotifier& notifier_;
+  WindowThread& thread_;
+  WindowSurface& surface_;
+  DialogRunner& dialogs_;
   ConfigFiles files_;
   DeviceLink link_;
   MouseConfig config_;

@@ -43,13 +43,28 @@ struct CommandMessage {
   std::string_view text, command, note, caption, copyLabel;
 };
 
-// What the controller needs from the screen. CTavikDlg implements it with Qt; tests record the calls.
-// Message boxes come through MessageSink::ShowMessage.
-class MainView : public MessageSink {
+// The controller's messages: message boxes (MessageSink::ShowMessage), balloons and command messages.
+class MainNotifier : public MessageSink {
  public:
   // Balloon on the tray icon; title "Info" or "Warning".
   virtual void ShowBalloon(std::string_view text, std::string_view title, int timeoutMs) = 0;
   virtual void ShowCommandMessage(const CommandMessage& message) = 0;
+};
+
+// The thread that owns the window (or, without one, the thread that runs the controller).
+class WindowThread {
+ public:
+  virtual ~WindowThread() = default;
+  // Runs work on the window's thread. With wait, returns once it has run (or once the view shuts down);
+  // used by the reader thread and the hotplug watcher.
+  virtual void RunOnWindowThread(std::function<void()> work, bool wait) = 0;
+};
+
+// The main window itself: showing and hiding, drawing, the tray icon, the cursor, its panels and lists,
+// its timers, and what its buttons start on the desktop.
+class WindowSurface {
+ public:
+  virtual ~WindowSurface() = default;
   virtual void HideWindow() = 0;
   // Brings the window to the front and shows it.
   virtual void ShowWindow() = 0;
@@ -62,8 +77,6 @@ class MainView : public MessageSink {
   virtual void RedrawFooter() = 0;
   virtual void AddTrayIcon(std::string_view tooltip) = 0;
   virtual void SetWaitCursor(bool wait) = 0;
-  // Asks the desktop to open a web page in the browser; false when nothing could be started for it.
-  virtual bool OpenWebPage(std::string_view address) = 0;
   // Creates or destroys the help panel.
   virtual void ShowHelpPanel(bool shown) = 0;
   // Opens the assignment list of button 0-7 beside its drop-down box (and highlights the button on the
@@ -72,33 +85,49 @@ class MainView : public MessageSink {
   virtual void CloseAssignmentList() = 0;
   // Redraws button 0-7's drop-down box with its label after a choice.
   virtual void RedrawButtonLabel(int button) = 0;
-  // The key dialogs, run modally; nullopt when cancelled.
-  virtual std::optional<std::string> RunSingleKeyDialog() = 0;
-  virtual std::optional<ComboKeyResult> RunComboKeyDialog() = 0;
-  virtual std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) = 0;
   // Draws the open setting panels and button rows again from the record and the labels, with the
   // panels' number boxes.
   virtual void RedrawPanels() = 0;
-  // The colour chooser for stage 0-3, opened on its colour; nullopt when cancelled.
+  virtual void StartTimer(MainTimer timer, int milliseconds) = 0;
+  virtual void StopTimer(MainTimer timer) = 0;
+  // Ends the program with exit code 0.
+  virtual void Quit() = 0;
+  // Asks the desktop to open a web page in the browser; false when nothing could be started for it.
+  virtual bool OpenWebPage(std::string_view address) = 0;
+  // Starts a program without a shell and without waiting for it.
+  virtual Status StartProgram(const std::filesystem::path& program) = 0;
+};
+
+// The dialogs and choosers the controller runs; each returns nullopt (or false) when cancelled.
+class DialogRunner {
+ public:
+  virtual ~DialogRunner() = default;
+  // The key dialogs, run modally.
+  virtual std::optional<std::string> RunSingleKeyDialog() = 0;
+  virtual std::optional<ComboKeyResult> RunComboKeyDialog() = 0;
+  virtual std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& macroNames) = 0;
+  // The colour chooser for stage 0-3, opened on its colour.
   virtual std::optional<StageColour> ChooseStageColour(int stage, StageColour current) = 0;
   // Runs the macro manager modally; the twelve encoded macro pages when it closed with OK.
   virtual std::optional<MacroPages> RunMacroManager() = 0;
   // Opens the profile manager window (the controller allows one at a time).
   virtual void ShowProfileManager() = 0;
   // A ".bin" profile file chosen by the user to import (save false) or to export the named profile to
-  // (save true); nullopt when the chooser was cancelled.
+  // (save true).
   virtual std::optional<std::filesystem::path> ChooseProfileFile(bool save, std::string_view profileName) = 0;
   // A yes/no question; true for yes.
   virtual bool Confirm(std::string_view question, std::string_view caption) = 0;
-  // Starts a program without a shell and without waiting for it.
-  virtual Status StartProgram(const std::filesystem::path& program) = 0;
-  virtual void StartTimer(MainTimer timer, int milliseconds) = 0;
-  virtual void StopTimer(MainTimer timer) = 0;
-  // Ends the program with exit code 0.
-  virtual void Quit() = 0;
-  // Runs work on the window's thread. With wait, returns once it has run (or once the view shuts down);
-  // used by the reader thread and the hotplug watcher.
-  virtual void RunOnWindowThread(std::function<void()> work, bool wait) = 0;
 };
+
+// The roles the controller talks to; a window may play all of them, korvanectl plays the first two.
+struct MainViewRoles {
+  MainNotifier& notifier;
+  WindowThread& thread;
+  WindowSurface& surface;
+  DialogRunner& dialogs;
+};
+
+// Every role at once: CTavikDlg implements it with Qt; tests record the calls.
+class MainView : public MainNotifier, public WindowThread, public WindowSurface, public DialogRunner {};
 
 }  // namespace korvane

@@ -35,6 +35,12 @@ inline constexpr int kMessageBoxCloseSize = 18;
 // The text wraps at this width; a box is never narrower than kMessageBoxMinimumWidth.
 inline constexpr int kMessageBoxTextWidth = 420;
 inline constexpr int kMessageBoxMinimumWidth = 280;
+// The buttons wear kNewButtonImage stretched through its middle to fit the caption (the ends keep their
+// width); the close button kCloseButtonImage.
+inline constexpr int kMessageBoxButtonHeight = 25;
+inline constexpr int kMessageBoxButtonMinimumWidth = 58;
+inline constexpr int kMessageBoxButtonPadding = 24;  // beside the caption's width
+inline constexpr int kMessageBoxButtonEnd = 8;
 
 // The buttons a kind of box offers and what Enter, Escape and the close button answer: OK for a
 // message (Enter and Escape alike), Yes or No for a question (Enter yes, Escape and close no).

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/main_controller.h"
+#include "app/no_window.h"
 #include "cli/commands.h"
 #include "cli/profile_target.h"
 #include "device/device_link.h"
@@ -54,7 +55,7 @@ Status NoMouse(const DeviceLink& link) {
 }
 
 // Runs the controller's window-thread work on the command's own thread, and prints balloons as lines.
-class ConsoleView : public MainView {
+class ConsoleView : public MainNotifier, public WindowThread {
  public:
   explicit ConsoleView(std::ostream& out) : out_(out) {}
 
@@ -68,33 +69,6 @@ class ConsoleView : public MainView {
     out_ << title << ": " << text << std::endl;
     ++balloons_;
   }
-  void HideWindow() override {}
-  void ShowWindow() override {}
-  void SetUpWindow() override {}
-  void RepaintMainWindow() override {}
-  void RedrawFooter() override {}
-  void AddTrayIcon(std::string_view /*tooltip*/) override {}
-  void SetWaitCursor(bool /*wait*/) override {}
-  bool OpenWebPage(std::string_view /*address*/) override { return true; }
-  void ShowHelpPanel(bool /*shown*/) override {}
-  void ShowProfileManager() override {}
-  std::optional<MacroPages> RunMacroManager() override { return std::nullopt; }
-  void ShowAssignmentList(int /*button*/) override {}
-  void CloseAssignmentList() override {}
-  void RedrawButtonLabel(int /*button*/) override {}
-  void RedrawPanels() override {}
-  std::optional<StageColour> ChooseStageColour(int /*stage*/, StageColour /*current*/) override { return std::nullopt; }
-  std::optional<std::string> RunSingleKeyDialog() override { return std::nullopt; }
-  std::optional<ComboKeyResult> RunComboKeyDialog() override { return std::nullopt; }
-  std::optional<MacroKeyResult> RunMacroKeyDialog(const std::vector<std::string>& /*names*/) override {
-    return std::nullopt;
-  }
-  std::optional<std::filesystem::path> ChooseProfileFile(bool /*save*/, std::string_view /*profileName*/) override { return std::nullopt; }
-  bool Confirm(std::string_view /*question*/, std::string_view /*caption*/) override { return false; }
-  Status StartProgram(const std::filesystem::path& /*program*/) override { return Status::Ok(); }
-  void StartTimer(MainTimer /*timer*/, int /*milliseconds*/) override {}
-  void StopTimer(MainTimer /*timer*/) override {}
-  void Quit() override {}
 
   void RunOnWindowThread(std::function<void()> work, bool wait) override {
     std::unique_lock lock(mutex_);
@@ -318,7 +292,8 @@ Status EventsCommand(const Context& context, ArgReader& args) {
 
   MouseBackend backend(context);
   ConsoleView view(context.out);
-  MainController controller(context.folder, backend.get(), view);
+  NoWindow window;
+  MainController controller(context.folder, backend.get(), {view, view, window, window});
   controller.Start();
   if (!controller.connected()) return NoMouse(controller.link());
   if (EmulatedMouse* mouse = backend.emulated()) {

@@ -20,7 +20,7 @@ const QString kFieldStyle = QStringLiteral("color: white; background: rgb(40, 40
 
 CComboDialog::CComboDialog(QWidget* owner, const SkinSettings& skin, Language language)
     : CKeyDialogFrame(owner, skin,
-                      {"/combo-key.png", ComboKeyStringsFor(language).backgroundLoadFailed,
+                      {ComboKeyModel::kBackground, ComboKeyStringsFor(language).backgroundLoadFailed,
                        ComboKeyStringsFor(language).ok, ComboKeyStringsFor(language).cancel,
                        MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).dialog, language)),

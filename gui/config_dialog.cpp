@@ -8,15 +8,16 @@
 #include <QPainter>
 #include <QWindow>
 
+#include "app/profile_manager_areas.h"
 #include "gui/lb_editor_wnd.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBackground = "/Config/Config.png";
 constexpr double kOpacity = 178.0 / 255.0;
 
 
@@ -34,24 +35,23 @@ CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
   setWindowTitle(ToQString(strings_.title));
   setWindowOpacity(kOpacity);
   const SkinSettings& skin = controller.skin();
-  canvas_ = MakeCanvas(skin, kBackground);
+  canvas_ = MakeCanvas(skin, kProfileManagerBackground);
   if (canvas_.isNull()) {
     // Without its background the window stays empty, but it can still be closed with its close button.
     ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings_.backgroundLoadFailed);
-    setFixedSize(kNewRect.right, kNewRect.bottom);
+    setFixedSize(kProfileManagerNew.right, kProfileManagerNew.bottom);
     return;
   }
   setFixedSize(canvas_.size());
   const Language language = controller.language();
   const QFont font = MakeFont(FontsFor(language).dialog, language);
-  DrawSkinImage(canvas_, skin, "/button-close-normal.png", kCloseRect.left, kCloseRect.top);
-  DrawSkinImage(canvas_, skin, "/Config/New-Config.png", kNewRect.left + 14, kNewRect.top + 7);
-  DrawSkinText(canvas_, skin, {12, 6, 230, 26}, strings_.title, font, Qt::AlignLeft | Qt::AlignVCenter);
-  DrawSkinText(canvas_, skin, {32, kNewRect.top, kNewRect.right, kNewRect.bottom}, strings_.newButton, font,
-               Qt::AlignLeft | Qt::AlignVCenter);
+  DrawSkinImage(canvas_, skin, kCloseButtonImage, kProfileManagerClose.left, kProfileManagerClose.top);
+  DrawSkinImage(canvas_, skin, kProfileManagerNewImage, kProfileManagerNewImageLeft, kProfileManagerNewImageTop);
+  DrawSkinText(canvas_, skin, kProfileManagerTitleText, strings_.title, font, Qt::AlignLeft | Qt::AlignVCenter);
+  DrawSkinText(canvas_, skin, kProfileManagerNewText, strings_.newButton, font, Qt::AlignLeft | Qt::AlignVCenter);
 
   list_ = new QListWidget(this);
-  list_->setGeometry(ToQRect(kListRect));
+  list_->setGeometry(ToQRect(kProfileManagerList));
   list_->setFont(font);
   list_->setFrameShape(QFrame::NoFrame);
   list_->setStyleSheet(QStringLiteral("QListWidget { color: rgb(250, 250, 250); background: rgb(40, 40, 40); }"));
@@ -143,9 +143,10 @@ void CConfigDialog::mousePressEvent(QMouseEvent* event) {
   CLBEditorWnd::CommitOpen(this);
   if (event->button() != Qt::LeftButton) return;
   const QPoint at = event->position().toPoint();
-  if (kCloseRect.Contains(at.x(), at.y())) {
+  const ProfileManagerArea area = ProfileManagerAreaAt(at.x(), at.y());
+  if (area == ProfileManagerArea::kClose) {
     CloseDialog();
-  } else if (kNewRect.Contains(at.x(), at.y()) && list_ != nullptr) {
+  } else if (area == ProfileManagerArea::kNew && list_ != nullptr) {
     Refuse(model_.New());
     Refill();
   } else {

@@ -27,10 +27,6 @@ class CConfigDialog : public QWidget {
   // The close button: writes the list and goes.
   void CloseDialog();
 
-  static constexpr Rect kCloseRect{240, 8, 255, 23};
-  static constexpr Rect kListRect{0, 31, 263, 575};
-  static constexpr Rect kNewRect{0, 575, 263, 598};
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -12,14 +12,13 @@
 #include "gui/popup_list.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 #include "text/strings.h"
 
 namespace korvane {
 
 namespace {
 
-constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";
-constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
 constexpr int kLargestKeycapText = 18;
 
 }  // namespace
@@ -48,10 +47,10 @@ void CKeyDialogFrame::Redraw() {
   if (background_.isNull()) return;
   canvas_ = background_.copy();
   const auto button = [&](KeyDialogButton which, const Rect& rect, std::string_view caption) {
-    DrawSkinImage(canvas_, skin_, hovered_ == which ? kButtonOver : kButtonNormal, rect.left, rect.top);
+    DrawSkinImage(canvas_, skin_, hovered_ == which ? kNewButtonOverImage : kNewButtonImage, rect.left, rect.top);
     DrawSkinText(canvas_, skin_, rect, caption, FittingFont(font_, caption, rect.width() - 4), Qt::AlignCenter);
   };
-  DrawSkinImage(canvas_, skin_, hovered_ == KeyDialogButton::kClose ? "/button-close-over.png" : "/button-close-normal.png",
+  DrawSkinImage(canvas_, skin_, hovered_ == KeyDialogButton::kClose ? kCloseButtonOverImage : kCloseButtonImage,
                 kKeyDialogClose.left, kKeyDialogClose.top);
   button(KeyDialogButton::kOk, kKeyDialogOk, face_.ok);
   button(KeyDialogButton::kCancel, kKeyDialogCancel, face_.cancel);

@@ -13,7 +13,7 @@ namespace korvane {
 CMacroDialog::CMacroDialog(QWidget* owner, const SkinSettings& skin, Language language,
                            std::vector<std::string> macroNames)
     : CKeyDialogFrame(owner, skin,
-                      {"/macro-key.png", MacroKeyStringsFor(language).backgroundLoadFailed,
+                      {MacroKeyModel::kBackground, MacroKeyStringsFor(language).backgroundLoadFailed,
                        MacroKeyStringsFor(language).ok, MacroKeyStringsFor(language).cancel,
                        MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).dialog, language)),
@@ -36,7 +36,9 @@ void CMacroDialog::DrawFace() {
   small.setPixelSize(std::min(font_.pixelSize(), 12));
   for (int mode = 0; mode < static_cast<int>(MacroKeyModel::kModeBoxes.size()); ++mode) {
     const Rect& box = MacroKeyModel::kModeBoxes[mode];
-    DrawSkinImage(canvas_, skin_, mode == model_.repeatMode() ? "/PaneMakingTick.png" : "/Pane.png", box.left, box.top);
+    const std::string_view image =
+        mode == model_.repeatMode() ? MacroKeyModel::kModeBoxTickedImage : MacroKeyModel::kModeBoxImage;
+    DrawSkinImage(canvas_, skin_, image, box.left, box.top);
     const Rect& label = MacroKeyModel::kModeLabels[mode];
     DrawSkinText(canvas_, skin_, label, strings_.repeatMode[mode],
                  FittingWrappedFont(small, strings_.repeatMode[mode], label),

@@ -21,29 +21,6 @@ namespace korvane {
 
 namespace {
 
-constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
-constexpr std::string_view kPane = "/MacroManagement/Pane.png";
-constexpr std::string_view kPaneTicked = "/MacroManagement/PaneMakingTick.png";
-
-
-// The normal and "-over" faces of the buttons, and their captions.
-struct ButtonFace {
-  MacroArea area;
-  std::string_view normal, over;
-  std::string_view MacroManagerStrings::*caption;
-};
-constexpr ButtonFace kButtons[] = {
-    {MacroArea::kNew, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
-     &MacroManagerStrings::newButton},
-    {MacroArea::kDelete, "/MacroManagement/button-new-normal.png", "/MacroManagement/button-new-over.png",
-     &MacroManagerStrings::deleteButton},
-    {MacroArea::kOk, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
-     &MacroManagerStrings::ok},
-    {MacroArea::kCancel, "/MacroManagement/button-cancel-normal.png", "/MacroManagement/button-cancel-over.png",
-     &MacroManagerStrings::cancel},
-    {MacroArea::kClose, "/macro-button-close-normal.png", "/macro-button-close-over.png", nullptr},
-};
-
 QString ListStyle(const SkinSettings& skin, int red, int green, int blue) {
   return QStringLiteral("color: rgb(%1, %2, %3); background: rgb(%4, %5, %6); border: none;")
       .arg(skin.red)
@@ -78,7 +55,7 @@ CMacroProgramDialog::CMacroProgramDialog(QWidget* mainWindow, MainController& co
   setMouseTracking(true);
   clock_.start();
   const SkinSettings& skin = controller.skin();
-  background_ = MakeCanvas(skin, kBackground);
+  background_ = MakeCanvas(skin, kMacroBackground);
   if (background_.isNull()) {
     // Without its background the window has no controls and loads no macro; Cancel still closes it.
     ShowSkinMessage(mainWindow, skin, MessageBoxKind::kWarning, kErrorCaption, strings_.backgroundLoadFailed);
@@ -203,45 +180,42 @@ void CMacroProgramDialog::Redraw() {
   canvas_ = background_.copy();
   const int centred = Qt::AlignCenter;
   const int left = Qt::AlignLeft | Qt::AlignVCenter;
-  DrawSkinText(canvas_, skin, {128, 0, 420, 56}, strings_.title, font_, left);
+  DrawSkinText(canvas_, skin, kMacroTitleText, strings_.title, font_, left);
   const auto heading = [&](const Rect& rect, std::string_view text) {
     DrawSkinText(canvas_, skin, rect, text, FittingFont(font_, text, rect.width()), left);
   };
-  heading({42, 58, 140, 80}, strings_.selectMacro);
-  heading({172, 58, 280, 80}, strings_.keyPressSequence);
-  heading({290, 58, 398, 78}, strings_.recordOption);
-  for (const ButtonFace& button : kButtons) {
-    const Rect& rect = AreaRect(button.area);
+  heading(kMacroListHeading, strings_.selectMacro);
+  heading(kEventListHeading, strings_.keyPressSequence);
+  heading(kRecordOptionHeading, strings_.recordOption);
+  for (const MacroButtonFace& button : kMacroButtonFaces) {
+    const Rect rect = AreaRect(button.area);
     DrawSkinImage(canvas_, skin, hovered_ == button.area ? button.over : button.normal, rect.left, rect.top);
     if (button.caption != nullptr) {
       const std::string_view caption = strings_.*button.caption;
       DrawSkinText(canvas_, skin, rect, caption, FittingFont(font_, caption, rect.width() - 4), centred);
     }
   }
-  const Rect& record = AreaRect(MacroArea::kRecord);
-  DrawSkinImage(canvas_, skin, "/MacroManagement/Record-normal.png", record.left, record.top);
+  const Rect record = AreaRect(MacroArea::kRecord);
+  DrawSkinImage(canvas_, skin, kMacroRecordImage, record.left, record.top);
   const std::string_view recordCaption = model_.recording() ? strings_.stopRecording : strings_.startRecording;
   DrawSkinText(canvas_, skin, record, recordCaption, FittingFont(font_, recordCaption, record.width() - 6), centred);
   const MacroOptions& options = model_.store().options();
-  const Rect& delays = AreaRect(MacroArea::kDelaysOption);
-  DrawSkinImage(canvas_, skin, options.recordDelays ? kPaneTicked : kPane, delays.left, delays.top);
+  const Rect delays = AreaRect(MacroArea::kDelaysOption);
+  DrawSkinImage(canvas_, skin, options.recordDelays ? kMacroOptionTickedImage : kMacroOptionImage, delays.left,
+                delays.top);
   QFont small = font_;
   small.setPixelSize(std::min(font_.pixelSize(), 13));
   small.setBold(false);
-  // Beside its tick box in at most three lines: a smaller font rather than a column of single words.
-  constexpr Rect kDelaysText{292, 140, 366, 194};
-  DrawSkinText(canvas_, skin, kDelaysText, strings_.recordDelays,
-               FittingWrappedFont(small, strings_.recordDelays, kDelaysText),
+  DrawSkinText(canvas_, skin, kDelaysOptionText, strings_.recordDelays,
+               FittingWrappedFont(small, strings_.recordDelays, kDelaysOptionText),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-  const Rect& loop = AreaRect(MacroArea::kLoopOption);
-  DrawSkinImage(canvas_, skin, options.loopEnabled ? kPaneTicked : kPane, loop.left, loop.top);
-  // Clear of the option column's frame at its right.
-  constexpr Rect kLoopText{314, 310, 393, 332};
-  DrawSkinText(canvas_, skin, kLoopText, strings_.loopTimes, FittingFont(font_, strings_.loopTimes, kLoopText.width()),
-               left);
+  const Rect loop = AreaRect(MacroArea::kLoopOption);
+  DrawSkinImage(canvas_, skin, options.loopEnabled ? kMacroOptionTickedImage : kMacroOptionImage, loop.left, loop.top);
+  DrawSkinText(canvas_, skin, kLoopOptionText, strings_.loopTimes,
+               FittingFont(font_, strings_.loopTimes, kLoopOptionText.width()), left);
   if (hold_.blocked()) {
     small.setPixelSize(11);
-    DrawSkinText(canvas_, skin, {290, 234, 398, 306}, controller_.messages().keyboardHeld, small,
+    DrawSkinText(canvas_, skin, kKeyboardHeldText, controller_.messages().keyboardHeld, small,
                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
   }
   update();
@@ -317,12 +291,15 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
   if (release) return false;
   // An open name or delay editor takes Enter (commit) and Escape (cancel) itself.
   if (dynamic_cast<CLBEditorWnd*>(widget) != nullptr) return false;
-  if (key->key() == Qt::Key_Escape) return true;
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && model_.SwallowsEnter()) return true;
-  // Enter that reaches the dialog itself runs OK in full, never a default action that skips encoding.
-  if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && watched == this) {
-    Ok();
-    return true;
+  using WindowKey = MacroManagerModel::WindowKey;
+  const int code = key->key();
+  const WindowKey windowKey = code == Qt::Key_Escape                             ? WindowKey::kEscape
+                              : code == Qt::Key_Return || code == Qt::Key_Enter ? WindowKey::kEnter
+                                                                                : WindowKey::kOther;
+  switch (model_.OnWindowKey(windowKey, watched == this)) {
+    case MacroManagerModel::KeyReply::kPassOn: return false;
+    case MacroManagerModel::KeyReply::kSwallow: return true;
+    case MacroManagerModel::KeyReply::kOk: Ok(); return true;
   }
   return false;
 }

@@ -4,6 +4,7 @@
 
 #include "config/value_rules.h"
 #include "gui/skin_painter.h"
+#include "ui/panel_faces.h"
 #include "ui/skin_inventory.h"
 #include "ui/text_layout.h"
 
@@ -200,8 +201,7 @@ void MainPages::DrawSlider(std::string_view family, const Rect& rect, int value,
   QFont small = context_.textFont;
   small.setPixelSize(std::max(9, context_.textFont.pixelSize() - 4));
   for (const SliderTick& tick : ticks) {
-    const int centre = rect.left + tick.centre;
-    Text({centre - 14, rect.bottom, centre + 14, rect.bottom + 16}, tick.text, kCentred, small);
+    Text(SliderTickCaption(rect, tick.centre), tick.text, kCentred, small);
   }
 }
 
@@ -215,15 +215,15 @@ QFont MainPages::SharedFont(std::span<const std::string_view> texts, int width) 
 void MainPages::DrawPanel(MainSection section, int left, int top) {
   const MouseConfig& config = *context_.config;
   const MainStrings& strings = *context_.strings;
-  const auto rel = [&](int x0, int y0, int x1, int y1) { return Rect{left + x0, top + y0, left + x1, top + y1}; };
+  const auto rel = [&](const Rect& r) { return Rect{left + r.left, top + r.top, left + r.right, top + r.bottom}; };
   for (const PanelControl& control : PanelControls(section, left, top)) {
     const Rect& r = control.rect;
     const int k = control.index;
     switch (control.kind) {
       case PanelControl::Kind::kStageBar:
-        Draw(NumberedSkinImage("/DPISetting/DPIStage/%d.png", config.dpiStage[k]), r.left, r.top);
+        Draw(NumberedSkinImage(kStageBarImages, config.dpiStage[k]), r.left, r.top);
         break;
-      case PanelControl::Kind::kStageBox: Draw("/DPISetting/BK-DPIValue.png", r.left, r.top); break;
+      case PanelControl::Kind::kStageBox: Draw(kStageBoxImage, r.left, r.top); break;
       case PanelControl::Kind::kStageSwatch: {
         const StageColour colour = StageColourOf(config, k);
         QPainter painter(context_.canvas);
@@ -233,60 +233,58 @@ void MainPages::DrawPanel(MainSection section, int left, int top) {
         break;
       }
       case PanelControl::Kind::kSensitivitySlider:
-        Text(LineAbout(rel(17, k == 0 ? 20 : 80, 225, k == 0 ? 38 : 98), kMainTextLine),
-             k == 0 ? strings.xAxis : strings.yAxis, kLeftAligned);
-        DrawSlider("/StageSlider/%d.png", r, k == 0 ? config.sensitivityX : config.sensitivityY, SensitivityTicks());
+        Text(LineAbout(rel(kSensitivityCaptions[k]), kMainTextLine), k == 0 ? strings.xAxis : strings.yAxis,
+             kLeftAligned);
+        DrawSlider(kSliderImages, r, k == 0 ? config.sensitivityX : config.sensitivityY, SensitivityTicks());
         break;
       case PanelControl::Kind::kLightSelector: {
         const std::array<std::string_view, 3> mode{strings.singleColor, strings.pulsating, strings.multiColor};
-        Draw(config.lightMode == k + 1 ? "/Enable.png" : "/Disable.png", r.left, r.top);
-        const Rect text = LineAbout({r.right + 4, r.top - 5, left + 98, r.bottom + 5}, kMainTextLine);
+        Draw(config.lightMode == k + 1 ? kLightSelectorOnImage : kLightSelectorOffImage, r.left, r.top);
+        const Rect text = LineAbout(LightModeCaption(r, left), kMainTextLine);
         Text(text, mode[k], kLeftAligned, SharedFont(mode, text.width()));
         break;
       }
       case PanelControl::Kind::kLightSlider:
-        DrawSlider("/Lighting/%d.png", r, config.*LIGHT_LEVEL_FIELDS[static_cast<std::size_t>(k)], LightingTicks(k));
+        DrawSlider(kLightSliderImages, r, config.*LIGHT_LEVEL_FIELDS[static_cast<std::size_t>(k)], LightingTicks(k));
         break;
       case PanelControl::Kind::kReportDial:
-        Draw(NumberedSkinImage("/USBReportRate/%dHZ.png", ShownReportRateHz(config.reportRate)), r.left, r.top);
+        Draw(NumberedSkinImage(kReportDialImages, ShownReportRateHz(config.reportRate)), r.left, r.top);
         break;
       case PanelControl::Kind::kSpeedDial:
-        Draw(NumberedSkinImage("/MouseAttribute/Speed/%d.png",
+        Draw(NumberedSkinImage(kSpeedDialImages,
                                section == MainSection::kMouseSpeed ? config.pointerSpeed : config.doubleClickSpeed),
              r.left, r.top);
-        Text(LineAbout({r.left - 11, r.bottom - 4, r.left + 39, r.bottom + 12}, kMainTextLine), strings.slow,
-             kCentred);
-        Text(LineAbout({r.right - 39, r.bottom - 4, r.right + 11, r.bottom + 12}, kMainTextLine), strings.fast,
-             kCentred);
+        Text(LineAbout(SpeedDialSlowCaption(r), kMainTextLine), strings.slow, kCentred);
+        Text(LineAbout(SpeedDialFastCaption(r), kMainTextLine), strings.fast, kCentred);
         break;
       case PanelControl::Kind::kScrollChoice:
-        Draw(config.scrollOneScreen == k ? "/MouseAttribute/ScrollSpeed/Enable.png"
-                                         : "/MouseAttribute/ScrollSpeed/Disable.png",
-             r.left + 4, r.top + 4);
-        Text({r.left + 22, r.top, r.right, r.bottom}, k == 0 ? strings.numberOfRows : strings.scrollOneScreen,
-             kLeftAligned, SharedFont(std::array{strings.numberOfRows}, r.right - r.left - 22));
+        Draw(config.scrollOneScreen == k ? kScrollChoiceOnImage : kScrollChoiceOffImage,
+             r.left + kScrollChoiceBoxInset, r.top + kScrollChoiceBoxInset);
+        Text({r.left + kScrollChoiceTextLeft, r.top, r.right, r.bottom},
+             k == 0 ? strings.numberOfRows : strings.scrollOneScreen, kLeftAligned,
+             SharedFont(std::array{strings.numberOfRows}, r.right - r.left - kScrollChoiceTextLeft));
         break;
       case PanelControl::Kind::kScrollBox:
-        Draw("/MouseAttribute/ScrollSpeed/ScrollLines.png", r.left - kScrollLinesTextArea.left,
+        Draw(kScrollBoxImage, r.left - kScrollLinesTextArea.left,
              r.top - kScrollLinesTextArea.top);
         break;
       case PanelControl::Kind::kScrollArrow: break;  // drawn with the box's frame
       case PanelControl::Kind::kAngleSnapPicture:
-        Draw(NumberedSkinImage("/AngleSnap/%d.png", config.angleSnap), r.left, r.top);
+        Draw(NumberedSkinImage(kAngleSnapImages, config.angleSnap), r.left, r.top);
         break;
       case PanelControl::Kind::kAngleSnapSlider:
-        DrawSlider("/StageSlider/%d.png", r, config.angleSnap, SensitivityTicks());
+        DrawSlider(kSliderImages, r, config.angleSnap, SensitivityTicks());
         break;
     }
   }
   if (section == MainSection::kCpiSetting) {
-    const QFont font = SharedFont(std::array{strings.cpiDialDown, strings.cpiDialUp}, 85);
-    Text(LineAbout(rel(21, 13, 106, 32), kMainTextLine), strings.cpiDialDown, kCentred, font);
-    Text(LineAbout(rel(131, 13, 216, 32), kMainTextLine), strings.cpiDialUp, kCentred, font);
+    const QFont font = SharedFont(std::array{strings.cpiDialDown, strings.cpiDialUp}, kCpiDownCaption.width());
+    Text(LineAbout(rel(kCpiDownCaption), kMainTextLine), strings.cpiDialDown, kCentred, font);
+    Text(LineAbout(rel(kCpiUpCaption), kMainTextLine), strings.cpiDialUp, kCentred, font);
   }
 }
 
-void MainPages::ShowChosenLabel(int row) { DrawDropdown(row, "/ButtonAssignment/DropdownBox-leave.png"); }
+void MainPages::ShowChosenLabel(int row) { DrawDropdown(row, kDropdownChosen); }
 
 Rect MainPages::DropdownBox(int row) const { return DropdownBoxRect(ButtonAssignmentBottom(), row); }
 

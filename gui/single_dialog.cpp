@@ -11,7 +11,7 @@ namespace korvane {
 
 CSingleDialog::CSingleDialog(QWidget* owner, const SkinSettings& skin, Language language)
     : CKeyDialogFrame(owner, skin,
-                      {"/single-key.png", SingleKeyStringsFor(language).backgroundLoadFailed,
+                      {SingleKeyModel::kBackground, SingleKeyStringsFor(language).backgroundLoadFailed,
                        SingleKeyStringsFor(language).ok, SingleKeyStringsFor(language).cancel,
                        MessageStringsFor(language).keyboardHeld},
                       MakeFont(FontsFor(language).singleKey, language)),

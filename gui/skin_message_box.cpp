@@ -8,21 +8,12 @@
 #include <algorithm>
 
 #include "gui/skin_painter.h"
+#include "ui/skin_inventory.h"
 #include "gui/skin_style.h"
 
 namespace korvane {
 
 namespace {
-
-constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";
-constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
-constexpr std::string_view kCloseNormal = "/button-close-normal.png";
-constexpr std::string_view kCloseOver = "/button-close-over.png";
-constexpr int kButtonHeight = 25;
-constexpr int kButtonMinimumWidth = 58;
-constexpr int kButtonPadding = 24;
-// The ends of a button image that keep their width when the button is wider than the image.
-constexpr int kButtonEnd = 8;
 
 // A skin button image stretched to the rectangle's width through its middle; false when it is missing.
 bool DrawStretchedImage(QImage& canvas, const SkinSettings& skin, std::string_view name, const QRect& rect) {
@@ -33,7 +24,7 @@ bool DrawStretchedImage(QImage& canvas, const SkinSettings& skin, std::string_vi
   }
   QPainter painter(&canvas);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  const int end = std::min(kButtonEnd, image.width() / 2);
+  const int end = std::min(kMessageBoxButtonEnd, image.width() / 2);
   const int h = image.height();
   painter.drawImage(QRect(rect.left(), rect.top(), end, rect.height()), image, QRect(0, 0, end, h));
   painter.drawImage(QRect(rect.left() + end, rect.top(), rect.width() - 2 * end, rect.height()), image,
@@ -97,9 +88,10 @@ CSkinMessageBox::CSkinMessageBox(QWidget* owner, const SkinSettings& skin, Messa
   }
   std::vector<int> widths;
   for (const MessageBoxButton& button : model_.buttons()) {
-    widths.push_back(std::max(kButtonMinimumWidth, metrics.horizontalAdvance(ToQString(button.caption)) + kButtonPadding));
+    widths.push_back(std::max(kMessageBoxButtonMinimumWidth,
+                              metrics.horizontalAdvance(ToQString(button.caption)) + kMessageBoxButtonPadding));
   }
-  const MessageBoxLayout& layout = model_.LayOut(textSize.width(), textSize.height(), widths, kButtonHeight);
+  const MessageBoxLayout& layout = model_.LayOut(textSize.width(), textSize.height(), widths, kMessageBoxButtonHeight);
   setFixedSize(layout.width, layout.height);
 }
 
@@ -130,7 +122,8 @@ void CSkinMessageBox::Redraw() {
     DrawMark(painter, model_.kind(), ToQRect(layout.mark), colours_);
   }
   const QRect close = ToQRect(layout.close);
-  if (!DrawSkinImage(canvas_, skin_, closeHot_ ? kCloseOver : kCloseNormal, close.left(), close.top())) {
+  const std::string_view closeImage = closeHot_ ? kCloseButtonOverImage : kCloseButtonImage;
+  if (!DrawSkinImage(canvas_, skin_, closeImage, close.left(), close.top())) {
     QPainter painter(&canvas_);
     painter.setPen(QPen(ToQColor(colours_.text), 2));
     painter.drawLine(close.topLeft() + QPoint(4, 4), close.bottomRight() - QPoint(4, 4));
@@ -139,7 +132,7 @@ void CSkinMessageBox::Redraw() {
   for (std::size_t i = 0; i < layout.buttons.size(); ++i) {
     const QRect button = ToQRect(layout.buttons[i]);
     const bool hot = static_cast<int>(i) == hovered_;
-    if (!DrawStretchedImage(canvas_, skin_, hot ? kButtonOver : kButtonNormal, button)) {
+    if (!DrawStretchedImage(canvas_, skin_, hot ? kNewButtonOverImage : kNewButtonImage, button)) {
       // A skin without the button images: the box must still be answerable.
       QPainter painter(&canvas_);
       painter.setPen(ToQColor(colours_.line));

@@ -5,6 +5,7 @@
 #include <QStyleFactory>
 
 #include "gui/skin_painter.h"
+#include "ui/main_window_geometry.h"
 
 namespace korvane {
 
@@ -41,7 +42,7 @@ QPalette SkinPalette(const SkinColours& c) {
 }  // namespace
 
 SkinColours SkinColoursOf(const SkinSettings& skin) {
-  const QImage ground = MakeCanvas(skin, "/main.png");
+  const QImage ground = MakeCanvas(skin, kMainBackground);
   return SkinColoursFrom(skin, ground.isNull() ? kFallbackGround : AverageOpaqueColour(PixelsOf(ground), kFallbackGround));
 }
 

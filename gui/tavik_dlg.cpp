@@ -31,7 +31,7 @@
 #include <utility>
 
 #include "app/emulator_menu.h"
-#include "app/button_assignment.h"
+#include "ui/assignment_lists.h"
 #include "gui/combo_dialog.h"
 #include "gui/config_dialog.h"
 #include "gui/desktop_notifications.h"

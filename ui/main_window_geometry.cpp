@@ -1,6 +1,7 @@
 #include "ui/main_window_geometry.h"
 
 #include "common/small_types.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 
@@ -9,7 +10,7 @@ namespace {
 constexpr std::array<MainButtonInfo, 7> kButtons{{
     {MainButton::kHelp, {937, 5, 952, 20}, "/button-help-normal.png", "/button-help-over.png", nullptr, 0},
     {MainButton::kMinimise, {958, 5, 973, 20}, "/button-min-normal.png", "/button-min-over.png", nullptr, 0},
-    {MainButton::kClose, {979, 5, 994, 20}, "/button-close-normal.png", "/button-close-over.png", nullptr, 0},
+    {MainButton::kClose, {979, 5, 994, 20}, kCloseButtonImage, kCloseButtonOverImage, nullptr, 0},
     {MainButton::kConfig, {18, 604, 90, 634}, "/button-config-normal.png", "/button-config-over.png",
      &MainStrings::config, 25},
     {MainButton::kReset, {798, 604, 855, 634}, "/button-cancel-normal.png", "/button-cancel-over.png",

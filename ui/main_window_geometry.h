@@ -41,6 +41,8 @@ inline constexpr std::string_view kTopPicture = "/Mouse/Front/MouseFront.png";
 inline constexpr std::string_view kSidePicture = "/Mouse/Side/MouseSide.png";
 inline constexpr std::string_view kDropdownNormal = "/ButtonAssignment/DropdownBox-normal.png";
 inline constexpr std::string_view kDropdownOver = "/ButtonAssignment/DropdownBox-over.png";
+// A box drawn again with its label after a choice.
+inline constexpr std::string_view kDropdownChosen = "/ButtonAssignment/DropdownBox-leave.png";
 
 // Skinned push buttons with a hover look.
 enum class MainButton { kHelp, kMinimise, kClose, kConfig, kReset, kCancel, kSave };

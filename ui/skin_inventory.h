@@ -32,6 +32,14 @@ struct SkinImage {
   SkinSize size;
 };
 
+// Faces several windows wear: the small close button (main window, profile manager, key dialogs, message
+// boxes) and the macro manager's "New" button (also the key dialogs' OK and Cancel and the message boxes'
+// buttons).
+inline constexpr std::string_view kCloseButtonImage = "/button-close-normal.png";
+inline constexpr std::string_view kCloseButtonOverImage = "/button-close-over.png";
+inline constexpr std::string_view kNewButtonImage = "/MacroManagement/button-new-normal.png";
+inline constexpr std::string_view kNewButtonOverImage = "/MacroManagement/button-new-over.png";
+
 template <int First, int Last>
 constexpr std::array<int, Last - First + 1> NumberRange() {
   std::array<int, Last - First + 1> numbers{};
@@ -71,8 +79,8 @@ inline constexpr auto kSkinImageFamilies = std::to_array<SkinImageFamily>({
     {"/button-help-over.png", {15, 15}, {}},
     {"/button-min-normal.png", {15, 15}, {}},
     {"/button-min-over.png", {15, 15}, {}},
-    {"/button-close-normal.png", {15, 15}, {}},
-    {"/button-close-over.png", {15, 15}, {}},
+    {kCloseButtonImage, {15, 15}, {}},
+    {kCloseButtonOverImage, {15, 15}, {}},
     {"/button-save-normal.png", {57, 30}, {}},
     {"/button-save-over.png", {57, 30}, {}},
     {"/button-cancel-normal.png", {57, 30}, {}},  // Reset and Cancel
@@ -162,8 +170,8 @@ inline constexpr auto kSkinImageFamilies = std::to_array<SkinImageFamily>({
     {"/MacroManagement/Pane.png", {14, 14}, {}},
     {"/MacroManagement/PaneMakingTick.png", {14, 14}, {}},
     {"/MacroManagement/Record-normal.png", {89, 24}, {}},
-    {"/MacroManagement/button-new-normal.png", {58, 25}, {}},  // also OK and Cancel of the small dialogs
-    {"/MacroManagement/button-new-over.png", {58, 25}, {}},
+    {kNewButtonImage, {58, 25}, {}},  // also OK and Cancel of the small dialogs
+    {kNewButtonOverImage, {58, 25}, {}},
     {"/MacroManagement/button-cancel-normal.png", {54, 28}, {}},
     {"/MacroManagement/button-cancel-over.png", {54, 28}, {}},
     {"/Insert-Macro-normal.png", {58, 25}, {}},  // no window places it: sized as the other small buttons

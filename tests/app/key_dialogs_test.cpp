@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/button_assignment.h"
 
 namespace korvane {
 namespace {
@@ -59,28 +58,6 @@ TEST(KeyDialogsTest, TheMacroKeyDialogChoosesAMacroAndAModeAndRefusesOkWithoutOn
   EXPECT_EQ(model.repeatMode(), 2);
   EXPECT_EQ(model.OkRefusal(), "");
   EXPECT_EQ(model.Press(300, 260), KeyDialogButton::kOk);
-}
-
-TEST(KeyDialogsTest, SubListsOpenBesideTheItemOrTheList) {
-  const ListRows small{40, 3, 16};
-  const Rect list = AssignmentListRect(3, small);
-  EXPECT_EQ(list, (Rect{262, 214, 365, 444}));
-  const Rect item{262, 246, 365, 262};
-  EXPECT_EQ(SubListRect(ButtonKind::ScrollSelect, item, list, small), (Rect{365, 246, 475, 306}));
-  EXPECT_EQ(SubListRect(ButtonKind::HotKey, item, list, small), (Rect{365, 100, 425, 262}));
-  EXPECT_EQ(SubListRect(ButtonKind::Menu, item, list, small), std::nullopt);
-}
-
-TEST(KeyDialogsTest, ListsGrowToHoldTheirRowsAndKeepTheirAnchors) {
-  // Fourteen rows of 19 pixels, the widest text 120 pixels.
-  const Rect list = AssignmentListRect(0, {120, 14, 19});
-  EXPECT_EQ(list, (Rect{262, 154, 262 + 120 + kListRowChrome, 154 + 14 * 19 + 2}));
-  const Rect item{262, 173, list.right, 192};
-  // Beside the item the sub-list keeps its top; beside the list it still ends at the item's bottom.
-  EXPECT_EQ(SubListRect(ButtonKind::ScrollSelect, item, list, {130, 3, 19}),
-            (Rect{list.right, 173, list.right + 130 + kListRowChrome, 173 + 60}));
-  EXPECT_EQ(SubListRect(ButtonKind::HotKey, item, list, {40, 10, 19}),
-            (Rect{list.right, 192 - (10 * 19 + 2), list.right + 60, 192}));
 }
 
 }  // namespace

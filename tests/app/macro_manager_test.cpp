@@ -4,6 +4,7 @@
 
 #include "config/ini_file.h"
 #include "support/test_folder.h"
+#include "ui/skin_inventory.h"
 
 namespace korvane {
 namespace {
@@ -42,6 +43,30 @@ TEST_F(MacroManagerTest, AreasAreTestedInOrderAndOnlyAPressOutsideThemMovesTheWi
   EXPECT_FALSE(model.recording());
 }
 
+// Each button is drawn as a skin image that fills its click area, and every text lies on the background.
+TEST(MacroManagerFacesTest, ButtonImagesFillTheirAreasAndTextsLieOnTheBackground) {
+  const auto sizeIs = [](std::string_view image, const Rect& rect) {
+    const std::optional<SkinSize> size = SkinImageSize(image);
+    return size && size->width == rect.width() && size->height == rect.height();
+  };
+  for (const MacroButtonFace& face : kMacroButtonFaces) {
+    EXPECT_TRUE(sizeIs(face.normal, AreaRect(face.area))) << face.normal;
+    EXPECT_TRUE(sizeIs(face.over, AreaRect(face.area))) << face.over;
+  }
+  EXPECT_TRUE(sizeIs(kMacroRecordImage, AreaRect(MacroArea::kRecord)));
+  EXPECT_TRUE(sizeIs(kMacroOptionImage, AreaRect(MacroArea::kDelaysOption)));
+  EXPECT_TRUE(sizeIs(kMacroOptionTickedImage, AreaRect(MacroArea::kLoopOption)));
+
+  const std::optional<SkinSize> background = SkinImageSize(kMacroBackground);
+  ASSERT_TRUE(background);
+  for (const Rect& text : {kMacroTitleText, kMacroListHeading, kEventListHeading, kRecordOptionHeading,
+                           kDelaysOptionText, kLoopOptionText, kKeyboardHeldText}) {
+    EXPECT_TRUE(text.left >= 0 && text.top >= 0 && text.right <= background->width &&
+                text.bottom <= background->height)
+        << text.left << "," << text.top;
+  }
+}
+
 TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
   session.options.recordDelays = true;
   MacroManagerModel model = WithEvents({});
@@ -61,7 +86,23 @@ TEST_F(MacroManagerTest, ARecordingOfAAndBIsSavedAsTheMacroWhenItStops) {
   const IniDocument file = IniFile(folder.File("record.ini")).Load();
   EXPECT_EQ(file.Get("Macro_0", "Item0"), "A   Dn");
   EXPECT_EQ(file.Get("Macro_0", "Item6"), "B   Up");
-  EXPECT_FALSE(model.SwallowsEnter());  // a recording has been stopped
+}
+
+TEST_F(MacroManagerTest, EscapeNeverClosesAndEnterIsOkOnlyOnceARecordingHasStopped) {
+  using Key = MacroManagerModel::WindowKey;
+  using Reply = MacroManagerModel::KeyReply;
+  MacroManagerModel model = WithEvents({});
+  EXPECT_EQ(model.OnWindowKey(Key::kEscape, true), Reply::kSwallow);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, true), Reply::kSwallow);  // no recording yet
+  EXPECT_EQ(model.OnWindowKey(Key::kOther, true), Reply::kPassOn);
+  model.Press(300, 90);
+  model.OnKey("A", false, 1000);
+  model.Press(300, 90);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, true), Reply::kOk);
+  EXPECT_EQ(model.OnWindowKey(Key::kEnter, false), Reply::kPassOn);  // a control's own Enter
+  EXPECT_EQ(model.OnWindowKey(Key::kEscape, true), Reply::kSwallow);
+  // The recorder outlives the window: a stopped recording still frees Enter in the next one.
+  EXPECT_EQ(Open().OnWindowKey(Key::kEnter, true), Reply::kOk);
 }
 
 TEST_F(MacroManagerTest, AReleaseNoEventFollowsIsSettledByTheWindowsWait) {
