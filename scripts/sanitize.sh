@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The core test suite under AddressSanitizer + UndefinedBehaviorSanitizer (every test through ctest but the
 # kernel loop, which boots the plain build of scripts/test.sh),
-# then the tests that use threads (upload, reader thread, device link, hotplug watcher, controller, device
-# faults) under ThreadSanitizer. GUI off and Qt out of reach, so the core is seen to build without it.
+# then the tests labelled "threads" (tests/CMakeLists.txt) under ThreadSanitizer. GUI off and Qt out of
+# reach, so the core is seen to build without it.
 # Exits non-zero on any failure or sanitizer report.
 #   scripts/sanitize.sh      ASAN_DIR and TSAN_DIR name the build folders (build-asan, build-tsan)
 set -euo pipefail
@@ -28,7 +28,6 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 echo "== ThreadSanitizer: the tests that run threads"
 configure "$tsan" "-fsanitize=thread"
-threaded='UploadTest*:EmulatedLinkTest*:ReaderTest*:HotplugWatcherTest*:HidrawIoTest*:MainControllerTest*:DeviceFaultTest*:ScanTest*:HidrawBackendTest*'
 TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
-  "$tsan/tests/korvane_tests" --gtest_filter="$threaded" --gtest_brief=1 || failed=1
+  ctest --test-dir "$tsan" --output-on-failure -j"$jobs" --label-regex '^threads$' || failed=1
 exit "$failed"
