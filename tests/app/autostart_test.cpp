@@ -95,8 +95,8 @@ TEST_F(AutostartFolderTest, HiddenEntryIsOffAndEnableReplacesIt) {
   EXPECT_TRUE(autostart.IsOn());
 }
 
-TEST_F(AutostartFolderTest, FailedWritesSayWhy) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(AutostartFolderTest, WritesIntoAReadOnlyFolderFailAndSayWhy) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders: ReadOnlyFoldersAsUser runs this as nobody";
   std::filesystem::create_directories(file().parent_path());
   std::filesystem::permissions(file().parent_path(), std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::owner_exec);

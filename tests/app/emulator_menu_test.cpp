@@ -24,11 +24,15 @@ TEST(EmulatorMenuTest, TheLastItemSaysWhatPluggingWillDo) {
   EXPECT_TRUE(mouse.pluggedIn());
 }
 
-TEST(EmulatorMenuTest, TheCpiItemMovesTheMouseToItsNextStage) {
+TEST(EmulatorMenuTest, TheCpiItemStepsThroughTheFourStagesAndRoundAgain) {
   EmulatedMouse mouse;
-  const int before = mouse.stage();
-  RunEmulatorAction(mouse, EmulatorAction::kPressCpi);
-  EXPECT_EQ(mouse.stage(), before % 4 + 1);
+  ASSERT_EQ(EmulatorMenuItems(mouse, Language::English).front().action, EmulatorAction::kPressCpi);
+  std::vector<int> stages{mouse.stage()};
+  for (int press = 0; press < 4; ++press) {
+    RunEmulatorAction(mouse, EmulatorAction::kPressCpi);
+    stages.push_back(mouse.stage());
+  }
+  EXPECT_EQ(stages, (std::vector<int>{1, 2, 3, 4, 1}));
 }
 
 }  // namespace

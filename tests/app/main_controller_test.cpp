@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -110,18 +111,17 @@ class RecordingView : public MainView {
     if (wait) changed_.wait(lock, [&] { return ran_ >= ticket || closing_; });
   }
 
-  // Runs handed-over work until there has been none for a short while.
-  void RunPending() {
+  // Runs handed-over work until `done` holds, then whatever is queued by then; false when `done` still
+  // does not hold after a deadline no loaded machine reaches.
+  bool RunUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     std::unique_lock lock(mutex_);
-    while (changed_.wait_for(lock, std::chrono::milliseconds(200), [&] { return !pending_.empty(); })) {
-      auto work = std::move(pending_.front());
-      pending_.pop_front();
-      lock.unlock();
-      work();
-      lock.lock();
-      ++ran_;
-      changed_.notify_all();
+    while (!done()) {
+      if (!changed_.wait_until(lock, deadline, [&] { return !pending_.empty(); })) return false;
+      RunFirst(lock);
     }
+    while (!pending_.empty()) RunFirst(lock);
+    return true;
   }
 
   void Close() {
@@ -134,6 +134,16 @@ class RecordingView : public MainView {
   std::vector<Balloon> balloons;
 
  private:
+  void RunFirst(std::unique_lock<std::mutex>& lock) {
+    auto work = std::move(pending_.front());
+    pending_.pop_front();
+    lock.unlock();
+    work();
+    lock.lock();
+    ++ran_;
+    changed_.notify_all();
+  }
+
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::function<void()>> pending_;
@@ -239,7 +249,7 @@ TEST_F(MainControllerTest, DeviceEventsBecomeBalloons) {
 TEST_F(MainControllerTest, StageChangeOnTheMouseReachesTheTray) {
   Make().Start();
   mouse.PressCpiButton();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return !view.balloons.empty(); }));
   ASSERT_EQ(view.balloons.size(), 1u);
   EXPECT_EQ(view.balloons[0].text.rfind("Switch CPI into the second stage ", 0), 0u);
 }
@@ -247,7 +257,7 @@ TEST_F(MainControllerTest, StageChangeOnTheMouseReachesTheTray) {
 TEST_F(MainControllerTest, UnplugAndPlugFollowTheMouse) {
   Make().Start();
   mouse.Unplug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return !controller->connected(); }));
   EXPECT_FALSE(controller->connected());
   ASSERT_FALSE(view.balloons.empty());
   EXPECT_EQ(view.balloons.back(), (Balloon{"The system did not detect the gaming mouse!", "Warning", 100}));
@@ -256,7 +266,7 @@ TEST_F(MainControllerTest, UnplugAndPlugFollowTheMouse) {
   view.calls.clear();
   sent.clear();
   mouse.Plug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return controller->connected(); }));
   EXPECT_TRUE(controller->connected());
   ASSERT_FALSE(view.balloons.empty());
   EXPECT_EQ(view.balloons.front(), (Balloon{"The system detect the gaming mouse.", "Info", 100}));
@@ -268,9 +278,9 @@ TEST_F(MainControllerTest, UnplugAndPlugFollowTheMouse) {
 TEST_F(MainControllerTest, OneUnplugWarnsOnceAndOnePlugSaysSoOnce) {
   Make().Start();
   mouse.Unplug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return !controller->connected(); }));
   mouse.Plug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return controller->connected(); }));
   EXPECT_EQ(view.balloons, (std::vector<Balloon>{{"The system did not detect the gaming mouse!", "Warning", 100},
                                                  {"The system detect the gaming mouse.", "Info", 100}}));
 }
@@ -389,7 +399,7 @@ TEST_F(MainControllerTest, ResetLoadsTheFactorySettingsKeepsMacrosAndSlotAndSave
   EXPECT_EQ(controller->currentProfile(), 0);
 
   mouse.Plug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return controller->connected(); }));
   config.dpiStage[0] = 90;
   controller->Reset();
   EXPECT_EQ(UploadsSent(sent), 1);
@@ -459,7 +469,7 @@ TEST_F(MainControllerTest, ThePointerSettingsFollowEveryAcceptedUploadOnly) {
   EXPECT_EQ(applied, 0);  // nothing reached the mouse
 
   mouse.Plug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return controller->connected(); }));
   controller->OnTimer(MainTimer::kSaveGuard);
   controller->Save();
   controller->Reset();
@@ -689,9 +699,9 @@ TEST_F(MainControllerTest, UnsavedEditsSurviveAReplugAndExitAsksFirst) {
   Make().Start();
   controller->config().dpiStage[1] = 33;
   mouse.Unplug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return !controller->connected(); }));
   mouse.Plug();
-  view.RunPending();
+  ASSERT_TRUE(view.RunUntil([&] { return controller->connected(); }));
   EXPECT_EQ(controller->config().dpiStage[1], 33);
   EXPECT_EQ(std::count(view.balloons.begin(), view.balloons.end(),
                        Balloon{std::string(controller->strings().mouseDetected), std::string(controller->strings().infoTitle),

@@ -8,12 +8,11 @@
 
 #include "common/file_io.h"
 #include "config/factory_profile.h"
-#include "config/settings_page.h"
 #include "device/transport.h"
 #include "keys/button_catalogue.h"
-#include "keys/key_page.h"
 #include "keys/key_tables.h"
 #include "profile/config_files.h"
+#include "support/golden.h"
 #include "support/test_folder.h"
 
 namespace korvane {
@@ -84,8 +83,8 @@ TEST_F(KorvanectlTest, PagesPrintsWhatAnUploadSends) {
   ASSERT_EQ(result.exitCode, 0) << result.err;
   const std::vector<std::string> lines = Lines(result.out);
   ASSERT_EQ(lines.size(), 14u);
-  EXPECT_EQ(lines[0], "settings: " + HexBytes(BuildSettingsPage(FactoryConfig())));
-  EXPECT_EQ(lines[1], "keys: " + HexBytes(BuildKeyPage(FactoryConfig())));
+  EXPECT_EQ(lines[0], "settings: " + HexBytes(testing::GoldenBytes("settings_page_factory.hex")));
+  EXPECT_EQ(lines[1], "keys: " + HexBytes(testing::GoldenBytes("key_page_factory.hex")));
   EXPECT_EQ(lines[13], "macro 12: " + HexBytes(DevicePage{}));
 }
 
@@ -215,25 +214,7 @@ TEST_F(KorvanectlTest, BadFilesFailAndChangeNothing) {
 TEST_F(KorvanectlTest, UploadTraceIsTheWholeExchange) {
   const Result result = Run({"--emulate", "upload", "--trace"});
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  const std::vector<std::string> lines = Lines(result.out);
-  ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "set-feature 00 82 00 00 00 00 00 00 7d");
-  EXPECT_THAT(lines[1], StartsWith("get-feature 00 82"));
-  EXPECT_EQ(lines[2], "set-feature 00 01 fc 00 00 00 00 00 02");
-  std::map<std::string, int> counts;
-  int sleptMs = 0;
-  for (std::size_t i = 3; i < lines.size(); ++i) {
-    const std::string kind = lines[i].substr(0, lines[i].find(' '));
-    ++counts[kind];
-    if (kind == "sleep") sleptMs += std::stoi(lines[i].substr(6));
-  }
-  EXPECT_EQ(counts["set-feature"], 16);
-  EXPECT_EQ(counts["write"], 28);
-  EXPECT_EQ(counts["get-feature"], 0);
-  EXPECT_EQ(sleptMs, 832);
-  EXPECT_EQ(lines[3], "set-feature 00 02 00 00 00 00 00 00 fd");
-  const std::string settingsChunk = "write 00 " + HexBytes(BuildSettingsPage(FactoryConfig())).substr(0, 64 * 3 - 1);
-  EXPECT_NE(std::find(lines.begin(), lines.end(), settingsChunk), lines.end());
+  EXPECT_TRUE(testing::SameLines(testing::GoldenLines("factory_upload.trace"), Lines(result.out)));
 
   // The profile is saved: written by the program, on-board profile 0.
   ConfigFileContent content;

@@ -59,10 +59,10 @@ class Inbox {
       changed_.notify_all();
     };
   }
-  // The items once `count` have arrived, or whatever came within two seconds.
+  // The items once `count` have arrived, or whatever came within a deadline no loaded machine reaches.
   std::vector<T> WaitFor(std::size_t count) {
     std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, std::chrono::seconds(2), [&] { return items_.size() >= count; });
+    changed_.wait_for(lock, std::chrono::seconds(20), [&] { return items_.size() >= count; });
     return items_;
   }
 

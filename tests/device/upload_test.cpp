@@ -5,12 +5,11 @@
 
 #include "common/file_io.h"
 #include "config/factory_profile.h"
-#include "config/settings_page.h"
 #include "device/device_link.h"
 #include "device/emulated_mouse.h"
 #include "device/recording_transport.h"
 #include "device/upload.h"
-#include "keys/key_page.h"
+#include "support/golden.h"
 #include "support/test_folder.h"
 
 namespace korvane {
@@ -21,7 +20,7 @@ using testing::SleepOp;
 using testing::WriteOp;
 using ::testing::ElementsAreArray;
 
-void AppendBlock(std::vector<TransportOp>& ops, const Command& command, const DevicePage& page) {
+void AppendBlock(std::vector<TransportOp>& ops, const Command& command, std::span<const Byte> page) {
   const FeatureReport frame = BuildFeatureReport(command);
   ops.push_back(SetFeatureOp({frame.begin(), frame.end()}));
   for (std::size_t offset = 0; offset < kPageSize; offset += kChunkSize) {
@@ -32,16 +31,17 @@ void AppendBlock(std::vector<TransportOp>& ops, const Command& command, const De
   }
 }
 
-// The whole upload of a record, as the mouse must see it.
+// The whole upload of a record with the factory settings and buttons, as the mouse must see it: the
+// settings and key pages as kept in tests/golden/, the macro pages as the record holds them.
 std::vector<TransportOp> ExpectedUpload(const MouseConfig& config) {
   std::vector<TransportOp> ops;
   ops.push_back(SetFeatureOp({0x00, 0x02, 0, 0, 0, 0, 0, 0, 0xFD}));
   ops.push_back(SleepOp(10));
   ops.push_back(SetFeatureOp({0x00, 0x03, 0x00, config.reportRate, 0, 0, 0, 0, Byte(0xFC - config.reportRate)}));
   ops.push_back(SleepOp(10));
-  AppendBlock(ops, MakeCommand(0x0C, 0x00, 0x80), BuildSettingsPage(config));
+  AppendBlock(ops, MakeCommand(0x0C, 0x00, 0x80), testing::GoldenBytes("settings_page_factory.hex"));
   ops.push_back(SleepOp(10));
-  AppendBlock(ops, MakeCommand(0x0D, 0x00, 0x80), BuildKeyPage(config));
+  AppendBlock(ops, MakeCommand(0x0D, 0x00, 0x80), testing::GoldenBytes("key_page_factory.hex"));
   ops.push_back(SleepOp(2));
   for (Byte slot = 1; slot <= 12; ++slot) {
     AppendBlock(ops, MakeCommand(0x0F, slot, 0x80), config.macroData[slot - 1]);
@@ -56,9 +56,6 @@ class UploadTest : public ::testing::Test {
     config = FactoryConfig();
     config.profileSlot = 3;
     config.reportRate = 2;
-    config.dpiStage = {8, 16, 32, 64};
-    config.lightMode = 1;
-    config.lightBrightness = 1;
     for (std::size_t n = 0; n < kMacroCount; ++n) {
       for (std::size_t i = 0; i < kPageSize; ++i) config.macroData[n][i] = static_cast<Byte>(n * 16 + i);
     }
@@ -104,9 +101,8 @@ TEST_F(UploadTest, TheMouseHoldsExactlyThePagesSent) {
   Upload();
   const DeviceMirror memory = mouse.memory();
   EXPECT_EQ(memory, link.mirror());
-  EXPECT_EQ(memory.settingsPage, BuildSettingsPage(config));
-  EXPECT_EQ(memory.settingsPage[0x47], 0x00);  // mode 1 at brightness 1: light off
-  EXPECT_EQ(memory.keyPage, BuildKeyPage(config));
+  EXPECT_TRUE(testing::SameBytes(testing::GoldenBytes("settings_page_factory.hex"), memory.settingsPage));
+  EXPECT_TRUE(testing::SameBytes(testing::GoldenBytes("key_page_factory.hex"), memory.keyPage));
   EXPECT_EQ(memory.macroPages, config.macroData);
   EXPECT_EQ(memory.activeProfile, 0);
   EXPECT_EQ(memory.reportRateByte, 2);

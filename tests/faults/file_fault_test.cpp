@@ -96,7 +96,7 @@ TEST_F(FileFaultTest, AFullDiskKeepsEveryFileTheProgramRewrites) {
 }
 
 TEST_F(FileFaultTest, AReadOnlyProgramFolderKeepsTheProfileAndSaysWhy) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the full-disk tests cover it";
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders: ReadOnlyFoldersAsUser runs this as nobody";
   const auto before = folder.Snapshot();
   ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
   const Status saved = files.Save(files.ProfileFiles(0), "", Edited(), DefaultLabels("CHS"));

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QMenu>
 #include <QTimer>
@@ -320,6 +320,20 @@ void AnswerQuestion(bool yes) {
       [yes](CSkinMessageBox& box) { box.Answer(yes ? MessageBoxAnswer::kYes : MessageBoxAnswer::kNo); });
 }
 
+// Lets queued calls, deferred deletes and the message boxes' polls run until `done` holds; false when it
+// still does not after a deadline no loaded machine reaches. Each round runs all that is queued by then, so
+// a check that nothing more happened follows every queued call.
+bool Settle(const std::function<bool()>& done = [] { return true; }) {
+  const QDeadlineTimer deadline(20000);
+  for (;;) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (done()) return true;
+    if (deadline.hasExpired()) return false;
+    QThread::msleep(2);
+  }
+}
+
 TEST_F(MainWindowTest, SaveResetAndCancelReachTheMouseAndTheProfileFile) {
   CTavikDlg& dlg = Start();
   dlg.controller().config().dpiStage[1] = 32;
@@ -376,8 +390,7 @@ TEST_F(MainWindowTest, UpdateStartsTheUpdaterWithoutWaitingForIt) {
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(80, 37), dlg.helpPanel()->mapToGlobal(QPointF(80, 37)),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(dlg.helpPanel(), &press);
-  for (int i = 0; i < 100 && !fs::exists(started); ++i) QThread::msleep(20);
-  EXPECT_TRUE(fs::exists(started));
+  EXPECT_TRUE(Settle([&] { return fs::exists(started); }));
   EXPECT_FALSE(fs::exists(finished));  // the press came back while the updater still runs
 }
 
@@ -449,11 +462,10 @@ TEST_F(MainWindowTest, TheMacroManagerRecordsKeysFromItsOwnKeyEventsAndOkEncodes
   SendKey(focused, QEvent::KeyRelease, Qt::Key_Super_R, 0xFFEC, false, time += 40);
   EXPECT_TRUE(manager.isVisible());
   // The last release waits for what follows; a moment without keys decides it.
-  for (int i = 0; i < 100 && manager.eventList()->count() < 12; ++i) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
-  }
-  EXPECT_EQ(Rows(manager.eventList()).back(), "Right Windows   Up");
+  ASSERT_TRUE(Settle([&] {
+    const std::vector<std::string> rows = Rows(manager.eventList());
+    return !rows.empty() && rows.back() == "Right Windows   Up";
+  }));
   PressOn(&manager, {340, 99});  // Stop Recording
   EXPECT_FALSE(manager.model().recording());
   EXPECT_EQ(Rows(manager.eventList()),
@@ -496,17 +508,6 @@ class MessageBoxes {
   QTimer poll_;
 };
 
-// Lets queued calls, deferred deletes and the message boxes' polls run for a while.
-void Settle(int ms = 200) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QThread::msleep(2);
-  }
-}
-
 QLineEdit* OpenEditor(QListWidget* list) { return list->viewport()->findChild<QLineEdit*>(); }
 
 TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
@@ -529,13 +530,13 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("Macro_0");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr && boxes.texts.size() == 1; }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1"}));
   EXPECT_EQ(boxes.texts, std::vector<std::string>{"There is already a macro named \"Macro_0\"."});
   PressOn(&manager, {200, 20});  // clicks after it raise nothing
   PressOn(&manager, {40, 380});  // New
-  Settle();
+  ASSERT_TRUE(Settle([&] { return list->count() == 3; }));
   EXPECT_EQ(boxes.texts.size(), 1u);
   ASSERT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1", "Macro_2"}));
 
@@ -544,7 +545,7 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("Jump");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr; }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_TRUE(manager.isVisible());
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Macro_1", "Macro_2"}));
@@ -554,7 +555,7 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("   ");
   PressOn(&manager, {200, 20});  // beside the box
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr && boxes.texts.size() == 2; }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_EQ(boxes.texts.size(), 2u);
   EXPECT_EQ(Rows(list)[1], "Macro_1");
@@ -564,7 +565,7 @@ TEST_F(MainWindowTest, ARefusedMacroNameIsToldOnceAndTheRowKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("Jump");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Enter, 0xFF8D);
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr; }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"Macro_0", "Jump", "Macro_2"}));
   EXPECT_EQ(boxes.texts.size(), 2u);
@@ -619,13 +620,13 @@ TEST_F(MainWindowTest, ARefusedProfileNameIsToldOnceAndTheEntryKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText(" ");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr && !boxes.texts.empty(); }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_EQ(Rows(list), before);
   EXPECT_EQ(manager->model().entries()[0].name, before[0]);
   EXPECT_EQ(boxes.texts, std::vector<std::string>{"A profile needs a name."});
   PressOn(manager, {100, 300});  // a click elsewhere raises nothing more
-  Settle();
+  Settle();  // runs what the click queued
   EXPECT_EQ(boxes.texts.size(), 1u);
 
   PickFromMenu(list, "Edit");
@@ -633,7 +634,7 @@ TEST_F(MainWindowTest, ARefusedProfileNameIsToldOnceAndTheEntryKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("Games");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Escape, 0xFF1B);  // cancelled
-  Settle();
+  ASSERT_TRUE(Settle([&] { return OpenEditor(list) == nullptr; }));
   EXPECT_EQ(OpenEditor(list), nullptr);
   EXPECT_EQ(Rows(list), before);
 
@@ -642,7 +643,7 @@ TEST_F(MainWindowTest, ARefusedProfileNameIsToldOnceAndTheEntryKeepsItsName) {
   ASSERT_NE(editor, nullptr);
   editor->setText("Games");
   SendKey(editor, QEvent::KeyPress, Qt::Key_Return, 0xFF0D);
-  Settle();
+  ASSERT_TRUE(Settle([&] { return Rows(list)[0] == "Games"; }));
   EXPECT_EQ(Rows(list)[0], "Games");
   EXPECT_EQ(manager->model().entries()[0].name, "Games");
   EXPECT_EQ(boxes.texts.size(), 1u);

@@ -2,28 +2,48 @@
 
 #include <gtest/gtest.h>
 
+#include "config/factory_profile.h"
+#include "support/golden.h"
+
 namespace korvane {
 namespace {
 
-MouseConfig FactoryButtons() {
-  MouseConfig config;
-  config.buttonKind = {0, 1, 2, 2, 2, 6, 3, 4};
-  config.Arg(kScrollSelectArg, 2) = 1;
-  config.Arg(kScrollSelectArg, 3) = 2;
-  config.Arg(kScrollSelectArg, 4) = 3;
-  config.Arg(kCpiCycleArg, 5) = 3;
-  return config;
+// One button's kind and the parameter arrays its kind reads.
+void SetButton(MouseConfig& config, int button, ButtonKind kind, std::vector<std::pair<int, Byte>> args = {}) {
+  config.buttonKind[button] = static_cast<Byte>(kind);
+  for (const auto& [k, value] : args) config.Arg(k, button) = value;
 }
 
-TEST(KeyPage, FactoryButtonsGiveTheFactoryPage) {
-  DevicePage expected{};
-  const Byte slots0to5[] = {0x01, 0x00, 0xF0, 0x00, 0x01, 0x00, 0xF1, 0x00, 0x01, 0x00, 0xF2, 0x00,
-                            0x07, 0x00, 0x03, 0x00, 0x01, 0x00, 0xF4, 0x00, 0x01, 0x00, 0xF3, 0x00};
-  std::copy(std::begin(slots0to5), std::end(slots0to5), expected.begin());
-  const Byte slots14and15[] = {0x01, 0x00, 0xF7, 0x00, 0x01, 0x00, 0xF8, 0x00};
-  std::copy(std::begin(slots14and15), std::end(slots14and15), expected.begin() + 56);
+// Every kind of function, over the factory buttons and two more sets of eight.
+TEST(KeyPage, PagesAreTheGoldenBytes) {
+  MouseConfig keys;
+  SetButton(keys, 0, ButtonKind::DoubleClick);
+  SetButton(keys, 1, ButtonKind::Multimedia, {{kMultimediaArg, 0x83}});
+  SetButton(keys, 2, ButtonKind::Multimedia, {{kMultimediaArg, 0xE2}});
+  SetButton(keys, 3, ButtonKind::Windows, {{kWindowsArg, 0}});
+  SetButton(keys, 4, ButtonKind::Windows, {{kWindowsArg, 3}});
+  SetButton(keys, 5, ButtonKind::HotKey, {{kHotKeyArg, 0x06}});
+  SetButton(keys, 6, ButtonKind::SingleKey, {{kSingleKeyArg, 0x04}});
+  SetButton(keys, 7, ButtonKind::ComboKey,
+            {{kComboModifierArg, 0x02}, {kComboFirstKeyArg, 0x1D}, {kComboSecondKeyArg, 0x1B}});
 
-  EXPECT_EQ(BuildKeyPage(FactoryButtons()), expected);
+  MouseConfig macroAndOff;
+  SetButton(macroAndOff, 0, ButtonKind::MacroKey, {{kMacroNumberArg, 4}, {kMacroRepeatArg, 2}});
+  SetButton(macroAndOff, 1, ButtonKind::ButtonOff);
+  SetButton(macroAndOff, 2, ButtonKind::Windows, {{kWindowsArg, 6}});
+  SetButton(macroAndOff, 3, ButtonKind::Windows, {{kWindowsArg, 7}});
+  SetButton(macroAndOff, 4, ButtonKind::ScrollSelect, {{kScrollSelectArg, 4}});
+  SetButton(macroAndOff, 5, ButtonKind::CpiCycle, {{kCpiCycleArg, 1}});
+  SetButton(macroAndOff, 6, ButtonKind::Click);
+  macroAndOff.buttonKind[7] = kButtonKindCount;
+
+  const std::pair<const char*, MouseConfig> pages[] = {
+      {"key_page_factory.hex", FactoryConfig()},
+      {"key_page_keys.hex", keys},
+      {"key_page_macro_and_off.hex", macroAndOff}};
+  for (const auto& [file, config] : pages) {
+    EXPECT_TRUE(testing::SameBytes(testing::GoldenBytes(file), BuildKeyPage(config))) << file;
+  }
 }
 
 TEST(KeyPage, EachButtonLandsInItsSlot) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/golden.h"
+
 namespace korvane {
 namespace {
 
@@ -103,6 +105,24 @@ TEST(MacroPage, SixtyFourShortEventsDropTheLast) {
   // The 63rd event, a press, fills bytes 126-127.
   EXPECT_EQ(encoding.page[126], 0x00);
   EXPECT_EQ(encoding.page[127], 0x04);
+}
+
+TEST(MacroPages, ThreeMacrosAreTheGoldenBytes) {
+  IniDocument document;
+  WriteMacroSection(document, "Copy",
+                    Section("1", "1", "300",
+                            {"Ctrl   Dn", "20 ms", "C   Dn", "30 ms", "C   Up", "40 ms", "Ctrl   Up", "50 ms"}));
+  WriteMacroSection(document, "Long",
+                    Section("0", "0", "5", {"Space   Dn", "1300 ms", "Space   Up", "70000 ms", "A   Dn", "A   Up"}));
+  std::vector<std::string> full;
+  for (int i = 0; i < 64; ++i) full.insert(full.end(), {i % 2 == 0 ? "A   Dn" : "A   Up", "10 ms"});
+  WriteMacroSection(document, "Full", Section("1", "0", "1", full));
+
+  const MacroEncoding encoding = EncodeMacroPages(document);
+  EXPECT_EQ(encoding.droppedEvents, 1);
+  std::vector<Byte> pages;
+  for (const DevicePage& page : encoding.pages) pages.insert(pages.end(), page.begin(), page.end());
+  EXPECT_TRUE(testing::SameBytes(testing::GoldenBytes("macro_pages.hex"), pages));
 }
 
 TEST(MacroPage, AnEventThatDoesNotFitWholeIsDroppedWithAllAfterIt) {
