@@ -5,12 +5,12 @@ set(KORVANE_UDEV_RULES_DIR "lib/udev/rules.d" CACHE STRING
 
 install(TARGETS korvanectl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-set(korvane_factory_files config.bin str.ini)
-foreach(position RANGE 5)
-  list(APPEND korvane_factory_files config${position}.bin str${position}.ini)
-endforeach()
-list(TRANSFORM korvane_factory_files PREPEND ${KORVANE_PROGRAM_DIR}/)
-install(FILES ${korvane_factory_files} DESTINATION ${KORVANE_INSTALL_DATADIR})
+# The factory files by the names factorygen wrote them under.
+install(CODE "
+  file(STRINGS \"${KORVANE_FACTORY_NAMES}\" korvane_factory_names)
+  list(TRANSFORM korvane_factory_names PREPEND \"${KORVANE_PROGRAM_DIR}/\")
+  file(INSTALL \${korvane_factory_names} DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_DATADIR}\"
+       PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)")
 
 install(FILES packaging/udev/70-korvane.rules DESTINATION ${KORVANE_UDEV_RULES_DIR})
 install(FILES packaging/completion/korvanectl DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/file_io.h"
-#include "config/config_files.h"
+#include "config/config_file.h"
 #include "support/golden.h"
 #include "support/test_folder.h"
 

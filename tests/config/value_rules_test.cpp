@@ -3,12 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <regex>
-#include <sstream>
 #include <utility>
 
-#include "common/file_io.h"
 #include "config/config_validation.h"
 
 namespace korvane {
@@ -61,32 +57,6 @@ TEST(ValueRules, ProgramFileNamesStopAtTheSixthProfile) {
   for (const std::string_view name : {"config6.bin", "str6.ini", "config.ini", "CONFIG0.BIN"}) {
     EXPECT_FALSE(IsProgramFileName(name)) << name;
   }
-}
-
-// cmake/install.cmake lists the factory files the package installs; the program seeds a user's folder
-// with FactoryFileNames, so a file missing from the list would be missing for every installed user.
-TEST(ValueRules, TheInstallListIsTheFactoryFileList) {
-  const std::optional<std::string> text = ReadWholeFile(KORVANE_SOURCE_DIR "/cmake/install.cmake");
-  ASSERT_TRUE(text) << "cannot read cmake/install.cmake";
-  const std::string& script = *text;
-  std::smatch fixed, loop;
-  ASSERT_TRUE(std::regex_search(script, fixed, std::regex(R"(set\(korvane_factory_files ([^)]*)\))")));
-  ASSERT_TRUE(std::regex_search(
-      script, loop,
-      std::regex(R"(foreach\(position RANGE (\d+)\)\s*list\(APPEND korvane_factory_files ([^)]*)\))")));
-  const auto words = [](const std::string& list) {
-    std::vector<std::string> out;
-    std::istringstream in(list);
-    for (std::string word; in >> word;) out.push_back(word);
-    return out;
-  };
-  std::vector<std::string> installed = words(fixed[1]);
-  for (int position = 0; position <= std::stoi(loop[1]); ++position) {
-    for (const std::string& word : words(loop[2])) {
-      installed.push_back(std::regex_replace(word, std::regex(R"(\$\{position\})"), std::to_string(position)));
-    }
-  }
-  EXPECT_EQ(installed, FactoryFileNames());
 }
 
 }  // namespace

@@ -23,6 +23,10 @@ for file in usr/bin/korvane usr/bin/korvanectl usr/share/korvane/config.bin usr/
             usr/share/bash-completion/completions/korvanectl; do
   check "installed $file" test -s "$root/$file"
 done
+# Every factory file, by the list that factorygen wrote beside them.
+while read -r name; do
+  check "installed factory file $name" test -s "$data/$name"
+done <"$build/factory-files.txt"
 
 # Without XDG_CONFIG_HOME the user folder is ~/.config/korvane.
 ctl() { env -u XDG_CONFIG_HOME HOME="$scratch/home" "$root/usr/bin/korvanectl" "$@"; }
