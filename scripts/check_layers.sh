@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that every folder includes only the folders it may use, and that Qt is included only where the
-# windows, the build tools and the benchmarks live. Prints each offending include and exits 1 when there
-# is one. For the core the build enforces the same order: each folder's library sees only the folders it
-# links (cmake/core_sources.cmake).
+# windows and the build tools live. Prints each offending include and exits 1 when there is one. For the
+# core the build enforces the same order: each folder's library sees only the folders it links
+# (cmake/core_sources.cmake).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -27,7 +27,7 @@ tools:       *
 tests:       *
 "
 # Where Qt may be included.
-QT_FOLDERS="gui tools benchmarks tests/gui tests/desktop"
+QT_FOLDERS="gui tools tests/gui tests/desktop"
 
 status=0
 report() {  # description, grep output
