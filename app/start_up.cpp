@@ -3,15 +3,11 @@
 #include <cstdlib>
 
 #include "app/program_check.h"
+#include "common/console.h"
 
 namespace korvane {
 
 namespace {
-
-bool IsSet(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && value[0] != '\0';
-}
 
 StartUp Exit(int exitCode, std::string err) {
   StartUp start;
@@ -24,8 +20,8 @@ StartUp Exit(int exitCode, std::string err) {
 
 StartUpInputs StartUpInputs::OfThisProcess(int argc, char** argv) {
   StartUpInputs inputs;
-  inputs.arguments.assign(argv + 1, argv + argc);
-  inputs.hasDisplay = IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
+  inputs.arguments = StartConsoleProgram(argc, argv);
+  inputs.hasDisplay = SessionHasDisplay();
   inputs.platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
   inputs.lockFolder = SingleInstanceLock::DefaultFolder();
   return inputs;

@@ -14,13 +14,17 @@ namespace korvane {
 // What the program's start depends on besides its files.
 struct StartUpInputs {
   std::vector<std::string> arguments;  // without the program's name
-  bool hasDisplay = false;             // DISPLAY or WAYLAND_DISPLAY is set and not empty
+  bool hasDisplay = false;             // SessionHasDisplay()
   bool platformChosen = false;         // QT_QPA_PLATFORM is set: the window has somewhere to go
   std::filesystem::path lockFolder;    // where the single-instance lock is taken
 
   // The inputs of this process.
   static StartUpInputs OfThisProcess(int argc, char** argv);
 };
+
+// Whether this session has a desktop to show a window on: on Linux DISPLAY or WAYLAND_DISPLAY is set and
+// not empty; a Windows session always has one.
+bool SessionHasDisplay();
 
 // What to do at start, decided before any window exists.
 struct StartUp {

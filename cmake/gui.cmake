@@ -1,20 +1,30 @@
-find_package(Qt6 REQUIRED COMPONENTS Widgets DBus WaylandClient)
-find_package(PkgConfig REQUIRED)
-pkg_get_variable(KORVANE_WAYLAND_PROTOCOLS wayland-protocols pkgdatadir)
+# Linux: notifications and the second start's request go over D-Bus, and under Wayland the key captures
+# ask the compositor to pass its shortcuts on as keys. Windows has the tray's balloons and a keyboard hook.
+if(WIN32)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)
+else()
+  find_package(Qt6 REQUIRED COMPONENTS Widgets DBus WaylandClient)
+  find_package(PkgConfig REQUIRED)
+  pkg_get_variable(KORVANE_WAYLAND_PROTOCOLS wayland-protocols pkgdatadir)
+endif()
 
-# The windows (gui/) as a library, so that the GUI tests run the same code as the executable.
+# The windows (gui/) as a library, so that the GUI tests run the same code as the executable. As in the
+# core, a file ending in _linux.cpp or _windows.cpp is built on its platform only.
 file(GLOB KORVANE_GUI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/gui/*.cpp)
 list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "_main\\.cpp$")
+list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "_${KORVANE_OTHER_PLATFORM}\\.cpp$")
 # The minimal window is the benchmarks' floor for start-up, not part of the program.
 list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "/minimal_window\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
-target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate)
-# Under Wayland the key captures ask the compositor to pass its shortcuts on as keys. The protocol's
-# interface tables are generated as C.
-enable_language(C)
-qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
-  ${KORVANE_WAYLAND_PROTOCOLS}/unstable/keyboard-shortcuts-inhibit/keyboard-shortcuts-inhibit-unstable-v1.xml)
-target_include_directories(korvane_gui PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets)
+if(NOT WIN32)
+  target_link_libraries(korvane_gui PUBLIC Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate)
+  # The protocol's interface tables are generated as C.
+  enable_language(C)
+  qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
+    ${KORVANE_WAYLAND_PROTOCOLS}/unstable/keyboard-shortcuts-inhibit/keyboard-shortcuts-inhibit-unstable-v1.xml)
+  target_include_directories(korvane_gui PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+endif()
 
 add_executable(korvane gui/korvane_main.cpp)
 target_link_libraries(korvane PRIVATE korvane_gui)
@@ -23,7 +33,37 @@ if(TARGET korvane_skin)
   add_dependencies(korvane korvane_skin)
 endif()
 
-if(KORVANE_BUILD_TESTS)
+if(WIN32)
+  set_target_properties(korvane PROPERTIES WIN32_EXECUTABLE ON)
+  # There is no windeployqt for a cross build: what korvane.exe loads is named here and copied beside
+  # it, so that the program folder runs as it is. Qt's libraries use MinGW's runtime as DLLs.
+  set(KORVANE_WINDOWS_RUNTIME)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${found}")
+      message(FATAL_ERROR "MinGW's ${dll} was not found")
+    endif()
+    list(APPEND KORVANE_WINDOWS_RUNTIME ${found})
+  endforeach()
+  add_custom_command(TARGET korvane POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KORVANE_WINDOWS_RUNTIME} $<TARGET_FILE:Qt6::Core>
+            $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> ${KORVANE_PROGRAM_DIR}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KORVANE_PROGRAM_DIR}/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+            $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${KORVANE_PROGRAM_DIR}/platforms
+    COMMENT "Copying Qt and MinGW's runtime beside korvane.exe")
+endif()
+
+# What the Windows desktop test reads the tray's balloons with.
+if(KORVANE_BUILD_TESTS AND WIN32)
+  add_executable(korvane_balloon_text tests/desktop/balloon_text.cpp)
+  set_target_properties(korvane_balloon_text PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()
+
+# The window tests and the desktop tests run on Linux; the Windows window is tested under Wine with
+# scripts/windows_test.sh.
+if(KORVANE_BUILD_TESTS AND NOT WIN32)
   find_package(GTest REQUIRED)
   include(GoogleTest)
   file(GLOB KORVANE_GUI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
@@ -43,7 +83,7 @@ endif()
 
 # The desktop tests: the real program under Xvfb, pressed with real pointer and key events. Their
 # screenshots and logs stay in desktop-artefacts/; the tools they run besides the program in tests/.
-if(KORVANE_BUILD_TESTS)
+if(KORVANE_BUILD_TESTS AND NOT WIN32)
   add_executable(korvane_notification_service tests/desktop/notification_service.cpp)
   target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
   add_executable(korvane_keyboard_grab tests/desktop/keyboard_grab.cpp)

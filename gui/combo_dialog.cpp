@@ -7,7 +7,6 @@
 
 #include "gui/skin_painter.h"
 #include "keys/key_tables.h"
-#include "keys/keysym_names.h"
 
 namespace korvane {
 
@@ -66,9 +65,9 @@ bool CComboDialog::eventFilter(QObject* watched, QEvent* event) {
   return CKeyDialogFrame::eventFilter(watched, event);
 }
 
-void CComboDialog::OnKey(quint32 keysym) {
+void CComboDialog::OnKey(const std::string& name) {
   if (!loaded()) return;
-  model_.OnKey(keysym == 0 ? std::string() : KeyNameFromKeysym(keysym));
+  model_.OnKey(name);
   first_->setText(QString::fromStdString(model_.firstKeyName()));
   second_->setText(QString::fromStdString(model_.secondKeyName()));
   Redraw();

@@ -21,7 +21,7 @@ class CComboDialog : public CKeyDialogFrame {
 
  protected:
   void DrawFace() override;
-  void OnKey(quint32 keysym) override;
+  void OnKey(const std::string& name) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -9,13 +9,13 @@ namespace korvane {
 // go when the desktop has no system tray, or has the service. Each message replaces the program's
 // previous one there, so that one stands at a time, as one balloon does on a tray icon. Sending never
 // waits for the service: the id it gives a message is taken when its answer comes, and a message sent
-// meanwhile waits for it (only the newest one).
+// meanwhile waits for it (only the newest one). Windows has no such service: balloons stay on the tray icon.
 void SendDesktopNotification(const QString& title, const QString& text, int timeoutMs);
 // Whether a notification service is on the session bus.
 bool HaveNotificationService();
 
-// The running program's own name on the session bus, so that starting it again can bring its window back
-// when there is no tray icon to click.
+// The running program's own name on the session bus (on Windows, an event object in the user's session of
+// that name), so that starting it again can bring its window back.
 inline constexpr char kShowServiceName[] = "org.tellurix.Korvane";
 
 // Registers the name and calls show for every "Show" request. False when there is no session bus or the

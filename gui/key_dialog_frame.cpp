@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "gui/key_names.h"
 #include "gui/popup_list.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
@@ -156,7 +157,7 @@ bool CKeyDialogFrame::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (!key->isAutoRepeat()) OnKey(key->nativeVirtualKey());
+  if (!key->isAutoRepeat()) OnKey(KeyNameOf(*key));
   // Every key is taken by the capture: none edits a box, confirms, cancels or asks for help.
   return true;
 }

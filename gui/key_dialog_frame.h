@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QStringList>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "app/key_dialogs.h"
@@ -38,8 +39,9 @@ class CKeyDialogFrame : public QDialog {
  protected:
   // The dialog's own drawing over the shared face.
   virtual void DrawFace() {}
-  // A key pressed or released in the dialog, by its keysym. Auto-repeat does not come here.
-  virtual void OnKey(quint32 keysym) = 0;
+  // A key pressed or released in the dialog, by its name (empty for an event without system codes).
+  // Auto-repeat does not come here.
+  virtual void OnKey(const std::string& name) = 0;
   // OK, Cancel and close; true when the press was on one of them.
   bool PressButton(KeyDialogButton button);
   void Redraw();

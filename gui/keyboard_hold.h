@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -9,12 +8,11 @@ class QWidget;
 
 namespace korvane {
 
-class ShortcutsInhibitor;
-
 // Holds the keyboard for a window while it captures keys, so that the desktop's own shortcuts (Alt+F4,
 // Alt+Tab, Super, Print) arrive as keys instead of acting. On X11 the window grabs the keyboard as soon
 // as it is on the screen, and keeps trying while another client holds it; under Wayland it asks the
-// compositor to inhibit its shortcuts for the window's surface.
+// compositor to inhibit its shortcuts for the window's surface; on Windows a keyboard hook takes every key
+// before the system acts on it and hands it to the window while the window is active.
 class KeyboardHold : public QObject {
  public:
   // `changed` runs whenever blocked() changes.
@@ -23,21 +21,18 @@ class KeyboardHold : public QObject {
 
   void Start();
   void Stop();
-  // True while the desktop may still act on keys: another client holds the keyboard, or the compositor
-  // does not inhibit its shortcuts.
+  // True while the desktop may still act on keys: another client holds the keyboard, the compositor
+  // does not inhibit its shortcuts, or the system refused the hook.
   bool blocked() const { return blocked_; }
 
  private:
-  void Try();
+  class Platform;  // the system's side of the hold, one per platform
   void SetBlocked(bool blocked);
 
   QWidget* window_;
   std::function<void()> changed_;
-  QTimer retry_;
-  bool started_ = false;
-  bool grabbed_ = false;
   bool blocked_ = false;
-  std::unique_ptr<ShortcutsInhibitor> inhibitor_;
+  std::unique_ptr<Platform> platform_;
 };
 
 }  // namespace korvane

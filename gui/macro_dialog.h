@@ -21,7 +21,7 @@ class CMacroDialog : public CKeyDialogFrame {
 
  protected:
   void DrawFace() override;
-  void OnKey(quint32) override {}
+  void OnKey(const std::string&) override {}
   void mousePressEvent(QMouseEvent* event) override;
   void accept() override;
 

@@ -11,11 +11,11 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "gui/key_names.h"
 #include "gui/lb_editor_wnd.h"
 #include "gui/skin_message_box.h"
 #include "gui/skin_painter.h"
 #include "gui/skin_style.h"
-#include "keys/keysym_names.h"
 
 namespace korvane {
 
@@ -285,7 +285,7 @@ bool CMacroProgramDialog::eventFilter(QObject* watched, QEvent* event) {
     // clock where a platform gives none.
     const quint64 stamp = key->timestamp();
     const auto time = static_cast<std::uint32_t>(stamp != 0 ? stamp : static_cast<quint64>(clock_.elapsed()));
-    AfterKey(model_.OnKey(KeyNameFromKeysym(key->nativeVirtualKey()), release, time));
+    AfterKey(model_.OnKey(KeyNameOf(*key), release, time));
     return true;
   }
   if (release) return false;

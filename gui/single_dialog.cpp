@@ -5,7 +5,6 @@
 #include <QWindow>
 
 #include "gui/skin_painter.h"
-#include "keys/keysym_names.h"
 
 namespace korvane {
 
@@ -33,9 +32,9 @@ void CSingleDialog::DrawFace() {
   DrawKeycapName(SingleKeyModel::kKeycapRect, model_.keyName);
 }
 
-void CSingleDialog::OnKey(quint32 keysym) {
+void CSingleDialog::OnKey(const std::string& name) {
   if (!loaded()) return;
-  model_.OnKey(keysym == 0 ? std::string() : KeyNameFromKeysym(keysym));
+  model_.OnKey(name);
   Redraw();
 }
 

@@ -15,7 +15,7 @@ class CSingleDialog : public CKeyDialogFrame {
 
  protected:
   void DrawFace() override;
-  void OnKey(quint32 keysym) override;
+  void OnKey(const std::string& name) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 

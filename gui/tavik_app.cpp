@@ -26,7 +26,7 @@ int CTavikApp::Run(int argc, char** argv) {
     AskRunningProgramToShow();
   }
   if (start.action != StartUp::Action::kRun) return start.exitCode;
-  if (start.offscreen) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (start.offscreen) qputenv("QT_QPA_PLATFORM", "offscreen");
   const CommandLine& line = *start.line;
   const bool screenshot = !line.screenshot.empty();
 

@@ -1,0 +1,7 @@
+#include "app/start_up.h"
+
+namespace korvane {
+
+bool SessionHasDisplay() { return true; }
+
+}  // namespace korvane
