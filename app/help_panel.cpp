@@ -1,5 +1,9 @@
 #include "app/help_panel.h"
 
+#include <string>
+
+#include "common/executable_path.h"
+
 namespace korvane {
 
 HelpPress HelpPanelPress(int x, int y) {
@@ -9,7 +13,7 @@ HelpPress HelpPanelPress(int x, int y) {
 }
 
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine) {
-  return folder.DataFile("Update") / machine / kUpdaterName;
+  return folder.DataFile("Update") / machine / (std::string(kUpdaterName) + std::string(ExecutableSuffix()));
 }
 
 }  // namespace korvane

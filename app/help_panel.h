@@ -24,7 +24,7 @@ enum class HelpPress { kNothing, kLink, kUpdate };
 HelpPress HelpPanelPress(int x, int y);
 
 // The firmware updater is a program of its own, installed beside the executables for the machine's
-// architecture (uname's machine name, as "x86_64" or "aarch64").
+// architecture (uname's machine name, as "x86_64" or "aarch64"), with ".exe" on Windows.
 inline constexpr std::string_view kUpdaterName = "korvane-updater";
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine);
 

@@ -11,4 +11,6 @@ std::filesystem::path RunningExecutable() {
   return exe;
 }
 
+std::string_view ExecutableSuffix() { return ""; }
+
 }  // namespace korvane

@@ -22,4 +22,6 @@ std::filesystem::path RunningExecutable() {
   return {};
 }
 
+std::string_view ExecutableSuffix() { return ".exe"; }
+
 }  // namespace korvane

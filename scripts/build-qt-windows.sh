@@ -60,7 +60,24 @@ configure() {
     -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 }
 step "configuring" configure
+# A progress line at every tenth of the build, from ninja's "[done/total]" in the log.
+progress() {
+  local shown=0 counts done total
+  while sleep 10; do
+    counts=$(tail -c 4096 "$log" | grep -o '^\[[0-9]*/[0-9]*\]' | tail -n 1 | tr -d '[]')
+    [ -n "$counts" ] || continue
+    done=${counts%/*} total=${counts#*/}
+    if [ $((done * 10 / total)) -gt "$shown" ]; then
+      shown=$((done * 10 / total))
+      echo "Qt for Windows: built $done of $total" >&2
+    fi
+  done
+}
+progress &
+progress_pid=$!
+trap 'kill $progress_pid 2>/dev/null' EXIT
 step "building" cmake --build "$work/build" --parallel 2
+kill $progress_pid 2>/dev/null
 step "installing" cmake --install "$work/build"
 rm -rf "$prefix"
 mv "$prefix.partial" "$prefix"

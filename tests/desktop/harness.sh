@@ -69,9 +69,12 @@ unset QT_QPA_PLATFORM
 
 window=""
 korvane_pid=""
+# The program under test and how it names the scratch folder; the Windows test runs korvane.exe under Wine.
+korvane_program=("$bin_dir/korvane")
+korvane_home=$home
 # start_korvane ARGS...: starts the program on the scratch folder and waits for its window.
 start_korvane() {
-  "$bin_dir/korvane" --home "$home" "$@" >>"$artefacts/korvane.log" 2>&1 &
+  "${korvane_program[@]}" --home "$korvane_home" "$@" >>"$artefacts/korvane.log" 2>&1 &
   korvane_pid=$!
   pids+=("$korvane_pid")
   if ! wait_until 30 xdotool search --onlyvisible --name "Tellurix Korvane" >/dev/null; then
