@@ -1,5 +1,7 @@
 #include "app/help_panel.h"
 
+#include "common/path_text.h"
+
 namespace korvane {
 
 HelpPress HelpPanelPress(int x, int y) {
@@ -9,7 +11,7 @@ HelpPress HelpPanelPress(int x, int y) {
 }
 
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine) {
-  return folder.DataFile("Update") / machine / kUpdaterName;
+  return folder.DataFile("Update") / PathFromUtf8(machine) / kUpdaterName;
 }
 
 }  // namespace korvane

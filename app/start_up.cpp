@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/program_check.h"
+#include "common/path_text.h"
 
 namespace korvane {
 
@@ -40,7 +41,7 @@ StartUp DecideStartUp(const StartUpInputs& inputs, SingleInstanceLock& instance)
     start.out = kUsage;
     return start;
   }
-  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
+  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(PathFromUtf8(line.home));
   if (line.version) {
     start.out = std::string("korvane ") + KORVANE_VERSION + "\n" + folder.Describe();
     return start;
