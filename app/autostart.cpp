@@ -5,6 +5,7 @@
 
 #include "common/executable_path.h"
 #include "common/file_io.h"
+#include "common/path_text.h"
 #include "common/user_folders.h"
 
 namespace korvane {
@@ -67,9 +68,11 @@ bool IsHiddenEntry(std::string_view text) {
 }  // namespace
 
 std::string AutostartEntry(const std::filesystem::path& executable, const std::filesystem::path& home) {
-  if (HasControlCharacter(executable.string()) || HasControlCharacter(home.string())) return {};
-  std::string exec = ExecArgument(executable.string()) + " --hidden";
-  if (!home.empty()) exec += " --home " + ExecArgument(home.string());
+  const std::string program = PathToUtf8(executable);
+  const std::string folder = PathToUtf8(home);
+  if (HasControlCharacter(program) || HasControlCharacter(folder)) return {};
+  std::string exec = ExecArgument(program) + " --hidden";
+  if (!home.empty()) exec += " --home " + ExecArgument(folder);
   return std::string(kEntryGroup) +
          "\n"
          "Type=Application\n"
@@ -87,8 +90,8 @@ Autostart Autostart::ForThisProgram(const std::string& home) {
   std::filesystem::path folder;
   if (!home.empty()) {
     std::error_code error;
-    folder = std::filesystem::absolute(home, error).lexically_normal();
-    if (error) folder = home;
+    folder = std::filesystem::absolute(PathFromUtf8(home), error).lexically_normal();
+    if (error) folder = PathFromUtf8(home);
   }
   const std::filesystem::path config = XdgConfigHome();
   std::filesystem::path file = config.empty() ? config : config / "autostart" / kAutostartFileName;
@@ -113,7 +116,7 @@ Status Autostart::Enable() const {
   // Once the program's file has been replaced, /proc names the old one "... (deleted)".
   std::error_code error;
   if (!std::filesystem::is_regular_file(executable_, error)) {
-    return Status::Failure(failed + "the running program's file " + executable_.string() +
+    return Status::Failure(failed + "the running program's file " + PathToUtf8(executable_) +
                            " is gone. Start Korvane again and retry.");
   }
   const std::string entry = AutostartEntry(executable_, home_);
@@ -123,7 +126,7 @@ Status Autostart::Enable() const {
   }
   std::filesystem::create_directories(file_.parent_path(), error);
   if (error) {
-    return Status::Failure(failed + "cannot create the folder " + file_.parent_path().string() + ": " +
+    return Status::Failure(failed + "cannot create the folder " + PathToUtf8(file_.parent_path()) + ": " +
                                error.message() + ".",
                            error.value());
   }
@@ -137,7 +140,7 @@ Status Autostart::Disable() const {
   std::error_code error;
   std::filesystem::remove(file_, error);
   if (error) {
-    return Status::Failure("Korvane cannot stop starting with the desktop: cannot remove " + file_.string() +
+    return Status::Failure("Korvane cannot stop starting with the desktop: cannot remove " + PathToUtf8(file_) +
                                ": " + error.message() + ".",
                            error.value());
   }

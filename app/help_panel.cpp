@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/executable_path.h"
+#include "common/path_text.h"
 
 namespace korvane {
 
@@ -13,7 +14,8 @@ HelpPress HelpPanelPress(int x, int y) {
 }
 
 std::filesystem::path UpdaterPath(const ProgramFolder& folder, std::string_view machine) {
-  return folder.DataFile("Update") / machine / (std::string(kUpdaterName) + std::string(ExecutableSuffix()));
+  return folder.DataFile("Update") / PathFromUtf8(machine) /
+         (std::string(kUpdaterName) + std::string(ExecutableSuffix()));
 }
 
 }  // namespace korvane

@@ -8,6 +8,7 @@
 #include "app/help_panel.h"
 #include "common/folder_lock.h"
 #include "common/machine_name.h"
+#include "common/path_text.h"
 #include "profile/record_validation.h"
 #include "config/ini_file.h"
 #include "config/settings_page.h"
@@ -128,7 +129,7 @@ bool MainController::LoadCurrentProfile() {
 void MainController::OnFilesChanged(std::span<const std::string> names) {
   const ProfilePair pair = CurrentPair();
   const bool profileFiles = std::ranges::any_of(names, [&](const std::string& name) {
-    return name == kProfileListName || name == pair.config.filename() || name == pair.labels.filename();
+    return name == kProfileListName || PathFromUtf8(name) == pair.config.filename() || PathFromUtf8(name) == pair.labels.filename();
   });
   if (!profileFiles) return;
   int index = currentProfile_;
@@ -589,7 +590,7 @@ void MainController::RunUpdater() {
   std::error_code error;
   const Status started = std::filesystem::is_regular_file(updater, error)
                              ? surface_.StartProgram(updater)
-                             : Status::Failure(FillIn(messages().updaterMissing, {updater.string()}));
+                             : Status::Failure(FillIn(messages().updaterMissing, {PathToUtf8(updater)}));
   if (!started) notifier_.ShowMessage(started.message(), strings_->productTitle);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "common/path_text.h"
+
 namespace korvane {
 
 std::filesystem::path ProfileFileChoice::StartFolder() const {
@@ -12,7 +14,7 @@ std::filesystem::path ProfileFileChoice::StartFolder() const {
 }
 
 std::filesystem::path ProfileFileChoice::ExportSuggestion(std::string_view profileName) const {
-  return StartFolder() / ExportFileName(profileName);
+  return StartFolder() / PathFromUtf8(ExportFileName(profileName));
 }
 
 std::string ExportFileName(std::string_view profileName) {

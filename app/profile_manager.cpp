@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "common/file_io.h"
+#include "common/path_text.h"
 #include "common/numbers.h"
 #include "config/ini_file.h"
 #include "config/value_rules.h"
@@ -112,7 +113,7 @@ std::string ProfileManagerModel::Rename(int position, std::string_view name) {
 Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current,
                            const WholeFileWriter& write) {
   const std::filesystem::path listPath = folder.File(kProfileListName);
-  if (!IniFile(listPath).Exists()) return Status::Failure(listPath.string() + " does not exist");
+  if (!IniFile(listPath).Exists()) return Status::Failure(PathToUtf8(listPath) + " does not exist");
 
   // Which positions change, and the bytes they get, all read before the first write.
   const std::vector<ProfileManagerModel::Entry>& entries = model.entries();

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "common/path_text.h"
 #include "config/value_rules.h"
 #include "ui/main_window_geometry.h"
 #include "ui/skin_settings.h"
@@ -13,7 +14,7 @@ namespace korvane {
 std::string MissingProgramFiles(const ProgramFolder& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder.dir(), error)) {
-    return "The program folder " + folder.dir().string() + " does not exist or is not a folder.";
+    return "The program folder " + PathToUtf8(folder.dir()) + " does not exist or is not a folder.";
   }
   constexpr std::array<std::string_view, 2> kFactoryFiles = {kFactoryConfigName, kProfileListName};
   std::string missing;
@@ -24,10 +25,10 @@ std::string MissingProgramFiles(const ProgramFolder& folder) {
   const std::string background = "Skins/" + std::string(kDefaultSkinName) + std::string(kMainBackground);
   if (!std::filesystem::is_regular_file(folder.DataFile(background), error)) {
     // An installed program's skin is in its data folder, which the sentence then names in full.
-    note(folder.dataDir() == folder.dir() ? background : folder.DataFile(background).string());
+    note(folder.dataDir() == folder.dir() ? background : PathToUtf8(folder.DataFile(background)));
   }
   if (missing.empty()) return {};
-  return "The program folder " + folder.dir().string() + " lacks " + missing +
+  return "The program folder " + PathToUtf8(folder.dir()) + " lacks " + missing +
          ": start Korvane from its build or install folder, or name a complete folder with --home.";
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/program_check.h"
 #include "common/console.h"
+#include "common/path_text.h"
 
 namespace korvane {
 
@@ -36,7 +37,7 @@ StartUp DecideStartUp(const StartUpInputs& inputs, SingleInstanceLock& instance)
     start.out = kUsage;
     return start;
   }
-  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(line.home);
+  ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(PathFromUtf8(line.home));
   if (line.version) {
     start.out = std::string("korvane ") + KORVANE_VERSION + "\n" + folder.Describe();
     return start;

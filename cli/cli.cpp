@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "common/numbers.h"
+#include "common/path_text.h"
 
 namespace korvane::cli {
 
@@ -138,11 +139,12 @@ int Run(std::span<const std::string> words, std::ostream& out, std::ostream& err
       return 2;
     }
   }
-  if (!home.empty() && !std::filesystem::is_directory(home)) {
+  const std::filesystem::path homePath = PathFromUtf8(home);
+  if (!home.empty() && !std::filesystem::is_directory(homePath)) {
     err << "korvanectl: " << home << " is not a folder\n";
     return 1;
   }
-  const ProgramFolder folder = home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(home);
+  const ProgramFolder folder = home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(homePath);
   if (version) {
     out << "korvanectl " << KORVANE_VERSION << '\n' << folder.Describe();
     return 0;

@@ -1,22 +1,23 @@
 #include "cli/commands.h"
 #include "cli/profile_target.h"
+#include "common/path_text.h"
 #include "profile/config_files.h"
 
 namespace korvane::cli {
 
 namespace {
 
-Status TakeFileArgument(ArgReader& args, std::string_view command, std::string& file) {
+Status TakeFileArgument(ArgReader& args, std::string_view command, std::filesystem::path& file) {
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   if (args.rest().size() != 1) return Status::Failure(std::string(command) + " takes one FILE");
-  file = args.rest()[0];
+  file = PathFromUtf8(args.rest()[0]);
   return Status::Ok();
 }
 
 }  // namespace
 
 Status ExportCommand(const Context& context, ArgReader& args) {
-  std::string file;
+  std::filesystem::path file;
   if (Status s = TakeFileArgument(args, "export", file); !s) return s;
   ProfileTarget target;
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
@@ -26,7 +27,7 @@ Status ExportCommand(const Context& context, ArgReader& args) {
 }
 
 Status ImportCommand(const Context& context, ArgReader& args) {
-  std::string file;
+  std::filesystem::path file;
   if (Status s = TakeFileArgument(args, "import", file); !s) return s;
   ProfileTarget target;
   if (Status s = TakeProfileTarget(context, args, target); !s) return s;
@@ -38,7 +39,7 @@ Status ImportCommand(const Context& context, ArgReader& args) {
       RefuseOutOfRange(file, profile.config, "nothing was written; korvanectl set --file mends a value");
   if (!judged) return judged;
   if (profile.labelsRebuilt) {
-    context.err << "korvanectl: the button labels of " << file << " were missing or named other functions; they "
+    context.err << "korvanectl: the button labels of " << PathToUtf8(file) << " were missing or named other functions; they "
                 << "were made anew from its settings\n";
   }
   return SaveProfile(context, target, profile);

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/profile_target.h"
 #include "common/file_io.h"
+#include "common/path_text.h"
 #include "device/transport.h"
 #include "config/settings_page.h"
 #include "config/value_rules.h"
@@ -20,7 +21,7 @@ void PrintMacroPages(std::ostream& out, const std::array<DevicePage, kMacroCount
 // One line on err for each value of record.ini that the pages do not carry as written.
 void ReportEncodingChanges(std::ostream& err, const std::filesystem::path& path,
                            const std::vector<std::string>& names, const MacroEncoding& encoding) {
-  const std::string prefix = "korvanectl: note: " + path.string() + ": ";
+  const std::string prefix = "korvanectl: note: " + PathToUtf8(path) + ": ";
   for (std::size_t k = 0; k < kMacroCount && k < names.size(); ++k) {
     const MacroPageChanges& changes = encoding.changes[k];
     const std::string macro = prefix + "macro " + std::to_string(k) + " (" + names[k] + "): ";
@@ -78,10 +79,10 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
   if (!args.rest().empty()) return Status::Failure("macros takes no further arguments");
   // The program folder's record.ini is missing until the first macro is made, and then means no
   // macros; a file named with --record has to exist.
-  const std::filesystem::path path = record.empty() ? context.folder.File(kMacroFileName) : std::filesystem::path(record);
+  const std::filesystem::path path = record.empty() ? context.folder.File(kMacroFileName) : PathFromUtf8(record);
   std::error_code error;
   const bool absent = !std::filesystem::exists(std::filesystem::symlink_status(path, error));
-  if (!record.empty() && absent) return Status::Failure(path.string() + " does not exist");
+  if (!record.empty() && absent) return Status::Failure(PathToUtf8(path) + " does not exist");
   // A record.ini that is there but cannot be read is not an empty one: storing it would blank the
   // profile's macros.
   std::string bytes;
@@ -101,7 +102,7 @@ Status MacrosCommand(const Context& context, ArgReader& args) {
     profile.config.macroData = encoded.pages;
     if (Status s = SaveProfile(context, target, profile); !s) return s;
     context.out << "stored " << std::min(MacroNames(document).size(), kMacroCount) << " macros in "
-                << target.configPath.string() << "; 'korvanectl upload' sends them to the mouse\n";
+                << PathToUtf8(target.configPath) << "; 'korvanectl upload' sends them to the mouse\n";
     return Status::Ok();
   }
   if (encode) {

@@ -1,6 +1,7 @@
 #include "cli/profile_target.h"
 
 #include "config/config_validation.h"
+#include "common/path_text.h"
 #include "config/value_rules.h"
 #include "profile/config_files.h"
 #include "profile/record_validation.h"
@@ -14,11 +15,9 @@ Status TakeProfileTarget(const Context& context, ArgReader& args, ProfileTarget&
   if (!profile.empty() && !file.empty()) return Status::Failure("use either --profile or --file, not both");
 
   if (!file.empty()) {
-    if (std::filesystem::path(file).extension() != ".bin") {
-      return Status::Failure(file + ": a profile file name ends in .bin");
-    }
-    target.configPath = file;
-    target.labelPath = CompanionLabelPath(file);
+    target.configPath = PathFromUtf8(file);
+    if (target.configPath.extension() != ".bin") return Status::Failure(file + ": a profile file name ends in .bin");
+    target.labelPath = PathFromUtf8(CompanionLabelPath(file));
   } else if (!profile.empty()) {
     long index = 0;
     if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
@@ -53,7 +52,7 @@ Status RefuseOutOfRange(const std::filesystem::path& source, const MouseConfig& 
                         std::string_view notDone) {
   const std::vector<FieldProblem> problems = ValidateConfig(config);
   if (problems.empty()) return Status::Ok();
-  return Status::Failure(source.string() + " has values outside their ranges: " + DescribeProblems(problems) +
+  return Status::Failure(PathToUtf8(source) + " has values outside their ranges: " + DescribeProblems(problems) +
                          "; " + std::string(notDone));
 }
 

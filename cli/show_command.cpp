@@ -4,6 +4,7 @@
 #include "cli/json_writer.h"
 #include "cli/profile_target.h"
 #include "cli/record_text.h"
+#include "common/path_text.h"
 #include "config/config_validation.h"
 #include "config/value_rules.h"
 #include "profile/record_validation.h"
@@ -54,7 +55,7 @@ void PrintText(std::ostream& out, const ProfileTarget& target, const LoadedProfi
     return out << std::left << std::setw(20) << (std::string(name) + ":");
   };
   RangeMarks marks(c);
-  row("Profile file") << target.configPath.string() << '\n';
+  row("Profile file") << PathToUtf8(target.configPath) << '\n';
   row("Report rate");
   if (const int hz = ReportRateHz(c.reportRate)) {
     out << hz << " Hz";
@@ -98,7 +99,7 @@ void PrintJson(std::ostream& out, const ProfileTarget& target, const LoadedProfi
   const MouseConfig& c = profile.config;
   JsonWriter json(out);
   json.BeginObject();
-  json.Value("file", target.configPath.string());
+  json.Value("file", PathToUtf8(target.configPath));
   json.Value("profileSlot", c.profileSlot);
   json.Value("reportRate", c.reportRate);
   json.Value("reportRateHz", ReportRateHz(c.reportRate));

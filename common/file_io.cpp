@@ -2,17 +2,13 @@
 
 #include <vector>
 
+#include "common/path_text.h"
+
 namespace korvane {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Paths are wide on Windows; messages are UTF-8 everywhere.
-std::string Shown(const fs::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 // As the system resolves paths; beyond this a chain of links is taken for a loop.
 constexpr int kMaxLinks = 40;
@@ -31,22 +27,22 @@ Status ResolveTarget(const fs::path& path, fs::path& target) {
       case fs::file_type::symlink: {
         const fs::path next = fs::read_symlink(target, error);
         if (error) {
-          return Status::Failure("cannot follow the link " + Shown(target) + ": " + error.message(), error.value());
+          return Status::Failure("cannot follow the link " + PathToUtf8(target) + ": " + error.message(), error.value());
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
         break;
       }
       case fs::file_type::none:
-        return Status::Failure("cannot replace " + Shown(path) + ": " + error.message(), error.value());
+        return Status::Failure("cannot replace " + PathToUtf8(path) + ": " + error.message(), error.value());
       case fs::file_type::directory:
-        return Status::Failure("cannot replace " + Shown(path) + ": " +
+        return Status::Failure("cannot replace " + PathToUtf8(path) + ": " +
                                file_system::Refusal(file_system::Problem::kFolder, target).message());
       default:
-        return Status::Failure("cannot replace " + Shown(path) + ": " +
+        return Status::Failure("cannot replace " + PathToUtf8(path) + ": " +
                                file_system::Refusal(file_system::Problem::kNotRegularFile, target).message());
     }
   }
-  return Status::Failure("cannot replace " + Shown(path) + ": its symbolic links go round in a loop");
+  return Status::Failure("cannot replace " + PathToUtf8(path) + ": its symbolic links go round in a loop");
 }
 
 bool AlreadyHolds(const fs::path& target, std::string_view bytes) {
@@ -143,21 +139,21 @@ namespace file_system {
 Status Refusal(Problem problem, const fs::path& path, int errorCode) {
   switch (problem) {
     case Problem::kFolder:
-      return Status::Failure(Shown(path) + " is a folder", errorCode);
+      return Status::Failure(PathToUtf8(path) + " is a folder", errorCode);
     case Problem::kNotRegularFile:
-      return Status::Failure(Shown(path) + " is not a regular file", errorCode);
+      return Status::Failure(PathToUtf8(path) + " is not a regular file", errorCode);
     case Problem::kMissing:
-      return Status::Failure(Shown(path) + " does not exist", errorCode);
+      return Status::Failure(PathToUtf8(path) + " does not exist", errorCode);
     case Problem::kDiskFull:
-      return Status::Failure("disk full while writing " + Shown(path.filename()), errorCode);
+      return Status::Failure("disk full while writing " + PathToUtf8(path.filename()), errorCode);
     case Problem::kSizeLimit:
-      return Status::Failure(Shown(path.filename()) + " would exceed the file size limit", errorCode);
+      return Status::Failure(PathToUtf8(path.filename()) + " would exceed the file size limit", errorCode);
   }
-  return Status::Failure(Shown(path) + " cannot be used", errorCode);
+  return Status::Failure(PathToUtf8(path) + " cannot be used", errorCode);
 }
 
 Status LargerThan(const fs::path& path, std::size_t maxBytes) {
-  return Status::Failure(Shown(path) + " is larger than " + std::to_string(maxBytes) + " bytes");
+  return Status::Failure(PathToUtf8(path) + " is larger than " + std::to_string(maxBytes) + " bytes");
 }
 
 fs::path TemporaryName(const fs::path& target, unsigned long writer, std::string_view unique) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/file_io.h"
+#include "common/path_text.h"
 
 namespace korvane {
 
@@ -16,7 +17,7 @@ Status ReadConfigFile(const std::filesystem::path& path, ConfigFileContent& cont
     }
   }
   if (bytes.size() != kConfigFileSize) {
-    return Status::Failure(path.string() + " is not a profile file (it must be exactly 1757 bytes)");
+    return Status::Failure(PathToUtf8(path) + " is not a profile file (it must be exactly 1757 bytes)");
   }
   MouseConfigImage image;
   std::copy(bytes.begin() + 1, bytes.end(), image.begin());

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/file_io.h"
+#include "common/path_text.h"
 #include "common/text.h"
 #include "common/utf8.h"
 
@@ -277,7 +278,7 @@ Status IniFile::Update(const std::function<void(IniDocument&)>& change) const {
   if (Exists()) {
     // A file that exists but cannot be read is never rewritten from nothing.
     const std::optional<std::string> bytes = ReadWholeFile(path_);
-    if (!bytes) return Status::Failure("cannot read " + path_.string());
+    if (!bytes) return Status::Failure("cannot read " + PathToUtf8(path_));
     document = IniDocument::Parse(*bytes);
   }
   change(document);

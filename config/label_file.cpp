@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/numbers.h"
+#include "common/path_text.h"
 #include "common/text.h"
 #include "config/ini_file.h"
 #include "text/strings.h"
@@ -85,7 +86,7 @@ ProfileList ReadProfileList(const std::filesystem::path& profileListPath) {
 Status WriteProfileList(const std::filesystem::path& profileListPath, const std::vector<std::string>& names,
                         int selected, int* currentIndex) {
   const IniFile file(profileListPath);
-  if (!file.Exists()) return Status::Failure(profileListPath.string() + " does not exist");
+  if (!file.Exists()) return Status::Failure(PathToUtf8(profileListPath) + " does not exist");
   const int current = selected >= 0 && selected < static_cast<int>(names.size()) ? selected : 0;
   Status status = file.Update([&](IniDocument& document) {
     document.DeleteSection(kProfile);

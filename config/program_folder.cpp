@@ -50,7 +50,7 @@ Status ProgramFolder::Seed() const {
   }
   std::error_code error;
   std::filesystem::create_directories(dir_, error);
-  if (error) return Status::Failure("cannot create " + dir_.string() + ": " + error.message());
+  if (error) return Status::Failure("cannot create " + PathToUtf8(dir_) + ": " + error.message());
   for (const std::string& name : FactoryFileNames()) {
     if (std::filesystem::exists(File(name), error)) continue;
     const std::optional<std::string> bytes = ReadWholeFile(DataFile(name));
@@ -64,11 +64,11 @@ Status ProgramFolder::Seed() const {
 std::string ProgramFolder::Describe() const {
   switch (kind_) {
     case Kind::kNamed:
-      return "program folder (--home): " + dir_.string() + "\n";
+      return "program folder (--home): " + PathToUtf8(dir_) + "\n";
     case Kind::kPortable:
-      return "portable program folder: " + dir_.string() + "\n";
+      return "portable program folder: " + PathToUtf8(dir_) + "\n";
     case Kind::kInstalled:
-      return "user files: " + dir_.string() + "\nfactory files and skin: " + data_.string() + "\n";
+      return "user files: " + PathToUtf8(dir_) + "\nfactory files and skin: " + PathToUtf8(data_) + "\n";
   }
   return {};
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/status.h"
+#include "common/path_text.h"
 
 namespace korvane {
 
@@ -31,8 +32,9 @@ class ProgramFolder {
   const std::filesystem::path& dir() const { return dir_; }       // the user's files
   const std::filesystem::path& dataDir() const { return data_; }  // factory files, Skins/, Update/
   Kind kind() const { return kind_; }
-  std::filesystem::path File(std::string_view name) const { return dir_ / name; }
-  std::filesystem::path DataFile(std::string_view name) const { return data_ / name; }
+  // A file of the folder by its name (UTF-8).
+  std::filesystem::path File(std::string_view name) const { return dir_ / PathFromUtf8(name); }
+  std::filesystem::path DataFile(std::string_view name) const { return data_ / PathFromUtf8(name); }
 
   // Removes the temporary files of writers that were killed. Installed: creates the user folder and
   // copies into it each factory file it lacks, so that a first start finds the factory profiles and

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/file_io.h"
+#include "common/path_text.h"
 #include "config/settings_page.h"
 #include "device/device_link.h"
 #include "device/hid_descriptor.h"
@@ -212,7 +213,7 @@ Status EmulatedMouse::KeepMemoryIn(std::filesystem::path file) {
                       Byte((*image)[kMemoryTag.size() + 3]) <= kStageCount;
   if (!intact) {
     ResetToFactory();
-    return Status::Failure(memoryFile_.string() + " is damaged; the emulated mouse starts from its factory pages");
+    return Status::Failure(PathToUtf8(memoryFile_) + " is damaged; the emulated mouse starts from its factory pages");
   }
   const auto byte = [&](std::size_t at) { return Byte((*image)[at]); };
   memory_.activeProfile = byte(kMemoryTag.size());

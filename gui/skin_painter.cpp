@@ -37,7 +37,7 @@ std::unordered_map<std::string, PreparedImage>& Cache() {
 
 const PreparedImage& Prepared(const SkinSettings& skin, std::string_view name) {
   std::unordered_map<std::string, PreparedImage>& cache = Cache();
-  const std::string path = skin.ImagePath(name).string();
+  const std::string path = PathToUtf8(skin.ImagePath(name));
   const auto found = cache.find(path);
   if (found != cache.end()) return found->second;
   ++decodes;
@@ -119,7 +119,7 @@ bool DrawSkinImageReporting(QWidget* owner, QImage& canvas, const SkinSettings& 
 
 QSize SkinImageSize(const SkinSettings& skin, std::string_view name) {
   // From the file's header when it has not been decoded yet: a size needs no pixels.
-  const std::string path = skin.ImagePath(name).string();
+  const std::string path = PathToUtf8(skin.ImagePath(name));
   if (const auto found = Cache().find(path); found != Cache().end()) return found->second.pixels.size();
   const QSize size = QImageReader(QString::fromStdString(path)).size();
   return size.isValid() ? size : QSize();

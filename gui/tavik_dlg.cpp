@@ -51,7 +51,7 @@ namespace korvane {
 
 CTavikDlg::CTavikDlg(ProgramFolder folder, HidBackend& backend)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      fileChoice_(QDir::homePath().toStdString()),
+      fileChoice_(PathFromUtf8(QDir::homePath().toStdString())),
       controller_(std::make_unique<MainController>(std::move(folder), backend, *this)) {
   setAttribute(Qt::WA_StaticContents);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -72,7 +72,7 @@ void CTavikDlg::SetUpWindow() {
   SetMessageBoxLanguage(controller.language());
   canvas_ = MakeCanvas(controller.skin(), kMainBackground);
   if (canvas_.isNull()) {
-    ShowMessage(FillIn(controller.messages().skinMissing, {controller.skin().ImagePath(kMainBackground).string()}),
+    ShowMessage(FillIn(controller.messages().skinMissing, {PathToUtf8(controller.skin().ImagePath(kMainBackground))}),
                 controller.strings().productTitle);
     return;
   }
@@ -523,14 +523,14 @@ void CTavikDlg::ShowProfileManager() {
 std::optional<std::filesystem::path> CTavikDlg::ChooseProfileFile(bool save, std::string_view profileName) {
   // The desktop's own chooser (a portal where the desktop offers one).
   const QString start = QString::fromStdString(
-      (save ? fileChoice_.ExportSuggestion(profileName) : fileChoice_.StartFolder()).string());
+      PathToUtf8(save ? fileChoice_.ExportSuggestion(profileName) : fileChoice_.StartFolder()));
   const MessageStrings& text = controller_->messages();
   const QString filter = ToQString(text.profileFilter);
   QWidget* owner = profileManager_ ? static_cast<QWidget*>(profileManager_) : this;
   const QString chosen = save ? QFileDialog::getSaveFileName(owner, ToQString(text.exportTitle), start, filter)
                               : QFileDialog::getOpenFileName(owner, ToQString(text.importTitle), start, filter);
   if (chosen.isEmpty()) return std::nullopt;
-  const std::filesystem::path file(chosen.toStdString());
+  const std::filesystem::path file = PathFromUtf8(chosen.toStdString());
   fileChoice_.Chosen(file);
   return file;
 }
@@ -542,9 +542,9 @@ bool CTavikDlg::Confirm(std::string_view question, std::string_view caption) {
 }
 
 Status CTavikDlg::StartProgram(const std::filesystem::path& program) {
-  const QString path = QString::fromStdString(program.string());
+  const QString path = QString::fromStdString(PathToUtf8(program));
   if (QProcess::startDetached(path, {})) return Status::Ok();
-  return Status::Failure(FillIn(controller_->messages().cannotStart, {program.string()}));
+  return Status::Failure(FillIn(controller_->messages().cannotStart, {PathToUtf8(program)}));
 }
 
 void CTavikDlg::SetWaitCursor(bool wait) {

@@ -4,6 +4,7 @@
 
 #include "common/file_io.h"
 #include "common/numbers.h"
+#include "common/path_text.h"
 #include "common/text.h"
 #include "keys/button_catalogue.h"
 #include "keys/name_text.h"
@@ -28,7 +29,7 @@ Status LoadDocument(const IniFile& file, const MessageStrings& text, IniDocument
     return Status::Ok();
   }
   const std::optional<std::string> bytes = ReadWholeFile(file.path());
-  if (!bytes) return Status::Failure(FillIn(text.macroFileUnreadable, {file.path().string()}));
+  if (!bytes) return Status::Failure(FillIn(text.macroFileUnreadable, {PathToUtf8(file.path())}));
   document = IniDocument::Parse(*bytes);
   return Status::Ok();
 }

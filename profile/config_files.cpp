@@ -6,6 +6,7 @@
 
 #include "common/file_io.h"
 #include "common/numbers.h"
+#include "common/path_text.h"
 #include "config/factory_profile.h"
 #include "config/ini_file.h"
 #include "config/value_rules.h"
@@ -97,7 +98,7 @@ Status ConfigFiles::CurrentProfileIndex(int& index) const {
   const IniDocument list = IniDocument::Parse(bytes);
   const int count = LeadingInt(list.Get("Profile", "ItemCount"));
   if (!ProfileCountAccepted(count)) {
-    return Status::Failure(profileListPath().string() + " has no usable profile list (ItemCount must be 1 to 6)");
+    return Status::Failure(PathToUtf8(profileListPath()) + " has no usable profile list (ItemCount must be 1 to 6)");
   }
   const std::string currentName = list.Get("Profile", "CurProfileName");
   for (int i = 0; i < count; ++i) {
@@ -131,7 +132,7 @@ Status ConfigFiles::Save(const ProfilePair& pair, std::string_view languageCode,
                          const ButtonLabels& labels) const {
   std::error_code error;
   if (!std::filesystem::exists(pair.config, error)) {
-    return Status::Failure(std::string(kConfigMissingMessage) + " (" + pair.config.string() + ")");
+    return Status::Failure(std::string(kConfigMissingMessage) + " (" + PathToUtf8(pair.config) + ")");
   }
   return WritePair(pair, languageCode, config, labels);
 }
@@ -152,14 +153,14 @@ Status ConfigFiles::LoadDefaults(std::string_view languageCode, MouseConfig& con
 
 Status ConfigFiles::Import(const std::filesystem::path& chosen, std::string_view languageCode,
                            StoredProfile& profile) const {
-  const std::string path = chosen.string();
+  const std::string path = PathToUtf8(chosen);
   if (!Contains(path, ".bin")) return Status::Failure(path + " is not a .bin profile file");
   StoredProfile imported;
   ConfigFileContent content;
   if (Status s = ReadConfigFile(chosen, content); !s) return s;
   imported.firstRunFlag = content.firstRunFlag;
   imported.config = content.config;
-  const std::filesystem::path labelPath = CompanionLabelPath(path);
+  const std::filesystem::path labelPath = PathFromUtf8(CompanionLabelPath(path));
   if (std::error_code error; std::filesystem::exists(std::filesystem::symlink_status(labelPath, error))) {
     if (Status s = ReadLabelFile(labelPath, languageCode, imported.labels); !s) return s;
   }
@@ -171,8 +172,8 @@ Status ConfigFiles::Import(const std::filesystem::path& chosen, std::string_view
 
 Status ConfigFiles::Export(const std::filesystem::path& chosen, std::string_view languageCode,
                            const MouseConfig& config, const ButtonLabels& labels) const {
-  std::string path = chosen.string();
-  std::string name = chosen.filename().string();
+  std::string path = PathToUtf8(chosen);
+  std::string name = PathToUtf8(chosen.filename());
   if (name.empty() || name == ".bin") return Status::Failure("an exported profile needs a file name");
   if (!Contains(path, ".bin")) path += ".bin";
   if (!Contains(name, ".bin")) name += ".bin";
@@ -181,9 +182,9 @@ Status ConfigFiles::Export(const std::filesystem::path& chosen, std::string_view
   if (IsProgramFileName(name) || IsProgramFileName(labelName)) {
     return Status::Failure(name + " is the name of one of the program's own files; choose another name");
   }
-  if (Status s = WritePair({path, CompanionLabelPath(path)}, languageCode, config, labels); !s) return s;
+  if (Status s = WritePair({PathFromUtf8(path), PathFromUtf8(CompanionLabelPath(path))}, languageCode, config, labels); !s) return s;
   const ProfilePair copy{folder_.File(name), folder_.File(labelName)};
-  if (copy.config == std::filesystem::path(path)) return Status::Ok();
+  if (copy.config == PathFromUtf8(path)) return Status::Ok();
   return WritePair(copy, languageCode, config, labels);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build under Wine: the core tests, then korvanectl.exe against the Linux build's korvanectl
-# on the emulated mouse — the upload trace, korvanectl.exe started from another folder, and `set` in a
-# folder whose name is not ASCII — and the HID enumeration against Wine's HID layer (no mouse there).
+# on the emulated mouse — the upload trace, korvanectl.exe started from another folder, `set` in a folder
+# whose name is not ASCII, and such folders and files named by --home, export, import and --file — and the
+# HID enumeration against Wine's HID layer (no mouse there).
 #   scripts/windows_test.sh [WINDOWS_BUILD_DIR] [LINUX_PROGRAM_DIR]   (default build-windows, build/bin)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -58,6 +59,33 @@ done
 check "set works in the folder hömé" cmp "$work/linux-home/config0.bin" "$home/config0.bin"
 check "... and its labels too" cmp "$work/linux-home/str0.ini" "$home/str0.ini"
 check "... and leaves no temporary file behind" test "$(ls "$home" | grep -c -v -E '\.(bin|ini|exe)$')" -eq 0
+
+# Paths named on the command line: --home, export, import and --file, each into or from a folder whose
+# name is not ASCII, against the Linux korvanectl doing the same. Wine gets Windows paths.
+winhome="$work/wïn hömé" linhome="$work/lïn hömé"
+fresh "$build_dir/bin" "$winhome"
+fresh "$linux_bin" "$linhome"
+mkdir -p "$work/wïn ördner" "$work/lïn ördner"
+windows_path() { winepath -w "$1" 2>/dev/null; }
+winctl() { wine "$winhome/korvanectl.exe" --home "$(windows_path "$winhome")" "$@"; }
+linctl() { "$linhome/korvanectl" --home "$linhome" "$@"; }
+linctl set cpi 2 1600 >/dev/null
+winctl set cpi 2 1600 >/dev/null || true
+check "--home names the folder hömé" cmp "$linhome/config0.bin" "$winhome/config0.bin"
+linctl export "$work/lïn ördner/prófíl" >/dev/null
+winctl export "$(windows_path "$work/wïn ördner")\\prófíl" >/dev/null || true
+check "export writes into the folder ördner" cmp "$work/lïn ördner/prófíl.bin" "$work/wïn ördner/prófíl.bin"
+check "... its labels too" cmp "$work/lïn ördner/prófíl.ini" "$work/wïn ördner/prófíl.ini"
+check "... and the copy in hömé" cmp "$linhome/prófíl.bin" "$winhome/prófíl.bin"
+linctl set --file "$work/lïn ördner/prófíl.bin" cpi 3 3200 >/dev/null
+winctl set --file "$(windows_path "$work/wïn ördner/prófíl.bin")" cpi 3 3200 >/dev/null || true
+check "--file names a file in ördner" cmp "$work/lïn ördner/prófíl.bin" "$work/wïn ördner/prófíl.bin"
+linctl import "$work/lïn ördner/prófíl.bin" >/dev/null
+winctl import "$(windows_path "$work/wïn ördner/prófíl.bin")" >/dev/null || true
+check "import reads from the folder ördner" cmp "$linhome/config0.bin" "$winhome/config0.bin"
+check "... its labels too" cmp "$linhome/str0.ini" "$winhome/str0.ini"
+winctl show --file "$(windows_path "$work/wïn ördner/prófíl.bin")" --json >"$work/named.json" || true
+check "show --json names the file in UTF-8" grep -qF 'wïn ördner\\prófíl.bin",' "$work/named.json"
 
 wine "$build_dir/bin/korvanectl.exe" devices >"$work/devices" 2>&1 || true
 check "devices lists Wine's HID interfaces" grep -q '{4d1e55b2-f16f-11cf-88cb-001111000030}' "$work/devices"

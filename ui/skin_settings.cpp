@@ -28,7 +28,7 @@ int ColorChannelOrDefault(std::string_view text) {
 SkinSettings SkinSettingsFrom(const ProgramFolder& folder, const LabelSettings& labels) {
   SkinSettings skin;
   const std::string name = labels.skinPath.empty() ? std::string(kDefaultSkinName) : labels.skinPath;
-  skin.folder = folder.DataFile("Skins") / name;
+  skin.folder = folder.DataFile("Skins") / PathFromUtf8(name);
   skin.red = ColorChannelOrDefault(labels.rColor);
   skin.green = ColorChannelOrDefault(labels.gColor);
   skin.blue = ColorChannelOrDefault(labels.bColor);

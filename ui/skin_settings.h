@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/path_text.h"
 #include "config/label_file.h"
 #include "config/program_folder.h"
 
@@ -15,7 +16,10 @@ struct SkinSettings {
   int red = 0, green = 0, blue = 0;
 
   // Skin image names begin with "/", as "/main.png".
-  std::filesystem::path ImagePath(std::string_view name) const { return folder.string() + std::string(name); }
+  std::filesystem::path ImagePath(std::string_view name) const {
+    std::filesystem::path path = folder;
+    return path += PathFromUtf8(name);
+  }
 };
 
 inline constexpr std::string_view kDefaultSkinName = "Default";

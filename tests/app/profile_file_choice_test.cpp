@@ -12,6 +12,8 @@ TEST(ProfileFileChoiceTest, OpensAtHomeThenWhereTheLastFileWasWhileThatFolderExi
   ProfileFileChoice choice(home.path());
   EXPECT_EQ(choice.StartFolder(), home.path());
   EXPECT_EQ(choice.ExportSuggestion("Gaming"), home.path() / "Gaming.bin");
+  // A profile's name is UTF-8 text, whatever the system's code page.
+  EXPECT_EQ(PathToUtf8(choice.ExportSuggestion("游戏 1").filename()), "游戏 1.bin");
 
   const std::filesystem::path backups = home.path() / "backups";
   std::filesystem::create_directory(backups);

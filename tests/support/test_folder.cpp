@@ -46,7 +46,7 @@ std::string TempFolder::ReadText(std::string_view name) const {
 std::map<std::string, std::string> TempFolder::Snapshot() const {
   std::map<std::string, std::string> files;
   for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    files[entry.path().filename().string()] = ReadWholeFile(entry.path()).value_or("<unreadable>");
+    files[PathToUtf8(entry.path().filename())] = ReadWholeFile(entry.path()).value_or("<unreadable>");
   }
   return files;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/path_text.h"
 #include "profile/config_files.h"
 
 namespace korvane::testing {
@@ -20,7 +21,7 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path File(std::string_view name) const { return path_ / name; }
+  std::filesystem::path File(std::string_view name) const { return path_ / PathFromUtf8(name); }
 
   void WriteText(std::string_view name, std::string_view text) const;
   std::string ReadText(std::string_view name) const;
