@@ -2,7 +2,8 @@
 # The Windows build under Wine: the core tests, then korvanectl.exe against the Linux build's korvanectl
 # on the emulated mouse — the upload trace, korvanectl.exe started from another folder, `set` in a folder
 # whose name is not ASCII, and such folders and files named by --home, export, import and --file — and the
-# HID enumeration against Wine's HID layer (no mouse there).
+# HID enumeration against Wine's HID layer (no mouse there); then korvane.exe on a desktop
+# (tests/desktop/windows_window.sh) and the installer (tests/windows/installer.sh).
 #   scripts/windows_test.sh [WINDOWS_BUILD_DIR] [LINUX_PROGRAM_DIR]   (default build-windows, build/bin)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ build_dir=$(realpath -m "${1:-build-windows}")
 linux_bin=$(realpath -m "${2:-build/bin}")
 [ -x "$linux_bin/korvanectl" ] || { echo "no Linux korvanectl in $linux_bin: build it first"; exit 1; }
 
-scripts/build-windows.sh "$build_dir"
+scripts/build-windows.sh "$build_dir" "$(dirname "$linux_bin")"
 export WINEPREFIX="$build_dir/wine-prefix" WINEDEBUG=-all
 
 source scripts/checks.sh
@@ -92,4 +93,12 @@ check "devices lists Wine's HID interfaces" grep -q '{4d1e55b2-f16f-11cf-88cb-00
 check "... and no mouse among them" bash -c "! grep -qi '04d9:a0f4' '$work/devices'"
 
 wineserver --kill || true
+
+# korvane.exe on a desktop, pressed from outside; then the installer, silently in and out.
+check "korvane.exe under Wine on a desktop" \
+  tests/desktop/windows_window.sh "$build_dir/bin" "$linux_bin" "$build_dir/desktop-artefacts/windows-window"
+scripts/package-windows.sh "$build_dir"
+version="$(sed -n 's/^project(Korvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
+check "the installer under Wine" \
+  tests/windows/installer.sh "$build_dir/korvane-setup-$version.exe" "$build_dir/installer-artefacts"
 finish
