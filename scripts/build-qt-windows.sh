@@ -48,6 +48,8 @@ fetch() {
 [ -d "$work/source" ] && compgen -G "$work/source/qt6-base-*/CMakeLists.txt" >/dev/null || step "fetching Debian's qt6-base source" fetch
 src=$(echo "$work"/source/qt6-base-*/)
 
+# Debian's +dfsg source lacks the tablet library (tabletevent off). The windows plugin of 6.4.2 needs
+# OpenGL on, and uses the DirectWrite 3 font database that Gui builds only with Direct2D: both off.
 configure() {
   rm -rf "$work/build"
   cmake -S "$src" -B "$work/build" -G Ninja \
@@ -57,7 +59,7 @@ configure() {
     -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF -DFEATURE_opengl=ON -DFEATURE_direct2d=OFF \
-    -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+    -DFEATURE_directwrite3=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
 }
 step "configuring" configure
 # A progress line at every tenth of the build, from ninja's "[done/total]" in the log.
