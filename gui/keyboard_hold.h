@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QObject>
 #include <functional>
 #include <memory>
 
@@ -13,11 +12,13 @@ namespace korvane {
 // as it is on the screen, and keeps trying while another client holds it; under Wayland it asks the
 // compositor to inhibit its shortcuts for the window's surface; on Windows a keyboard hook takes every key
 // before the system acts on it and hands it to the window while the window is active.
-class KeyboardHold : public QObject {
+class KeyboardHold {
  public:
   // `changed` runs whenever blocked() changes.
   KeyboardHold(QWidget* window, std::function<void()> changed);
-  ~KeyboardHold() override;
+  ~KeyboardHold();
+  KeyboardHold(const KeyboardHold&) = delete;
+  KeyboardHold& operator=(const KeyboardHold&) = delete;
 
   void Start();
   void Stop();
@@ -25,11 +26,19 @@ class KeyboardHold : public QObject {
   // does not inhibit its shortcuts, or the system refused the hook.
   bool blocked() const { return blocked_; }
 
+  // The system's side of the hold; each platform's file makes its own.
+  class Platform {
+   public:
+    virtual ~Platform() = default;
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+  };
+
  private:
-  class Platform;  // the system's side of the hold, one per platform
+  // setBlocked: what the platform's side calls as the desktop gains or loses its hold on the keys.
+  static std::unique_ptr<Platform> MakePlatform(QWidget* window, std::function<void(bool)> setBlocked);
   void SetBlocked(bool blocked);
 
-  QWidget* window_;
   std::function<void()> changed_;
   bool blocked_ = false;
   std::unique_ptr<Platform> platform_;

@@ -21,37 +21,36 @@ int QtKeyOf(DWORD virtualKey, bool extended) {
   }
 }
 
-}  // namespace
-
 // A low-level keyboard hook: it sees every key before the system acts on it (Alt+F4, Alt+Tab, the Windows
 // keys, Print), and while the window is active it takes the key from the system and posts it to the window
 // as a key event with the key's own virtual key and scan code (bit 8: extended), as Windows' own key
 // messages give them. A hook runs on the thread that set it, which is the window's.
-class KeyboardHold::Platform {
+class HookHold final : public KeyboardHold::Platform {
  public:
-  explicit Platform(KeyboardHold& hold) : hold_(hold) {}
+  HookHold(QWidget* window, std::function<void(bool)> setBlocked)
+      : window_(window), setBlocked_(std::move(setBlocked)) {}
 
-  void Start() {
+  void Start() override {
     // Offscreen (a screenshot, the tests) there is no desktop to take keys away from.
     if (started_ || QGuiApplication::platformName() != QLatin1String("windows")) return;
     started_ = true;
-    hook_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &Platform::Hook, ::GetModuleHandleW(nullptr), 0);
+    hook_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &HookHold::Hook, ::GetModuleHandleW(nullptr), 0);
     if (hook_ == nullptr) {
-      hold_.SetBlocked(true);
+      setBlocked_(true);
       return;
     }
     // The dialogs that hold the keyboard are modal: one holds it at a time.
     holding_ = this;
   }
 
-  void Stop() {
+  void Stop() override {
     if (!started_) return;
     started_ = false;
     if (holding_ == this) holding_ = nullptr;
     if (hook_ != nullptr) ::UnhookWindowsHookEx(hook_);
     hook_ = nullptr;
     down_.clear();
-    hold_.SetBlocked(false);
+    setBlocked_(false);
   }
 
  private:
@@ -65,7 +64,7 @@ class KeyboardHold::Platform {
   }
 
   bool Take(const KBDLLHOOKSTRUCT& key, bool release) {
-    QWidget* window = hold_.window_;
+    QWidget* window = window_;
     // Keys meant for another program's window pass.
     if (!window->isActiveWindow()) return false;
     QWidget* target = QApplication::focusWidget();
@@ -81,20 +80,19 @@ class KeyboardHold::Platform {
     return true;
   }
 
-  static inline Platform* holding_ = nullptr;
-  KeyboardHold& hold_;
+  static inline HookHold* holding_ = nullptr;
+  QWidget* window_;
+  std::function<void(bool)> setBlocked_;
   bool started_ = false;
   HHOOK hook_ = nullptr;
   std::set<DWORD> down_;  // keys pressed and not yet released
 };
 
-KeyboardHold::KeyboardHold(QWidget* window, std::function<void()> changed)
-    : window_(window), changed_(std::move(changed)), platform_(std::make_unique<Platform>(*this)) {}
+}  // namespace
 
-KeyboardHold::~KeyboardHold() { platform_->Stop(); }
-
-void KeyboardHold::Start() { platform_->Start(); }
-
-void KeyboardHold::Stop() { platform_->Stop(); }
+std::unique_ptr<KeyboardHold::Platform> KeyboardHold::MakePlatform(QWidget* window,
+                                                                   std::function<void(bool)> setBlocked) {
+  return std::make_unique<HookHold>(window, std::move(setBlocked));
+}
 
 }  // namespace korvane
