@@ -30,6 +30,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 cmake -S . -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" -DKORVANE_QT_PREFIX="$qt" \
-  -DKORVANE_HOST_SKIN="$skin" -DKORVANE_WERROR=ON >/dev/null
+  -DKORVANE_HOST_SKIN="$skin" -DKORVANE_BUILD_GUI=ON -DKORVANE_WERROR=ON >/dev/null
 cmake --build "$build_dir" -j"$(nproc)"
 echo "Program folder: $build_dir/bin"

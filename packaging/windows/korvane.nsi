@@ -4,7 +4,8 @@
 ; leaves them there.
 ; scripts/package-windows.sh defines VERSION, OUTFILE and FILES (the generated lists of what to install
 ; and what to remove).
-Unicode true
+; A 64-bit installer for the 64-bit program: it runs where the program does, without 32-bit support.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane"
