@@ -55,6 +55,12 @@ if(WIN32)
     COMMENT "Copying Qt and MinGW's runtime beside korvane.exe")
 endif()
 
+# What the Windows desktop test reads the tray's balloons with.
+if(KORVANE_BUILD_TESTS AND WIN32)
+  add_executable(korvane_balloon_text tests/desktop/balloon_text.cpp)
+  set_target_properties(korvane_balloon_text PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endif()
+
 # The window tests and the desktop tests run on Linux; the Windows window is tested under Wine with
 # scripts/windows_test.sh.
 if(KORVANE_BUILD_TESTS AND NOT WIN32)
