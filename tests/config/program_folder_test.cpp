@@ -10,16 +10,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A prefix as `cmake --install` lays it out: bin/ beside share/korvane with the factory files.
+// A prefix as the installation lays it out: bin/ and the data folder with the factory files where the
+// build puts it from bin/ (share/korvane from `cmake --install`, the installer's data\ on Windows).
 struct InstalledPrefix {
-  testing::FactoryFolder factory;  // its files are copied into share/korvane
+  testing::FactoryFolder factory;  // its files are copied into the data folder
   testing::TempFolder prefix;
   testing::TempFolder home;
+  fs::path data = (prefix.File("bin") / KORVANE_DATA_FROM_BIN).lexically_normal();
 
   InstalledPrefix() {
     fs::create_directories(prefix.File("bin"));
-    fs::create_directories(prefix.File("share"));
-    fs::copy(factory.path(), prefix.File("share/korvane"), fs::copy_options::recursive);
+    fs::create_directories(data.parent_path());
+    fs::copy(factory.path(), data, fs::copy_options::recursive);
   }
   ProgramFolder Folder() const { return ProgramFolder::ForExecutableIn(prefix.File("bin"), home.File(".config")); }
 };
@@ -27,7 +29,7 @@ struct InstalledPrefix {
 TEST(ProgramFolderTest, FactoryFilesBesideTheExecutableMakeAPortableFolder) {
   InstalledPrefix installed;
   // Even inside an install prefix: files beside the executable win.
-  fs::copy(installed.prefix.File("share/korvane/config.bin"), installed.prefix.File("bin/config.bin"));
+  fs::copy(installed.data / "config.bin", installed.prefix.File("bin/config.bin"));
   const ProgramFolder portable = installed.Folder();
   EXPECT_EQ(portable.kind(), ProgramFolder::Kind::kPortable);
   EXPECT_EQ(portable.dir(), installed.prefix.File("bin"));
@@ -44,8 +46,8 @@ TEST(ProgramFolderTest, AnInstalledProgramIsSeededOnceAndNeverOverwrites) {
   const ProgramFolder folder = installed.Folder();
   ASSERT_EQ(folder.kind(), ProgramFolder::Kind::kInstalled);
   EXPECT_EQ(folder.dir(), installed.home.File(".config/korvane"));
-  EXPECT_EQ(folder.dataDir(), installed.prefix.File("share/korvane"));
-  EXPECT_EQ(folder.DataFile("Skins"), installed.prefix.File("share/korvane/Skins"));
+  EXPECT_EQ(folder.dataDir(), installed.data);
+  EXPECT_EQ(folder.DataFile("Skins"), installed.data / "Skins");
 
   ASSERT_TRUE(folder.Seed());  // creates .config and .config/korvane
   for (const char* name : {"config.bin", "str.ini", "config0.bin", "str0.ini", "config5.bin", "str5.ini"}) {
