@@ -88,10 +88,31 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
   target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
   add_executable(korvane_keyboard_grab tests/desktop/keyboard_grab.cpp)
   target_link_libraries(korvane_keyboard_grab PRIVATE Qt6::Gui)
-  set_target_properties(korvane_notification_service korvane_keyboard_grab
+  # Pointer and key events under the Wayland compositors, through their own input protocols.
+  find_program(KORVANE_WAYLAND_SCANNER wayland-scanner REQUIRED)
+  pkg_check_modules(KORVANE_WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client)
+  add_executable(korvane_wayland_input tests/desktop/wayland_input.cpp)
+  foreach(protocol /usr/share/plasma-wayland-protocols/fake-input.xml
+                   ${CMAKE_SOURCE_DIR}/tests/desktop/protocols/wlr-virtual-pointer-unstable-v1.xml)
+    get_filename_component(stem ${protocol} NAME_WE)
+    set(generated ${CMAKE_CURRENT_BINARY_DIR}/wayland-input/${stem})
+    add_custom_command(OUTPUT ${generated}-client-protocol.h ${generated}-protocol.c
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/wayland-input
+      COMMAND ${KORVANE_WAYLAND_SCANNER} client-header ${protocol} ${generated}-client-protocol.h
+      COMMAND ${KORVANE_WAYLAND_SCANNER} private-code ${protocol} ${generated}-protocol.c
+      DEPENDS ${protocol})
+    target_sources(korvane_wayland_input PRIVATE ${generated}-client-protocol.h ${generated}-protocol.c)
+  endforeach()
+  target_include_directories(korvane_wayland_input PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/wayland-input)
+  target_link_libraries(korvane_wayland_input PRIVATE PkgConfig::KORVANE_WAYLAND_CLIENT)
+  add_executable(korvane_kwin_screenshot tests/desktop/kwin_screenshot.cpp)
+  target_link_libraries(korvane_kwin_screenshot PRIVATE Qt6::DBus Qt6::Gui)
+  set_target_properties(korvane_notification_service korvane_keyboard_grab korvane_wayland_input
+                        korvane_kwin_screenshot
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
-    add_dependencies(korvane_gui_tests korvane_notification_service korvane_keyboard_grab)
+    add_dependencies(korvane_gui_tests korvane_notification_service korvane_keyboard_grab korvane_wayland_input
+                     korvane_kwin_screenshot)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
