@@ -86,16 +86,20 @@ endif()
 if(KORVANE_BUILD_TESTS AND NOT WIN32)
   add_executable(korvane_notification_service tests/desktop/notification_service.cpp)
   target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
+  add_executable(korvane_kwin_input_devices tests/desktop/kwin_input_devices.cpp)
+  target_link_libraries(korvane_kwin_input_devices PRIVATE Qt6::DBus)
   add_executable(korvane_keyboard_grab tests/desktop/keyboard_grab.cpp)
   target_link_libraries(korvane_keyboard_grab PRIVATE Qt6::Gui)
-  set_target_properties(korvane_notification_service korvane_keyboard_grab
+  set_target_properties(korvane_notification_service korvane_kwin_input_devices korvane_keyboard_grab
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
-    add_dependencies(korvane_gui_tests korvane_notification_service korvane_keyboard_grab)
+    add_dependencies(korvane_gui_tests korvane_notification_service korvane_kwin_input_devices
+                     korvane_keyboard_grab)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
+    DesktopKWinPointerSettings kwin_pointer_settings
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
