@@ -86,13 +86,16 @@ endif()
 if(KORVANE_BUILD_TESTS AND NOT WIN32)
   add_executable(korvane_notification_service tests/desktop/notification_service.cpp)
   target_link_libraries(korvane_notification_service PRIVATE Qt6::DBus)
+  add_executable(korvane_kwin_input_devices tests/desktop/kwin_input_devices.cpp)
+  target_link_libraries(korvane_kwin_input_devices PRIVATE Qt6::DBus)
   add_executable(korvane_keyboard_grab tests/desktop/keyboard_grab.cpp)
   target_link_libraries(korvane_keyboard_grab PRIVATE Qt6::Gui)
   # Pointer and key events under the Wayland compositors, through their own input protocols.
   find_program(KORVANE_WAYLAND_SCANNER wayland-scanner REQUIRED)
   pkg_check_modules(KORVANE_WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client)
+  find_package(PlasmaWaylandProtocols REQUIRED)
   add_executable(korvane_wayland_input tests/desktop/wayland_input.cpp)
-  foreach(protocol /usr/share/plasma-wayland-protocols/fake-input.xml
+  foreach(protocol ${PLASMA_WAYLAND_PROTOCOLS_DIR}/fake-input.xml
                    ${CMAKE_SOURCE_DIR}/tests/desktop/protocols/wlr-virtual-pointer-unstable-v1.xml)
     get_filename_component(stem ${protocol} NAME_WE)
     set(generated ${CMAKE_CURRENT_BINARY_DIR}/wayland-input/${stem})
@@ -107,16 +110,17 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
   target_link_libraries(korvane_wayland_input PRIVATE PkgConfig::KORVANE_WAYLAND_CLIENT)
   add_executable(korvane_kwin_screenshot tests/desktop/kwin_screenshot.cpp)
   target_link_libraries(korvane_kwin_screenshot PRIVATE Qt6::DBus Qt6::Gui)
-  set_target_properties(korvane_notification_service korvane_keyboard_grab korvane_wayland_input
-                        korvane_kwin_screenshot
+  set_target_properties(korvane_notification_service korvane_kwin_input_devices korvane_keyboard_grab
+                        korvane_wayland_input korvane_kwin_screenshot
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
-    add_dependencies(korvane_gui_tests korvane_notification_service korvane_keyboard_grab korvane_wayland_input
-                     korvane_kwin_screenshot)
+    add_dependencies(korvane_gui_tests korvane_notification_service korvane_kwin_input_devices
+                     korvane_keyboard_grab korvane_wayland_input korvane_kwin_screenshot)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
     DesktopMainWindow main_window DesktopPointerSettings pointer_settings
+    DesktopKWinPointerSettings kwin_pointer_settings
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement

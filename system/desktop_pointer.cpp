@@ -50,20 +50,28 @@ void ApplyPointerSettings(const MouseConfig& config, DesktopPointer& desktop, Me
   }
 }
 
-DesktopKind DesktopKindFrom(std::string_view currentDesktop, std::string_view display) {
-  // Desktops that keep their pointer settings in GNOME's schema.
+DesktopKind DesktopKindFrom(const SessionEnvironment& session) {
+  // sway exports its socket to everything it starts, whatever else the session says.
+  if (!session.swaySocket.empty()) return DesktopKind::kSway;
+  // A session started without a login manager may lack its type; its Wayland socket tells then.
+  const bool wayland = session.sessionType == "wayland" ||
+                       (session.sessionType != "x11" && !session.waylandDisplay.empty());
+  // Desktops that keep their pointer settings in GNOME's schema, on X and on Wayland alike.
   constexpr std::string_view kGnomeFamily[] = {"GNOME", "Unity", "Budgie", "Pantheon", "X-Cinnamon-GNOME"};
+  const std::string_view desktops = session.currentDesktop;
   std::size_t start = 0;
-  while (start <= currentDesktop.size()) {
-    const std::size_t end = std::min(currentDesktop.find(':', start), currentDesktop.size());
-    const std::string_view entry = currentDesktop.substr(start, end - start);
-    if (entry == "KDE") return DesktopKind::kKde;
+  while (start <= desktops.size()) {
+    const std::size_t end = std::min(desktops.find(':', start), desktops.size());
+    const std::string_view entry = desktops.substr(start, end - start);
+    if (entry == "KDE") return wayland ? DesktopKind::kKWinWayland : DesktopKind::kKde;
+    if (entry == "sway") return DesktopKind::kSway;
     for (const std::string_view gnome : kGnomeFamily) {
       if (entry == gnome) return DesktopKind::kGnome;
     }
     start = end + 1;
   }
-  return display.empty() ? DesktopKind::kNone : DesktopKind::kXServer;
+  if (wayland) return DesktopKind::kNone;
+  return session.display.empty() ? DesktopKind::kNone : DesktopKind::kXServer;
 }
 
 std::unique_ptr<DesktopPointer> MakeNoDesktopPointer() { return std::make_unique<NoDesktopPointer>(); }

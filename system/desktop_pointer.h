@@ -38,13 +38,25 @@ std::string SignedUnitSpeed(int speed);
 void ApplyPointerSettings(const MouseConfig& config, DesktopPointer& desktop, MessageSink& messages);
 
 // Runs a program (no shell) and waits for it, at most a few seconds. The seam the backends write through.
+// A failure names the program and ends with the last line it wrote to its standard error, if any.
 using ProgramRunner = std::function<Status(const std::vector<std::string>& argv)>;
 Status RunProgram(const std::vector<std::string>& argv);
+// The same, keeping what the program wrote to its standard output (the seam of backends that ask).
+using ProgramOutputRunner = std::function<Status(const std::vector<std::string>& argv, std::string& output)>;
+Status RunProgramForOutput(const std::vector<std::string>& argv, std::string& output);
 
-enum class DesktopKind { kGnome, kKde, kXServer, kWindows, kNone };
-// From XDG_CURRENT_DESKTOP (a colon-separated list) and DISPLAY: GNOME and the desktops built on its
-// settings, KDE Plasma, any other X session, or nothing to set.
-DesktopKind DesktopKindFrom(std::string_view currentDesktop, std::string_view display);
+enum class DesktopKind { kGnome, kKde, kKWinWayland, kSway, kXServer, kWindows, kNone };
+// The session's environment variables that tell its desktop apart (empty when unset).
+struct SessionEnvironment {
+  std::string_view currentDesktop = {};  // XDG_CURRENT_DESKTOP, a colon-separated list
+  std::string_view sessionType = {};     // XDG_SESSION_TYPE: "x11", "wayland", "tty" …
+  std::string_view display = {};         // DISPLAY
+  std::string_view waylandDisplay = {};  // WAYLAND_DISPLAY
+  std::string_view swaySocket = {};      // SWAYSOCK
+};
+// GNOME and the desktops built on its settings, KDE Plasma on X or on Wayland, sway, any other X session,
+// or nothing to set: another Wayland compositor, where DISPLAY only leads to XWayland's own pointer.
+DesktopKind DesktopKindFrom(const SessionEnvironment& session);
 // On Linux from the session's environment as above; on Windows always kWindows.
 DesktopKind DesktopKindOfThisSession();
 
@@ -53,6 +65,13 @@ DesktopKind DesktopKindOfThisSession();
 std::unique_ptr<DesktopPointer> MakeGSettingsPointer(ProgramRunner run = RunProgram);
 // KDE Plasma: kcminputrc and kdeglobals through kwriteconfig6 (or kwriteconfig5).
 std::unique_ptr<DesktopPointer> MakeKdePointer(ProgramRunner run = RunProgram);
+// KDE Plasma on Wayland: KWin's own per-device speed and acceleration profile for every mouse (not
+// touchpads) over the session bus through dbus-send, which KWin keeps; double-click and wheel lines as
+// for Plasma on X.
+std::unique_ptr<DesktopPointer> MakeKWinPointer(ProgramOutputRunner run = RunProgramForOutput);
+// sway: pointer_accel and accel_profile of every pointer through swaymsg, for the running session only;
+// no double-click or wheel settings.
+std::unique_ptr<DesktopPointer> MakeSwayPointer(ProgramRunner run = RunProgram);
 // A bare X server: the core pointer control (acceleration and threshold) through xset; no double-click
 // or wheel settings.
 std::unique_ptr<DesktopPointer> MakeXServerPointer(ProgramRunner run = RunProgram);

@@ -72,19 +72,39 @@ TEST(DesktopPointerTest, AFailureSaysWhichAndTheNextIsStillTriedWhileMissingOnes
 
 TEST(DesktopPointerTest, TheDesktopComesFromTheSessionsEnvironment) {
   struct Row {
-    const char* desktop;
-    const char* display;
+    SessionEnvironment session;
     DesktopKind kind;
   };
   const Row rows[] = {
-      {"GNOME", ":0", DesktopKind::kGnome},     {"ubuntu:GNOME", ":0", DesktopKind::kGnome},
-      {"Unity", "", DesktopKind::kGnome},       {"KDE", ":0", DesktopKind::kKde},
-      {"XFCE", ":0", DesktopKind::kXServer},    {"", ":1", DesktopKind::kXServer},
-      {"", "", DesktopKind::kNone},             {"GNOME-Flashback:GNOME", "", DesktopKind::kGnome},
-      {"NOTGNOME", "", DesktopKind::kNone},
+      {{.currentDesktop = "GNOME", .display = ":0"}, DesktopKind::kGnome},
+      {{.currentDesktop = "ubuntu:GNOME", .display = ":0"}, DesktopKind::kGnome},
+      {{.currentDesktop = "Unity"}, DesktopKind::kGnome},
+      {{.currentDesktop = "GNOME-Flashback:GNOME"}, DesktopKind::kGnome},
+      {{.currentDesktop = "GNOME", .sessionType = "wayland", .display = ":0", .waylandDisplay = "wayland-0"},
+       DesktopKind::kGnome},
+      {{.currentDesktop = "KDE", .sessionType = "x11", .display = ":0"}, DesktopKind::kKde},
+      {{.currentDesktop = "KDE", .display = ":0"}, DesktopKind::kKde},
+      {{.currentDesktop = "KDE", .sessionType = "wayland", .display = ":1"}, DesktopKind::kKWinWayland},
+      // Started from a console: the type says tty, the Wayland socket tells.
+      {{.currentDesktop = "KDE", .sessionType = "tty", .waylandDisplay = "wayland-0"}, DesktopKind::kKWinWayland},
+      // An X session of its own that a Wayland socket leaked into.
+      {{.currentDesktop = "KDE", .sessionType = "x11", .display = ":0", .waylandDisplay = "wayland-0"},
+       DesktopKind::kKde},
+      {{.sessionType = "wayland", .display = ":0", .swaySocket = "/run/user/1000/sway-ipc.1000.42.sock"},
+       DesktopKind::kSway},
+      {{.currentDesktop = "sway", .sessionType = "wayland"}, DesktopKind::kSway},
+      {{.currentDesktop = "XFCE", .display = ":0"}, DesktopKind::kXServer},
+      {{.display = ":1"}, DesktopKind::kXServer},
+      // Another compositor: DISPLAY is XWayland's, whose pointer is not the one the user moves.
+      {{.currentDesktop = "Hyprland", .sessionType = "wayland", .display = ":0"}, DesktopKind::kNone},
+      {{.display = ":0", .waylandDisplay = "wayland-1"}, DesktopKind::kNone},
+      {{}, DesktopKind::kNone},
+      {{.currentDesktop = "NOTGNOME"}, DesktopKind::kNone},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(DesktopKindFrom(row.desktop, row.display), row.kind) << row.desktop << " / " << row.display;
+    EXPECT_EQ(DesktopKindFrom(row.session), row.kind)
+        << row.session.currentDesktop << " / " << row.session.sessionType << " / " << row.session.display << " / "
+        << row.session.waylandDisplay << " / " << row.session.swaySocket;
   }
 }
 
@@ -119,6 +139,10 @@ TEST(DesktopPointerTest, EachBackendWritesWhatItsDesktopKeeps) {
   EXPECT_EQ(CommandsOf(MakeXServerPointer, flat, &recorded), (std::vector<std::string>{"xset m 6/10 0"}));
   recorded.clear();
   EXPECT_EQ(CommandsOf(MakeXServerPointer, Sample(), &recorded), (std::vector<std::string>{"xset m 20/10 4"}));
+  recorded.clear();
+  EXPECT_EQ(CommandsOf(MakeSwayPointer, flat, &recorded),
+            (std::vector<std::string>{"swaymsg -- input type:pointer accel_profile flat",
+                                      "swaymsg -- input type:pointer pointer_accel -0.40"}));
 }
 
 TEST(DesktopPointerTest, PlasmaFallsBackToTheOlderConfigWriterAndSkipsOneScreenScrolling) {
@@ -137,6 +161,118 @@ TEST(DesktopPointerTest, PlasmaFallsBackToTheOlderConfigWriterAndSkipsOneScreenS
                        "kwriteconfig5 --file kdeglobals --group KDE --key DoubleClickInterval 550"}));
 }
 
+// KWin's input devices as dbus-send shows them: two mice, a touchpad and a keyboard. Records the Sets
+// and any other program run, as "<device> <property> <value>" or the command line.
+struct FakeKWin {
+  struct Device {
+    bool pointer, touchpad;
+  };
+  std::map<std::string, Device> devices{
+      {"event3", {true, false}}, {"event4", {true, true}}, {"event5", {true, false}}, {"event6", {false, false}}};
+  bool hasInputDevices = true;
+  std::string refusingDevice;
+  std::string listReply;  // instead of the list of devices
+  std::vector<std::string> calls;
+
+  static std::string Reply(const std::string& body) {
+    return "method return time=1765286400.118201 sender=:1.12 -> destination=:1.90 serial=418 reply_serial=2\n" +
+           body;
+  }
+
+  Status operator()(const Argv& argv, std::string& output) {
+    if (argv[0] != "dbus-send") {
+      std::string line;
+      for (const std::string& word : argv) line += (line.empty() ? "" : " ") + word;
+      calls.push_back(line);
+      return Status::Ok();
+    }
+    const std::string& path = argv[4];
+    const std::string property = argv[7].substr(std::string("string:").size());
+    if (path == "/org/kde/KWin/InputDevice") {
+      if (!hasInputDevices) {
+        return Status::Failure(
+            "dbus-send failed (exit status 1): Error org.freedesktop.DBus.Error.UnknownObject: No such object path "
+            "'/org/kde/KWin/InputDevice'");
+      }
+      std::string list = "   variant       array [\n";
+      for (const auto& [name, device] : devices) list += "         string \"" + name + "\"\n";
+      output = Reply(listReply.empty() ? list + "      ]\n" : listReply);
+      return Status::Ok();
+    }
+    const std::string name = path.substr(path.rfind('/') + 1);
+    if (argv[5] == "org.freedesktop.DBus.Properties.Set") {
+      calls.push_back(name + " " + property + " " + argv[8]);
+      if (name == refusingDevice) {
+        return Status::Failure("dbus-send failed (exit status 1): Error org.freedesktop.DBus.Error.Failed: refused");
+      }
+      output = Reply("");
+      return Status::Ok();
+    }
+    const Device& device = devices.at(name);
+    output = Reply(std::string("   variant       boolean ") +
+                   ((property == "pointer" ? device.pointer : device.touchpad) ? "true\n" : "false\n"));
+    return Status::Ok();
+  }
+};
+
+std::vector<std::string> ApplyThroughKWin(FakeKWin& kwin, Messages& messages) {
+  const auto desktop = MakeKWinPointer([&kwin](const Argv& argv, std::string& output) { return kwin(argv, output); });
+  ApplyPointerSettings(Sample(), *desktop, messages);
+  return kwin.calls;
+}
+
+const std::vector<std::string> kPlasmaFiles = {
+    "kwriteconfig6 --file kcminputrc --group Mouse --key WheelScrollLines 3",
+    "kwriteconfig6 --file kdeglobals --group KDE --key DoubleClickInterval 550"};
+
+TEST(DesktopPointerTest, KWinSetsEachMouseButNotTouchpadsOrKeyboards) {
+  FakeKWin kwin;
+  Messages messages;
+  std::vector<std::string> expected = {"event3 pointerAccelerationProfileFlat variant:boolean:false",
+                                       "event5 pointerAccelerationProfileFlat variant:boolean:false",
+                                       "event3 pointerAcceleration variant:double:1.00",
+                                       "event5 pointerAcceleration variant:double:1.00"};
+  expected.insert(expected.end(), kPlasmaFiles.begin(), kPlasmaFiles.end());
+  EXPECT_EQ(ApplyThroughKWin(kwin, messages), expected);
+  EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
+}
+
+TEST(DesktopPointerTest, KWinWithoutMiceSkipsSpeedAndProfileQuietly) {
+  FakeKWin virtualKWin;
+  virtualKWin.hasInputDevices = false;
+  FakeKWin touchpadOnly;
+  touchpadOnly.devices = {{"event4", {true, true}}};
+  FakeKWin noDevices;
+  noDevices.listReply = "   variant       array [\n      ]\n";
+  for (FakeKWin* kwin : {&virtualKWin, &touchpadOnly, &noDevices}) {
+    Messages messages;
+    EXPECT_EQ(ApplyThroughKWin(*kwin, messages), kPlasmaFiles);
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown.front();
+  }
+}
+
+TEST(DesktopPointerTest, KWinsRefusalOrAnOddAnswerIsAFailure) {
+  FakeKWin refusing;
+  refusing.refusingDevice = "event3";
+  Messages messages;
+  const auto calls = ApplyThroughKWin(refusing, messages);
+  EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("event5"); }),
+            2);
+  EXPECT_EQ(messages.shown,
+            (std::vector<std::string>{
+                "Warning: SETMOUSE failed.\nKWin did not take pointerAccelerationProfileFlat for event3: dbus-send "
+                "failed (exit status 1): Error org.freedesktop.DBus.Error.Failed: refused",
+                "Warning: SETMOUSESPEED failed.\nKWin did not take pointerAcceleration for event3: dbus-send "
+                "failed (exit status 1): Error org.freedesktop.DBus.Error.Failed: refused"}));
+
+  FakeKWin odd;
+  odd.listReply = "   variant       string \"event3\"\n";
+  Messages oddMessages;
+  EXPECT_EQ(ApplyThroughKWin(odd, oddMessages), kPlasmaFiles);
+  ASSERT_EQ(oddMessages.shown.size(), 2u);
+  EXPECT_EQ(oddMessages.shown[0], "Warning: SETMOUSE failed.\nKWin gave an unexpected answer for devicesSysNames");
+}
+
 TEST(DesktopPointerTest, AProgramsFailureIsNamed) {
   EXPECT_TRUE(RunProgram({"true"}));
   const Status failed = RunProgram({"false"});
@@ -144,6 +280,17 @@ TEST(DesktopPointerTest, AProgramsFailureIsNamed) {
   EXPECT_NE(failed.message().find("exit status 1"), std::string::npos) << failed.message();
   const Status missing = RunProgram({"korvane-no-such-program"});
   EXPECT_EQ(missing.message(), "korvane-no-such-program is not installed");
+  EXPECT_EQ(RunProgram({"sh", "-c", "echo warming up >&2; echo 'no such key' >&2; exit 3"}).message(),
+            "sh failed (exit status 3): no such key");
+}
+
+TEST(DesktopPointerTest, AnAnswerIsReadWhileTheProgramRuns) {
+  std::string output = "left over";
+  ASSERT_TRUE(RunProgramForOutput({"sh", "-c", "echo answer; echo remark >&2"}, output));
+  EXPECT_EQ(output, "answer\n");
+  // More than a pipe holds: a program that waited for us to read would never finish.
+  ASSERT_TRUE(RunProgramForOutput({"sh", "-c", "head -c 300000 /dev/zero; head -c 300000 /dev/zero >&2"}, output));
+  EXPECT_EQ(output.size(), 300000u);
 }
 
 }  // namespace
