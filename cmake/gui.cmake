@@ -134,4 +134,12 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
     set_tests_properties(${name} PROPERTIES TIMEOUT 120 LABELS desktop
       ENVIRONMENT KORVANE_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests)
   endwhile()
+  # The same program under the headless Wayland compositors.
+  foreach(compositor sway kwin)
+    add_test(NAME DesktopWayland-${compositor}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/wayland.sh ${compositor} ${KORVANE_PROGRAM_DIR}
+              ${CMAKE_BINARY_DIR}/desktop-artefacts/wayland-${compositor})
+    set_tests_properties(DesktopWayland-${compositor} PROPERTIES TIMEOUT 180 LABELS desktop
+      ENVIRONMENT KORVANE_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests)
+  endforeach()
 endif()

@@ -1,5 +1,6 @@
 # Pass/fail steps for the test scripts, sourced by them: `check NAME COMMAND...` runs the command and
-# prints a pass/fail line, `finish` prints the count and exits non-zero when any check failed.
+# prints a pass/fail line, `finish` prints the count and exits non-zero when any check failed, and
+# `wait_until` waits for what a program does in its own time.
 passed=0
 failed=0
 
@@ -19,4 +20,15 @@ finish() {
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]
   exit $?
+}
+
+# wait_until SECONDS COMMAND...: polls the command every 0.1 s.
+wait_until() {
+  local tries=$(($1 * 10))
+  shift
+  for ((i = 0; i < tries; i++)); do
+    "$@" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
 }

@@ -16,7 +16,7 @@ packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick trayer
           libglib2.0-bin gsettings-desktop-schemas
-          sway wtype grim jq kwin-wayland plasma-wayland-protocols libwayland-dev
+          sway wtype grim jq kwin-wayland plasma-wayland-protocols libwayland-dev libkf5config-bin
           qemu-system-x86 busybox-static cpio xz-utils
           desktop-file-utils appstream man-db groff-base bash-completion)
 [ $# -gt 0 ] && packages=("$@")

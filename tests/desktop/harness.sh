@@ -23,17 +23,6 @@ trap cleanup EXIT
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/checks.sh"
 
-# wait_until SECONDS COMMAND...: polls the command every 0.1 s.
-wait_until() {
-  local tries=$(($1 * 10))
-  shift
-  for ((i = 0; i < tries; i++)); do
-    "$@" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # A scratch program folder: the build's factory profiles, label files and skin.
 mkdir -p "$home"
 cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/

@@ -1,0 +1,209 @@
+# A real Wayland desktop for the window tests: a headless compositor (sway or KWin) with its own runtime
+# folder and session bus, and the korvane program under test on it, as in the X harness beside it.
+#   source wayland_harness.sh sway|kwin BIN_DIR ARTEFACT_DIR
+# The compositor refuses root (sway) or carries a file capability that a sandboxed user cannot use
+# (KWin): run as root, everything here runs as an unprivileged user made for the tests, and KWin from a
+# copy without the capability. Pointer and keys come from the compositor's own input protocols
+# (korvane_wayland_input; wtype for keys on sway), screenshots from grim or KWin's screenshot interface.
+set -uo pipefail
+
+compositor=$1
+bin_dir=$2
+artefacts=$3
+tools=${KORVANE_TEST_TOOLS:-$bin_dir/../tests}
+rm -rf "$artefacts"
+mkdir -p "$artefacts"
+scratch=$(mktemp -d)
+chmod 755 "$scratch"
+home="$scratch/home"
+pids=()
+width=1280
+height=800
+
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/checks.sh"
+
+# as_user COMMAND...: runs as the test user, in the session's environment.
+test_user=korvane-desktop
+session_env=()
+if [ "$(id -u)" -eq 0 ]; then
+  id "$test_user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$test_user"
+  as_user() { runuser -u "$test_user" -- env "${session_env[@]}" "$@"; }
+  chown "$test_user" "$scratch" "$artefacts"
+else
+  as_user() { env "${session_env[@]}" "$@"; }
+fi
+
+cleanup() {
+  exec {input[1]}>&- 2>/dev/null
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  [ -n "${bus_pid:-}" ] && kill "$bus_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+as_user mkdir -m 700 "$scratch/runtime" "$scratch/user"
+as_user mkdir -p "$home" "$scratch/config"
+as_user cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
+session_env=(HOME="$scratch/user" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
+             PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8)
+
+# The session bus, and a monitor on it for the notifications.
+read -r bus_address bus_pid < <(as_user dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')
+session_env+=(DBUS_SESSION_BUS_ADDRESS="$bus_address")
+notifications="$artefacts/notifications.log"
+as_user dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" >"$notifications" 2>&1 &
+pids+=($!)
+
+case $compositor in
+  sway)
+    # Alt+Tab and Super+D leave marks, so that a test sees whether the compositor acted on them.
+    as_user tee "$scratch/sway.conf" >/dev/null <<EOF
+output HEADLESS-1 resolution ${width}x${height} position 0 0
+bindsym Mod1+Tab exec touch $scratch/shortcut-alt-tab
+bindsym Mod4+d exec touch $scratch/shortcut-super-d
+EOF
+    as_user WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+      sway -d -c "$scratch/sway.conf" >"$artefacts/compositor.log" 2>&1 &
+    pids+=($!)
+    wait_until 30 eval 'ls "$scratch"/runtime/sway-ipc.*.sock >/dev/null' ||
+      { echo "FAIL: sway did not start"; tail -20 "$artefacts/compositor.log"; exit 1; }
+    session_env+=(WAYLAND_DISPLAY=wayland-1 SWAYSOCK="$(ls "$scratch"/runtime/sway-ipc.*.sock)" XDG_CURRENT_DESKTOP=sway)
+    ;;
+  kwin)
+    cp /usr/bin/kwin_wayland "$scratch/kwin_wayland"
+    as_user KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 QT_LOGGING_RULES="kwin_scripting=true" \
+      "$scratch/kwin_wayland" --virtual --socket wayland-korvane --width $width --height $height --no-lockscreen \
+      >"$artefacts/compositor.log" 2>&1 &
+    pids+=($!)
+    wait_until 60 eval 'as_user dbus-send --session --print-reply --dest=org.kde.KWin /KWin org.freedesktop.DBus.Peer.Ping' \
+      >/dev/null || { echo "FAIL: KWin did not start"; tail -20 "$artefacts/compositor.log"; exit 1; }
+    session_env+=(WAYLAND_DISPLAY=wayland-korvane XDG_CURRENT_DESKTOP=KDE)
+    ;;
+  *) echo "unknown compositor: $compositor"; exit 2 ;;
+esac
+session_env+=(XDG_SESSION_TYPE=wayland)
+
+# A notification service, as a desktop has one.
+as_user "$tools/korvane_notification_service" >"$artefacts/notification-service.log" 2>&1 &
+pids+=($!)
+wait_until 10 eval 'as_user dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+  org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' ||
+  { echo "FAIL: the notification service did not start"; exit 1; }
+
+# The input device stays for the whole run, so that the program's seat has its pointer from the start.
+coproc input { as_user "$tools/korvane_wayland_input" $width $height 2>&1; }
+pids+=($!)
+# send COMMAND: one command to the input device; fails when the compositor did not take it.
+send() {
+  local answer
+  echo "$*" >&"${input[1]}"
+  read -r -t 5 answer <&"${input[0]}" || return 1
+  [ "$answer" = ok ] || { echo "  input: $answer"; return 1; }
+}
+
+# kwin_script JS: runs a script in KWin, whose print() lines go to the compositor's log.
+scripts=0
+kwin_script() {
+  scripts=$((scripts + 1))
+  local file="$scratch/script-$scripts.js"
+  printf '%s\n' "$1" | as_user tee "$file" >/dev/null
+  kwin_scripting loadScript string:"$file" string:"korvane-$scripts" && kwin_scripting start &&
+    kwin_scripting unloadScript string:"korvane-$scripts"
+}
+kwin_scripting() {
+  as_user dbus-send --session --print-reply --dest=org.kde.KWin /Scripting "org.kde.kwin.Scripting.$1" "${@:2}" >/dev/null
+}
+
+# window_geometry TITLE: "X Y WIDTH HEIGHT" of the first top-level whose title starts with TITLE, as the
+# compositor has it.
+window_geometry() {
+  case $compositor in
+    sway)
+      as_user swaymsg -t get_tree | jq -r --arg title "$1" 'first(.. | objects | select(.type? == "con" or .type? == "floating_con")
+        | select((.name // "") | startswith($title)) | .rect | "\(.x) \(.y) \(.width) \(.height)") // empty'
+      ;;
+    kwin)
+      local mark="korvane-geometry-$RANDOM"
+      kwin_script "for (const c of workspace.clientList()) if (c.caption.startsWith('$1')) {
+        const g = c.frameGeometry; print('$mark', g.x, g.y, g.width, g.height); break; }"
+      wait_until 2 grep -q "$mark" "$artefacts/compositor.log"
+      sed -n "s/.*$mark \([-0-9]* [-0-9]* [0-9]* [0-9]*\).*/\1/p" "$artefacts/compositor.log" | head -1
+      ;;
+  esac
+}
+window_shown() { [ -n "$(window_geometry "$1")" ]; }
+
+korvane_pid=""
+window_x=0
+window_y=0
+# locate: where the main window is now, for the presses at window coordinates.
+locate() {
+  local geometry
+  geometry=$(window_geometry "Tellurix Korvane")
+  [ -n "$geometry" ] || return 1
+  read -r window_x window_y _ <<<"$geometry"
+}
+
+korvane_env=(QT_QPA_PLATFORM=wayland)
+start_korvane() {
+  as_user "${korvane_env[@]}" "$bin_dir/korvane" --home "$home" "$@" >>"$artefacts/korvane.log" 2>&1 &
+  korvane_pid=$!
+  pids+=("$korvane_pid")
+  if ! wait_until 30 locate; then
+    kill -0 "$korvane_pid" 2>/dev/null && echo "  korvane is running but shows no window" ||
+      { wait "$korvane_pid"; echo "  korvane ended with code $?"; }
+    return 1
+  fi
+  sleep 0.5
+}
+
+stop_korvane() {
+  pkill -u "$(id -u "$test_user" 2>/dev/null || id -u)" -x korvane 2>/dev/null
+  wait "$korvane_pid" 2>/dev/null
+  wait_until 5 eval '! window_shown "Tellurix Korvane"'
+}
+
+# press X Y [BUTTON]: a real pointer press and release at main-window coordinates. The button is held a
+# moment, as a hand holds it: a menu opened by the press takes the pointer only while a button is down.
+press() {
+  send move $((window_x + $1)) $((window_y + $2)) && send press "${3:-1}" && sleep 0.1 && send release "${3:-1}"
+  sleep 0.3
+}
+
+# keys CHORD...: xdotool's key names (alt+Tab, super, Down, Return, F7).
+declare -A linux_key=([alt]=56 [super]=125 [ctrl]=29 [shift]=42 [Tab]=15 [Return]=28 [Escape]=1 [Down]=108
+                      [Up]=103 [F4]=62 [F7]=65 [Print]=99 [d]=32)
+declare -A wtype_modifier=([alt]=alt [super]=logo [ctrl]=ctrl [shift]=shift)
+declare -A wtype_key=([alt]=Alt_L [super]=Super_L [ctrl]=Control_L [shift]=Shift_L)
+keys() {
+  local chord part parts codes
+  for chord in "$@"; do
+    IFS=+ read -r -a parts <<<"$chord"
+    if [ "$compositor" = kwin ]; then
+      codes=()
+      for part in "${parts[@]}"; do codes+=("${linux_key[$part]}"); done
+      send key "$(IFS=+; echo "${codes[*]}")"
+    else
+      local args=() last=${parts[-1]}
+      for part in "${parts[@]:0:${#parts[@]}-1}"; do args+=(-M "${wtype_modifier[$part]}"); done
+      args+=(-k "${wtype_key[$last]:-$last}")
+      for part in "${parts[@]:0:${#parts[@]}-1}"; do args+=(-m "${wtype_modifier[$part]}"); done
+      as_user wtype "${args[@]}"
+    fi
+    sleep 0.1
+  done
+  sleep 0.3
+}
+
+shot() {
+  case $compositor in
+    sway) as_user grim "$scratch/shot.png" ;;
+    kwin) as_user "$tools/korvane_kwin_screenshot" "$scratch/shot.png" ;;
+  esac
+  cp "$scratch/shot.png" "$artefacts/$1.png" 2>/dev/null
+}
+
+notified() { wait_until 5 grep -qF "string \"$1\"" "$notifications"; }
+
+korvanectl() { as_user "$bin_dir/korvanectl" --home "$home" "$@"; }
