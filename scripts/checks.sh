@@ -32,3 +32,16 @@ wait_until() {
   done
   return 1
 }
+
+# start_bus_service NAME LOG COMMAND...: starts a service in the background and waits until it holds NAME
+# on the session bus; the test ends when it does not. $bus_client, when set, runs the bus queries (the
+# Wayland tests query as their user).
+start_bus_service() {
+  local name=$1 log=$2
+  shift 2
+  "$@" >"$log" 2>&1 &
+  pids+=($!)
+  wait_until 10 eval '${bus_client:-} dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:"$name" | grep -q true' ||
+    { echo "FAIL: $name did not start"; cat "$log"; exit 1; }
+}

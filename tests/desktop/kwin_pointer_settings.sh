@@ -7,11 +7,7 @@
 source "$(dirname "$0")/harness.sh"
 
 devices_log="$artefacts/kwin-input-devices.log"
-"$KORVANE_TEST_TOOLS/korvane_kwin_input_devices" >"$devices_log" 2>&1 &
-pids+=($!)
-wait_until 10 eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-  org.freedesktop.DBus.NameHasOwner string:org.kde.KWin | grep -q true' ||
-  { echo "FAIL: the KWin stand-in did not start"; cat "$devices_log"; exit 1; }
+start_bus_service org.kde.KWin "$devices_log" "$KORVANE_TEST_TOOLS/korvane_kwin_input_devices"
 
 mkdir -p "$scratch/bin"
 written="$artefacts/kwriteconfig.log"

@@ -10,11 +10,7 @@ factory_cpi2=$(korvanectl show --file "$home/config.bin" | grep -m1 'CPI stage 2
 
 # A notification service that gives every message a new id, so that the log tells what replaced what.
 service_log="$artefacts/notification-service.log"
-"$KORVANE_TEST_TOOLS/korvane_notification_service" >"$service_log" 2>&1 &
-pids+=($!)
-wait_until 10 eval 'dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-  org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' ||
-  { echo "FAIL: the notification service did not start"; cat "$service_log"; exit 1; }
+start_bus_service org.freedesktop.Notifications "$service_log" "$KORVANE_TEST_TOOLS/korvane_notification_service"
 
 check "the window opens" start_korvane --emulate
 shot 01-started

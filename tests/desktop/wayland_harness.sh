@@ -85,11 +85,9 @@ esac
 session_env+=(XDG_SESSION_TYPE=wayland)
 
 # A notification service, as a desktop has one.
-as_user "$tools/korvane_notification_service" >"$artefacts/notification-service.log" 2>&1 &
-pids+=($!)
-wait_until 10 eval 'as_user dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-  org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications | grep -q true' ||
-  { echo "FAIL: the notification service did not start"; exit 1; }
+bus_client=as_user
+start_bus_service org.freedesktop.Notifications "$artefacts/notification-service.log" \
+  as_user "$tools/korvane_notification_service"
 
 # The input device stays for the whole run, so that the program's seat has its pointer from the start.
 coproc input { as_user "$tools/korvane_wayland_input" $width $height 2>&1; }
