@@ -362,6 +362,9 @@ void CTavikDlg::HideWindow() {
 }
 
 void CTavikDlg::ShowWindow() {
+  // A Wayland client cannot take its own window out of the minimised state, nor raise it: the compositor
+  // alone does. A window mapped anew is shown, and in front.
+  if (isVisible() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) hide();
   if (restorePosition_) move(*restorePosition_);
   showNormal();
   raise();

@@ -131,6 +131,14 @@ window_geometry() {
   esac
 }
 window_shown() { [ -n "$(window_geometry "$1")" ]; }
+# minimised: whether the compositor has the main window minimised (sway has no such state).
+minimised() {
+  [ "$compositor" = kwin ] || return 1
+  local mark="korvane-minimised-$RANDOM"
+  kwin_script "for (const c of workspace.clientList()) if (c.caption.startsWith('Tellurix Korvane')) print('$mark', c.minimized);"
+  wait_until 2 grep -q "$mark" "$artefacts/compositor.log"
+  grep -q "$mark true" "$artefacts/compositor.log"
+}
 
 korvane_pid=""
 window_x=0
