@@ -92,11 +92,12 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
   target_link_libraries(korvane_keyboard_grab PRIVATE Qt6::Gui)
   # Pointer and key events under the Wayland compositors, through their own input protocols.
   find_program(KORVANE_WAYLAND_SCANNER wayland-scanner REQUIRED)
-  pkg_check_modules(KORVANE_WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client)
+  pkg_check_modules(KORVANE_WAYLAND_CLIENT REQUIRED IMPORTED_TARGET wayland-client xkbcommon)
   find_package(PlasmaWaylandProtocols REQUIRED)
   add_executable(korvane_wayland_input tests/desktop/wayland_input.cpp)
   foreach(protocol ${PLASMA_WAYLAND_PROTOCOLS_DIR}/fake-input.xml
-                   ${CMAKE_SOURCE_DIR}/tests/desktop/protocols/wlr-virtual-pointer-unstable-v1.xml)
+                   ${CMAKE_SOURCE_DIR}/tests/desktop/protocols/wlr-virtual-pointer-unstable-v1.xml
+                   ${CMAKE_SOURCE_DIR}/tests/desktop/protocols/virtual-keyboard-unstable-v1.xml)
     get_filename_component(stem ${protocol} NAME_WE)
     set(generated ${CMAKE_CURRENT_BINARY_DIR}/wayland-input/${stem})
     add_custom_command(OUTPUT ${generated}-client-protocol.h ${generated}-protocol.c

@@ -8,15 +8,16 @@ set -euo pipefail
 # compositor for its shortcuts through a protocol of wayland-protocols. From xvfb on, the desktop tests: an
 # X server, a window manager, real input events, a private session bus and its monitor, screenshots as
 # PNG, and a system tray (trayer) for the tray icon's test. The same under two Wayland compositors, sway
-# (keys from wtype, screenshots from grim, its state read with jq) and KWin (input through its fake-input
-# protocol, from plasma-wayland-protocols). Then the kernel loop, and the checks of the installed tree:
-# its desktop files, man pages and shell completion.
+# (screenshots from grim, its state read with jq) and KWin (input through its fake-input protocol, from
+# plasma-wayland-protocols; Plasma's configuration read back with kreadconfig5), pressed by a client of
+# ours (Wayland's client library and xkbcommon for its keyboard). Then the kernel loop, and the checks of
+# the installed tree: its desktop files, man pages and shell completion.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-wayland qt6-wayland-dev wayland-protocols libgl-dev
           fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick trayer
           libglib2.0-bin gsettings-desktop-schemas
-          sway wtype grim jq kwin-wayland plasma-wayland-protocols libwayland-dev libkf5config-bin
+          sway grim jq kwin-wayland plasma-wayland-protocols libwayland-dev libxkbcommon-dev libkf5config-bin
           qemu-system-x86 busybox-static cpio xz-utils
           desktop-file-utils appstream man-db groff-base bash-completion)
 [ $# -gt 0 ] && packages=("$@")

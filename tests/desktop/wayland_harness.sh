@@ -4,7 +4,7 @@
 # The compositor refuses root (sway) or carries a file capability that a sandboxed user cannot use
 # (KWin): run as root, everything here runs as an unprivileged user made for the tests, and KWin from a
 # copy without the capability. Pointer and keys come from the compositor's own input protocols
-# (korvane_wayland_input; wtype for keys on sway), screenshots from grim or KWin's screenshot interface.
+# (korvane_wayland_input), screenshots from grim or KWin's screenshot interface.
 set -uo pipefail
 
 compositor=$1
@@ -113,17 +113,17 @@ kwin_scripting() {
   as_user dbus-send --session --print-reply --dest=org.kde.KWin /Scripting "org.kde.kwin.Scripting.$1" "${@:2}" >/dev/null
 }
 
-# window_geometry TITLE: "X Y WIDTH HEIGHT" of the first top-level whose title starts with TITLE, as the
+# window_geometry TITLE: "X Y WIDTH HEIGHT" of the first top-level whose title holds TITLE, as the
 # compositor has it.
 window_geometry() {
   case $compositor in
     sway)
       as_user swaymsg -t get_tree | jq -r --arg title "$1" 'first(.. | objects | select(.type? == "con" or .type? == "floating_con")
-        | select((.name // "") | startswith($title)) | .rect | "\(.x) \(.y) \(.width) \(.height)") // empty'
+        | select((.name // "") | contains($title)) | .rect | "\(.x) \(.y) \(.width) \(.height)") // empty'
       ;;
     kwin)
       local mark="korvane-geometry-$RANDOM"
-      kwin_script "for (const c of workspace.clientList()) if (c.caption.startsWith('$1')) {
+      kwin_script "for (const c of workspace.clientList()) if (c.caption.includes('$1')) {
         const g = c.frameGeometry; print('$mark', g.x, g.y, g.width, g.height); break; }"
       wait_until 2 grep -q "$mark" "$artefacts/compositor.log"
       sed -n "s/.*$mark \([-0-9]* [-0-9]* [0-9]* [0-9]*\).*/\1/p" "$artefacts/compositor.log" | head -1
@@ -135,7 +135,7 @@ window_shown() { [ -n "$(window_geometry "$1")" ]; }
 minimised() {
   [ "$compositor" = kwin ] || return 1
   local mark="korvane-minimised-$RANDOM"
-  kwin_script "for (const c of workspace.clientList()) if (c.caption.startsWith('Tellurix Korvane')) print('$mark', c.minimized);"
+  kwin_script "for (const c of workspace.clientList()) if (c.caption.includes('Tellurix Korvane')) print('$mark', c.minimized);"
   wait_until 2 grep -q "$mark" "$artefacts/compositor.log"
   grep -q "$mark true" "$artefacts/compositor.log"
 }
@@ -170,33 +170,34 @@ stop_korvane() {
   wait_until 5 eval '! window_shown "Tellurix Korvane"'
 }
 
-# press X Y [BUTTON]: a real pointer press and release at main-window coordinates. The button is held a
-# moment, as a hand holds it: a menu opened by the press takes the pointer only while a button is down.
-press() {
-  send move $((window_x + $1)) $((window_y + $2)) && send press "${3:-1}" && sleep 0.1 && send release "${3:-1}"
+# click_in TITLE X Y: a press and release at coordinates in another top-level.
+click_in() {
+  local title=$1 geometry="" x y _
+  wait_until 3 eval 'geometry=$(window_geometry "$title"); [ -n "$geometry" ]' || return 1
+  read -r x y _ <<<"$geometry"
+  send move $((x + $2)) $((y + $3)) && sleep 0.1 && send press 1 && sleep 0.1 && send release 1
   sleep 0.3
 }
 
-# keys CHORD...: xdotool's key names (alt+Tab, super, Down, Return, F7).
+# press X Y [BUTTON]: a real pointer press and release at main-window coordinates. The pointer rests a
+# moment before the press, and the button is held a moment, as a hand does: a window just entered may not
+# have taken the entry yet, and a menu opened by the press takes the pointer only while a button is down.
+press() {
+  send move $((window_x + $1)) $((window_y + $2)) && sleep 0.1 && send press "${3:-1}" && sleep 0.1 &&
+    send release "${3:-1}"
+  sleep 0.3
+}
+
+# keys CHORD...: xdotool's key names (alt+Tab, super, Down, Return, F7), as Linux key codes.
 declare -A linux_key=([alt]=56 [super]=125 [ctrl]=29 [shift]=42 [Tab]=15 [Return]=28 [Escape]=1 [Down]=108
                       [Up]=103 [F4]=62 [F7]=65 [Print]=99 [d]=32)
-declare -A wtype_modifier=([alt]=alt [super]=logo [ctrl]=ctrl [shift]=shift)
-declare -A wtype_key=([alt]=Alt_L [super]=Super_L [ctrl]=Control_L [shift]=Shift_L)
 keys() {
   local chord part parts codes
   for chord in "$@"; do
     IFS=+ read -r -a parts <<<"$chord"
-    if [ "$compositor" = kwin ]; then
-      codes=()
-      for part in "${parts[@]}"; do codes+=("${linux_key[$part]}"); done
-      send key "$(IFS=+; echo "${codes[*]}")"
-    else
-      local args=() last=${parts[-1]}
-      for part in "${parts[@]:0:${#parts[@]}-1}"; do args+=(-M "${wtype_modifier[$part]}"); done
-      args+=(-k "${wtype_key[$last]:-$last}")
-      for part in "${parts[@]:0:${#parts[@]}-1}"; do args+=(-m "${wtype_modifier[$part]}"); done
-      as_user wtype "${args[@]}"
-    fi
+    codes=()
+    for part in "${parts[@]}"; do codes+=("${linux_key[$part]}"); done
+    send key "$(IFS=+; echo "${codes[*]}")"
     sleep 0.1
   done
   sleep 0.3

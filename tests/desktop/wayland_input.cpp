@@ -1,23 +1,30 @@
 // Real pointer and key events for the Wayland desktop tests, made by the compositor itself: KWin's fake
-// input protocol (pointer and keys), or the wlroots virtual pointer (sway; keys there come from wtype).
+// input protocol, or the wlroots virtual pointer and keyboard (sway). One device for the whole run, as a
+// hand has one mouse and one keyboard: the program's seat has them from the start.
 // Reads one command a line from standard input and answers each with "ok" once the compositor has taken
 // it, or "error: …":
 //   move X Y            the pointer to screen coordinates
 //   press B / release B a button: 1 left, 2 middle, 3 right
-//   key CODE[+CODE…]    a chord of Linux key codes, pressed in order and released in reverse (KWin only)
+//   key CODE[+CODE…]    a chord of Linux key codes, pressed in order and released in reverse
 //   korvane_wayland_input WIDTH HEIGHT   (the screen's size, for absolute motion)
 #include <linux/input-event-codes.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <wayland-client.h>
+#include <xkbcommon/xkbcommon.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "fake-input-client-protocol.h"
+#include "virtual-keyboard-unstable-v1-client-protocol.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
 namespace {
@@ -25,6 +32,7 @@ namespace {
 struct Globals {
   org_kde_kwin_fake_input* fakeInput = nullptr;
   zwlr_virtual_pointer_manager_v1* virtualPointers = nullptr;
+  zwp_virtual_keyboard_manager_v1* virtualKeyboards = nullptr;
   wl_seat* seat = nullptr;
 };
 
@@ -36,6 +44,9 @@ void OnGlobal(void* data, wl_registry* registry, std::uint32_t name, const char*
   } else if (std::strcmp(interface, zwlr_virtual_pointer_manager_v1_interface.name) == 0) {
     globals->virtualPointers = static_cast<zwlr_virtual_pointer_manager_v1*>(
         wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
+  } else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
+    globals->virtualKeyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(
+        wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
   } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && globals->seat == nullptr) {
     globals->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
   }
@@ -53,15 +64,63 @@ std::uint32_t LinuxButton(int button) {
   }
 }
 
-// One of the two devices; the time stamps of the wlroots pointer only need to grow.
+// A keyboard of the wlroots protocol: its keymap (US, as the tests type) and the modifiers that follow
+// from its keys, which the compositor takes from the client.
+class VirtualKeyboard {
+ public:
+  VirtualKeyboard(zwp_virtual_keyboard_manager_v1* manager, wl_seat* seat) {
+    context_ = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    const xkb_rule_names names = {"evdev", "pc105", "us", "", ""};
+    keymap_ = xkb_keymap_new_from_names(context_, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    state_ = xkb_state_new(keymap_);
+    keyboard_ = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat);
+    char* text = xkb_keymap_get_as_string(keymap_, XKB_KEYMAP_FORMAT_TEXT_V1);
+    const std::size_t size = std::strlen(text) + 1;
+    const int fd = memfd_create("korvane-keymap", MFD_CLOEXEC);
+    if (fd >= 0 && ::write(fd, text, size) == static_cast<ssize_t>(size)) {
+      zwp_virtual_keyboard_v1_keymap(keyboard_, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, static_cast<std::uint32_t>(size));
+    }
+    if (fd >= 0) ::close(fd);
+    std::free(text);
+  }
+  ~VirtualKeyboard() {
+    xkb_state_unref(state_);
+    xkb_keymap_unref(keymap_);
+    xkb_context_unref(context_);
+  }
+  VirtualKeyboard(const VirtualKeyboard&) = delete;
+  VirtualKeyboard& operator=(const VirtualKeyboard&) = delete;
+
+  void Key(std::uint32_t time, std::uint32_t code, bool down) {
+    zwp_virtual_keyboard_v1_key(keyboard_, time, code,
+                                down ? WL_KEYBOARD_KEY_STATE_PRESSED : WL_KEYBOARD_KEY_STATE_RELEASED);
+    // xkb numbers keys 8 above the kernel's codes.
+    xkb_state_update_key(state_, code + 8, down ? XKB_KEY_DOWN : XKB_KEY_UP);
+    zwp_virtual_keyboard_v1_modifiers(keyboard_, xkb_state_serialize_mods(state_, XKB_STATE_MODS_DEPRESSED),
+                                      xkb_state_serialize_mods(state_, XKB_STATE_MODS_LATCHED),
+                                      xkb_state_serialize_mods(state_, XKB_STATE_MODS_LOCKED),
+                                      xkb_state_serialize_layout(state_, XKB_STATE_LAYOUT_EFFECTIVE));
+  }
+
+ private:
+  xkb_context* context_ = nullptr;
+  xkb_keymap* keymap_ = nullptr;
+  xkb_state* state_ = nullptr;
+  zwp_virtual_keyboard_v1* keyboard_ = nullptr;
+};
+
+// The compositor's devices; the time stamps of the wlroots ones only need to grow.
 class Device {
  public:
   Device(const Globals& globals, std::uint32_t width, std::uint32_t height)
       : globals_(globals), width_(width), height_(height) {
     if (globals_.fakeInput != nullptr) {
       org_kde_kwin_fake_input_authenticate(globals_.fakeInput, "Korvane desktop tests", "pressing the program under test");
-    } else {
-      pointer_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(globals_.virtualPointers, globals_.seat);
+      return;
+    }
+    pointer_ = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(globals_.virtualPointers, globals_.seat);
+    if (globals_.virtualKeyboards != nullptr && globals_.seat != nullptr) {
+      keyboard_ = std::make_unique<VirtualKeyboard>(globals_.virtualKeyboards, globals_.seat);
     }
   }
 
@@ -86,8 +145,13 @@ class Device {
   }
 
   bool Key(std::uint32_t code, bool down) {
-    if (globals_.fakeInput == nullptr) return false;
-    org_kde_kwin_fake_input_keyboard_key(globals_.fakeInput, code, down ? 1 : 0);
+    if (globals_.fakeInput != nullptr) {
+      org_kde_kwin_fake_input_keyboard_key(globals_.fakeInput, code, down ? 1 : 0);
+    } else if (keyboard_ != nullptr) {
+      keyboard_->Key(++time_, code, down);
+    } else {
+      return false;
+    }
     return true;
   }
 
@@ -96,6 +160,7 @@ class Device {
   std::uint32_t width_;
   std::uint32_t height_;
   zwlr_virtual_pointer_v1* pointer_ = nullptr;
+  std::unique_ptr<VirtualKeyboard> keyboard_;
   std::uint32_t time_ = 0;
 };
 
@@ -120,7 +185,7 @@ std::string Run(Device& device, const std::string& line) {
     for (std::string part; std::getline(parts, part, '+');) codes.push_back(static_cast<std::uint32_t>(std::stoul(part)));
     if (codes.empty()) return "key takes CODE[+CODE…]";
     for (const std::uint32_t code : codes) {
-      if (!device.Key(code, true)) return "this compositor takes no keys from here";
+      if (!device.Key(code, true)) return "the compositor offers no keyboard to type with";
     }
     for (auto code = codes.rbegin(); code != codes.rend(); ++code) device.Key(*code, false);
   } else {
