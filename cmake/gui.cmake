@@ -111,12 +111,15 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
   target_link_libraries(korvane_wayland_input PRIVATE PkgConfig::KORVANE_WAYLAND_CLIENT)
   add_executable(korvane_kwin_screenshot tests/desktop/kwin_screenshot.cpp)
   target_link_libraries(korvane_kwin_screenshot PRIVATE Qt6::DBus Qt6::Gui)
+  add_executable(korvane_status_notifier_watcher tests/desktop/status_notifier_watcher.cpp)
+  target_link_libraries(korvane_status_notifier_watcher PRIVATE Qt6::DBus)
   set_target_properties(korvane_notification_service korvane_kwin_input_devices korvane_keyboard_grab
-                        korvane_wayland_input korvane_kwin_screenshot
+                        korvane_wayland_input korvane_kwin_screenshot korvane_status_notifier_watcher
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
     add_dependencies(korvane_gui_tests korvane_notification_service korvane_kwin_input_devices
-                     korvane_keyboard_grab korvane_wayland_input korvane_kwin_screenshot)
+                     korvane_keyboard_grab korvane_wayland_input korvane_kwin_screenshot
+                     korvane_status_notifier_watcher)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
@@ -125,7 +128,8 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
     DesktopProfileManager profile_manager DesktopMacroManager macro_manager
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
-    DesktopKeyCapture key_capture DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages)
+    DesktopKeyCapture key_capture DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages
+    DesktopWaylandTray wayland_tray)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})
