@@ -28,7 +28,7 @@ session_env=()
 if [ "$(id -u)" -eq 0 ]; then
   id "$test_user" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$test_user"
   as_user() { runuser -u "$test_user" -- env "${session_env[@]}" "$@"; }
-  chown "$test_user" "$scratch" "$artefacts"
+  chown "$test_user" "$artefacts"
 else
   as_user() { env "${session_env[@]}" "$@"; }
 fi
@@ -42,9 +42,18 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The test user may not reach the build's folder (a checkout in root's home): the programs run from
+# copies in the scratch folder, which is the user's.
+mkdir -p "$home" "$scratch/config" "$scratch/programs"
+cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
+cp "$bin_dir/korvane" "$bin_dir/korvanectl" "$scratch/programs"/
+for tool in wayland_input kwin_screenshot notification_service status_notifier_watcher; do
+  cp "$tools/korvane_$tool" "$scratch/programs"/
+done
+bin_dir="$scratch/programs"
+tools="$scratch/programs"
+[ "$(id -u)" -eq 0 ] && chown -R "$test_user" "$scratch"
 as_user mkdir -m 700 "$scratch/runtime" "$scratch/user"
-as_user mkdir -p "$home" "$scratch/config"
-as_user cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
 session_env=(HOME="$scratch/user" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
              PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8)
 
