@@ -25,7 +25,8 @@ press 950 619  # Save
 mouse_key() { gsettings get org.gnome.desktop.peripherals.mouse "$1"; }
 check "GSettings: speed" wait_until 5 eval '[ "$(mouse_key speed)" = "1.0" ]'
 check "GSettings: acceleration profile" test "$(mouse_key accel-profile)" = "'adaptive'"
-check "GSettings: double-click time" test "$(mouse_key double-click)" = "550"
+# The double-click time is the last of the four writes.
+check "GSettings: double-click time" wait_until 5 eval '[ "$(mouse_key double-click)" = "550" ]'
 check "GSettings: the keys are in the user's keyfile" grep -q "double-click=550" "$XDG_CONFIG_HOME/glib-2.0/settings/keyfile"
 shot 02-gnome-saved
 
