@@ -57,6 +57,15 @@ press 185 222
 press 300 $((214 + 10 * 16 + 8))
 dialog="Please enter a key"
 check "Single Key opens its dialog on the screen" wait_until 5 inside_screen "$dialog"
+# over_main TITLE: the top-level lies over the main window or touches it, as the compositor placed it.
+over_main() {
+  local x y w h mx my mw mh
+  read -r x y w h <<<"$(window_geometry "$1")"
+  read -r mx my mw mh <<<"$(window_geometry "Tellurix Korvane")"
+  [ -n "${h:-}" ] && [ -n "${mh:-}" ] && [ "$x" -le $((mx + mw)) ] && [ $((x + w)) -ge "$mx" ] &&
+    [ "$y" -le $((my + mh)) ] && [ $((y + h)) -ge "$my" ]
+}
+check "and over or beside the main window" over_main "$dialog"
 shot 04-single-key
 ok() { click_in "$dialog" 279 262 && wait_until 5 eval '! window_shown "$dialog"'; }
 button4() { korvanectl show | grep "^Button 4:"; }
@@ -117,6 +126,7 @@ sleep 1
 locate
 press 100 150  # the Macro Manager header
 check "the macro manager opens on the screen" wait_until 5 inside_screen "Macro Manager"
+check "and over or beside the main window" over_main "Macro Manager"
 click_in "Macro Manager" 40 380   # New
 click_in "Macro Manager" 340 99   # Start Recording
 check "recording shows its title" wait_until 3 window_shown "Ctrl+Break"
