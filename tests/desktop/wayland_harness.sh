@@ -33,9 +33,17 @@ else
   as_user() { env "${session_env[@]}" "$@"; }
 fi
 
+# kill_tree PID: the process and everything it started. What runs as the test user runs under runuser,
+# which does not pass a signal on.
+kill_tree() {
+  local child
+  for child in $(pgrep -P "$1"); do kill_tree "$child"; done
+  kill "$1" 2>/dev/null
+}
+
 cleanup() {
   exec {input[1]}>&- 2>/dev/null
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do kill_tree "$pid"; done
   [ -n "${bus_pid:-}" ] && kill "$bus_pid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$scratch"
@@ -173,8 +181,10 @@ start_korvane() {
   sleep 0.5
 }
 
+# stop_korvane: ends the program started last (not another test's: they may share the user) and waits
+# until its window is gone.
 stop_korvane() {
-  pkill -u "$(id -u "$test_user" 2>/dev/null || id -u)" -x korvane 2>/dev/null
+  kill_tree "$korvane_pid"
   wait "$korvane_pid" 2>/dev/null
   wait_until 5 eval '! window_shown "Tellurix Korvane"'
 }
