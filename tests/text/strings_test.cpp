@@ -92,7 +92,7 @@ NamedTexts AllTexts(const HelpStrings& t) {
 }
 
 NamedTexts AllTexts(const MessageStrings& t) {
-  static_assert(sizeof(MessageStrings) == 57 * sizeof(std::string_view));
+  static_assert(sizeof(MessageStrings) == 58 * sizeof(std::string_view));
   return {KV_TEXT(t, watchFailed), KV_TEXT(t, nothingSent), KV_TEXT(t, valuesOutOfRange), KV_TEXT(t,
           noCurrentProfile), KV_TEXT(t, changedElsewhere), KV_TEXT(t, sendFailed), KV_TEXT(t, notStored),
           KV_TEXT(t, saveWithoutMouse), KV_TEXT(t, factoryUnreadable), KV_TEXT(t, importIntoNewProfile),
