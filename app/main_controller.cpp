@@ -437,10 +437,7 @@ void MainController::ExportProfile(int pair, std::string_view name) {
 
 Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
   profileManagerOpen_ = false;
-  const std::vector<ProfileManagerModel::Entry>& entries = model.entries();
-  const auto windowEntry = std::ranges::find_if(
-      entries, [this](const ProfileManagerModel::Entry& entry) { return entry.pair == currentProfile_; });
-  const int windowPosition = windowEntry == entries.end() ? -1 : static_cast<int>(windowEntry - entries.begin());
+  const int windowPosition = model.PositionOf(currentProfile_);
   int current = model.CurrentPosition();
   // "No" keeps the window's profile, with its edits, the current one; when that profile was deleted, its
   // edits stay in the window for the chosen one.

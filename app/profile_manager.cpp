@@ -1,5 +1,6 @@
 #include "app/profile_manager.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -106,8 +107,16 @@ std::string ProfileManagerModel::Rename(int position, std::string_view name) {
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return std::string(text.profileNameBreaks);
   }
   if (name.size() > kMaxNameBytes) return std::string(text.profileNameTooLong);
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    if (static_cast<int>(i) != position && entries_[i].name == name) return std::string(text.profileNameTaken);
+  }
   entries_[static_cast<std::size_t>(position)].name = std::string(name);
   return {};
+}
+
+int ProfileManagerModel::PositionOf(int pair) const {
+  const auto found = std::ranges::find_if(entries_, [pair](const Entry& entry) { return entry.pair == pair; });
+  return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }
 
 Status WriteProfileManager(const ProgramFolder& folder, const ProfileManagerModel& model, int current,

@@ -44,9 +44,13 @@ class ProfileManagerModel {
   Outcome Delete();
   // The first Edit on an entry arms it; the second on the same entry returns true: open the editor.
   bool Edit();
-  // A name for the list: not blank, no line breaks or other control characters, at most 64 bytes.
-  // Returns the reason when the name is refused.
+  // A name for the list: not blank, no line breaks or other control characters, at most 64 bytes, and
+  // not another entry's name (the current profile is stored by its name). Returns the reason when the
+  // name is refused.
   std::string Rename(int position, std::string_view name);
+
+  // The position of the entry whose settings were at pair when the list was read; -1 when it was deleted.
+  int PositionOf(int pair) const;
 
   // The position that becomes current on closing: the selected entry, else the first.
   int CurrentPosition() const { return selected_ >= 0 ? selected_ : 0; }

@@ -28,6 +28,7 @@ constexpr std::string_view kUsage =
     "  pages     the pages an upload would send\n"
     "  macros    the macros of record.ini\n"
     "  upload    send a profile to the mouse and save it\n"
+  "  profiles  list, add, rename, copy and delete profiles; choose the current one\n"
     "  devices   the HID interfaces of this machine\n"
     "  events    print what the mouse reports (stage and macro switches)\n"
     "  export    write the current profile to a file\n"
@@ -50,12 +51,25 @@ struct CommandEntry {
   std::string (*moreUsage)() = nullptr;  // usage lines made from the value rules
 };
 
-const std::array<CommandEntry, 11> kCommands = {{
+const std::array<CommandEntry, 12> kCommands = {{
     {"show", ShowCommand, "show [--profile N | --file FILE] [--json]\n  --json        print JSON with the record's field names\n", true},
     {"set", SetCommand, "set [--profile N | --file FILE] SETTING VALUE...\n", true, SetSettingsHelp},
     {"pages", PagesCommand, "pages [--profile N | --file FILE]\n  prints the settings, key and twelve macro pages as hex bytes\n", true},
     {"macros", MacrosCommand, "macros [--record FILE] [--encode | --store [--profile N | --file FILE]]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n  --store        put the twelve macro pages into a profile (the current one by default), so\n                 that the next upload gives them to the mouse\n", false},
     {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
+    {"profiles", ProfilesCommand,
+     "profiles [list [--json] | new NAME | rename N NAME | copy N NAME | delete N | use N|NAME [--trace]]\n"
+     "  list          (the default) the profiles by position, the current one marked with *\n"
+     "  --json        print a JSON array of {position, name, current}\n"
+     "  new NAME      add a profile with the factory settings at the end\n"
+     "  rename N NAME give profile N another name\n"
+     "  copy N NAME   add a copy of profile N's settings at the end\n"
+     "  delete N      remove profile N; the profiles after it move up with their settings, and the\n"
+     "                first one becomes current when N was\n"
+     "  use N|NAME    send the profile to the mouse, as upload does, and make it current\n"
+     "  --trace       print every report exchanged with the mouse\n"
+     "  N is a position (0-5); names are unique, at most 64 bytes, without control characters\n",
+     false},
     {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
     {"events", EventsCommand, "events [--count N] [--timeout SECONDS] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --timeout S    give up after S seconds (1-86400) without them\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n  with --emulate the run ends when the pressed events have come\n", false},
     {"export", ExportCommand, "export FILE\n  writes the current profile to FILE.bin and FILE.ini, and a copy beside the program\n", false},

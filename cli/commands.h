@@ -17,5 +17,10 @@ Status ExportCommand(const Context& context, ArgReader& args);
 Status ImportCommand(const Context& context, ArgReader& args);
 Status ResetCommand(const Context& context, ArgReader& args);
 Status KeysCommand(const Context& context, ArgReader& args);
+Status ProfilesCommand(const Context& context, ArgReader& args);
+
+// Sends profile index (0-5; the current one when negative) to the mouse and saves it, as upload does.
+// The caller holds the lock of the program folder.
+Status UploadProfile(const Context& context, int index, bool trace);
 
 }  // namespace korvane::cli

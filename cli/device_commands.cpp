@@ -128,7 +128,7 @@ class ConsoleView : public MainNotifier, public WindowThread {
 struct MouseSession {
   explicit MouseSession(const Context& context) : files(context.folder), backend(context), link(backend.get()) {}
 
-  // Upload and reset read the profile and write it back; the lock keeps edits made meanwhile.
+  // Reset reads the profile and writes it back; the lock keeps edits made meanwhile.
   Status Lock() { return FolderLock::Acquire(files.folder().dir(), lock); }
 
   // Loads the profile at index, or the current one as start-up does when index is negative.
@@ -178,11 +178,16 @@ Status UploadCommand(const Context& context, ArgReader& args) {
     if (Status s = ParseNumber(profile, 0, kMaxProfiles - 1, "profile", index); !s) return s;
   }
 
+  FolderLock lock;
+  if (Status s = FolderLock::Acquire(context.folder.dir(), lock); !s) return s;
+  return UploadProfile(context, static_cast<int>(index), trace);
+}
+
+Status UploadProfile(const Context& context, int index, bool trace) {
   MouseSession session(context);
-  if (Status s = session.Lock(); !s) return s;
   // The profile is read and judged before the mouse is spoken to. The handshake then sets profileSlot,
   // which the upload sets to 0 in any case.
-  if (Status s = session.LoadProfile(static_cast<int>(index)); !s) return s;
+  if (Status s = session.LoadProfile(index); !s) return s;
   const Status judged =
       RefuseOutOfRange(session.pair.config, session.config, "nothing was sent; korvanectl set mends a value");
   if (!judged) return judged;

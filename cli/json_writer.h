@@ -7,7 +7,7 @@
 
 namespace korvane::cli {
 
-// A small streaming JSON writer: objects, arrays, strings and integers, indented two spaces.
+// A small streaming JSON writer: objects, arrays, strings, integers and booleans, indented two spaces.
 class JsonWriter {
  public:
   explicit JsonWriter(std::ostream& out) : out_(out) {}
@@ -19,6 +19,8 @@ class JsonWriter {
   void Value(std::string_view key, std::string_view text);
   void Value(std::string_view key, long number);
   void Value(long number);  // an array element
+  // Not an overload of Value: a string literal or a byte would take it.
+  void Boolean(std::string_view key, bool value);
 
  private:
   void Open(std::string_view key, char bracket);

@@ -149,8 +149,8 @@ struct MessageStrings {
   std::string_view macroNameBlank, macroNameSpaces, macroNameCharacters, macroNameTooLong, macroNameTaken,
       macroNamesTooLong, noMacroSelected, macroFileUnreadable, macroTooLong, macrosLeftOut;
   // The profile manager.
-  std::string_view noSuchProfile, profileNameBlank, profileNameBreaks, profileNameTooLong, deleteProfile,
-      lastProfile;
+  std::string_view noSuchProfile, profileNameBlank, profileNameBreaks, profileNameTooLong, profileNameTaken,
+      deleteProfile, lastProfile;
   // The profile file choosers: titles and the file type.
   std::string_view importTitle, exportTitle, profileFilter;
   // Key captures: another program holds the keyboard, or the desktop keeps its shortcuts.

@@ -66,12 +66,15 @@ TEST(ProfileManagerTest, CommandsWithoutASelectionDoNothingAndEditArmsFirst) {
 }
 
 TEST(ProfileManagerTest, RefusedNamesSayWhy) {
-  ProfileManagerModel model = ModelOf({"a"});
+  ProfileManagerModel model = ModelOf({"a", "b"});
   EXPECT_EQ(model.Rename(0, "  "), "A profile needs a name.");
   EXPECT_EQ(model.Rename(0, "two\nlines"), "A profile name cannot hold line breaks or tabs.");
   EXPECT_EQ(model.Rename(0, std::string(65, 'x')), "A profile name can be at most 64 characters long.");
+  // The current profile is found by its name: a second entry of the same name would take its place.
+  EXPECT_EQ(model.Rename(0, "b"), "Another profile already has this name.");
+  EXPECT_EQ(model.Rename(0, "a"), "");  // its own name is no clash
   EXPECT_EQ(model.Rename(0, "Shooter"), "");
-  EXPECT_EQ(Names(model), (std::vector<std::string>{"Shooter"}));
+  EXPECT_EQ(Names(model), (std::vector<std::string>{"Shooter", "b"}));
 }
 
 // A program folder with the profiles A, B and C, told apart by the CPI of their first stage (10, 20, 30)

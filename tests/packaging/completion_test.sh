@@ -57,7 +57,7 @@ expect_some() {
 }
 
 # The command and the global options, which only stand before it.
-expect "" show set pages macros upload devices events export import reset keys
+expect "" show set pages macros upload profiles devices events export import reset keys
 expect "s" show set
 expect "--" --home --emulate --help --version
 expect "--emulate --home /tmp u" upload
@@ -65,6 +65,9 @@ expect "--help "
 expect "upload --" --profile --trace --help
 expect "macros --" --record --encode --store --profile --file --help
 expect "events --macro 1" 1 10 11
+expect "profiles " list new rename copy delete use
+expect "profiles delete " 0 1 2 3 4 5
+expect "profiles use --" --json --trace --help
 
 # set: the settings, their values, and each button kind's words.
 expect "set --profile 2 " cpi color report-rate lighting angle-snap sensitivity-x sensitivity-y \

@@ -92,7 +92,7 @@ NamedTexts AllTexts(const HelpStrings& t) {
 }
 
 NamedTexts AllTexts(const MessageStrings& t) {
-  static_assert(sizeof(MessageStrings) == 57 * sizeof(std::string_view));
+  static_assert(sizeof(MessageStrings) == 58 * sizeof(std::string_view));
   return {KV_TEXT(t, watchFailed), KV_TEXT(t, nothingSent), KV_TEXT(t, valuesOutOfRange), KV_TEXT(t,
           noCurrentProfile), KV_TEXT(t, changedElsewhere), KV_TEXT(t, sendFailed), KV_TEXT(t, notStored),
           KV_TEXT(t, saveWithoutMouse), KV_TEXT(t, factoryUnreadable), KV_TEXT(t, importIntoNewProfile),
@@ -104,7 +104,7 @@ NamedTexts AllTexts(const MessageStrings& t) {
           macroNameTooLong), KV_TEXT(t, macroNameTaken), KV_TEXT(t, macroNamesTooLong), KV_TEXT(t,
           noMacroSelected), KV_TEXT(t, macroFileUnreadable), KV_TEXT(t, macroTooLong), KV_TEXT(t,
           macrosLeftOut), KV_TEXT(t, noSuchProfile), KV_TEXT(t, profileNameBlank), KV_TEXT(t,
-          profileNameBreaks), KV_TEXT(t, profileNameTooLong), KV_TEXT(t, deleteProfile), KV_TEXT(t,
+          profileNameBreaks), KV_TEXT(t, profileNameTooLong), KV_TEXT(t, profileNameTaken), KV_TEXT(t, deleteProfile), KV_TEXT(t,
           lastProfile), KV_TEXT(t, importTitle), KV_TEXT(t, exportTitle), KV_TEXT(t, profileFilter),
           KV_TEXT(t, keyboardHeld), KV_TEXT(t, ok), KV_TEXT(t, yes), KV_TEXT(t, no),
           KV_TEXT(t, startWithDesktop), KV_TEXT(t, profileShown),

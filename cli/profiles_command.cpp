@@ -1,0 +1,184 @@
+#include <algorithm>
+#include <optional>
+
+#include "app/profile_manager.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "common/folder_lock.h"
+#include "common/numbers.h"
+#include "common/path_text.h"
+#include "profile/config_files.h"
+
+namespace korvane::cli {
+
+namespace {
+
+// The list as the profile manager reads it, and the current position as start-up chooses it (the name
+// matched exactly), which is the profile upload sends and show reads.
+struct Profiles {
+  std::optional<ProfileManagerModel> model;
+  int current = 0;
+
+  const std::vector<ProfileManagerModel::Entry>& entries() const { return model->entries(); }
+  int count() const { return static_cast<int>(entries().size()); }
+};
+
+Status ReadProfiles(const Context& context, Profiles& profiles) {
+  const ConfigFiles files(context.folder);
+  if (Status s = files.CurrentProfileIndex(profiles.current); !s) return s;
+  const ProfileManagerStrings& strings = ProfileManagerStringsFor(Language::English);
+  profiles.model.emplace(ReadProfileList(files.profileListPath()), strings.copyItem, strings.newProfilePrefix);
+  return Status::Ok();
+}
+
+// A position of the list, 0 to count - 1.
+Status ParsePosition(std::string_view word, const Profiles& profiles, int& position) {
+  long value = 0;
+  if (Status s = ParseNumber(word, 0, profiles.count() - 1, "profile", value); !s) return s;
+  position = static_cast<int>(value);
+  return Status::Ok();
+}
+
+// The manager's refusals, in its words.
+Status Refused(ProfileManagerModel::Outcome outcome) {
+  switch (outcome) {
+    case ProfileManagerModel::Outcome::kDone: return Status::Ok();
+    case ProfileManagerModel::Outcome::kLimit:
+      return Status::Failure(std::string(ProfileManagerStringsFor(Language::English).profileLimit));
+    case ProfileManagerModel::Outcome::kLastProfile:
+      return Status::Failure(std::string(MessageStringsFor(Language::English).lastProfile));
+    case ProfileManagerModel::Outcome::kNoSelection:
+      return Status::Failure(std::string(MessageStringsFor(Language::English).noSuchProfile));
+  }
+  return Status::Ok();
+}
+
+Status Renamed(ProfileManagerModel& model, int position, std::string_view name) {
+  const std::string refusal = model.Rename(position, name);
+  return refusal.empty() ? Status::Ok() : Status::Failure(refusal);
+}
+
+// The position N or the one profile named NAME. A number is always a position.
+Status ChooseProfile(std::string_view word, const Profiles& profiles, int& position) {
+  if (WholeNumber(word)) return ParsePosition(word, profiles, position);
+  for (int i = 0; i < profiles.count(); ++i) {
+    if (profiles.entries()[static_cast<std::size_t>(i)].name != word) continue;
+    position = i;
+    return Status::Ok();
+  }
+  return Status::Failure("no profile is named '" + std::string(word) + "' (see korvanectl profiles)");
+}
+
+// The list stores the current profile by its name, and start-up takes the last entry of that name: a
+// profile that shares its name with a later one cannot become current.
+Status RefuseSharedName(const Profiles& profiles, int position) {
+  const std::string& name = profiles.entries()[static_cast<std::size_t>(position)].name;
+  for (int i = 0; i < profiles.count(); ++i) {
+    if (i != position && profiles.entries()[static_cast<std::size_t>(i)].name == name) {
+      return Status::Failure("profiles " + std::to_string(std::min(i, position)) + " and " +
+                             std::to_string(std::max(i, position)) + " are both named '" + name +
+                             "'; give one another name with korvanectl profiles rename first");
+    }
+  }
+  return Status::Ok();
+}
+
+void PrintList(const Context& context, const Profiles& profiles, bool json) {
+  if (!json) {
+    for (int i = 0; i < profiles.count(); ++i) {
+      context.out << (i == profiles.current ? "* " : "  ") << i << "  "
+                  << profiles.entries()[static_cast<std::size_t>(i)].name << '\n';
+    }
+    return;
+  }
+  JsonWriter writer(context.out);
+  writer.BeginArray();
+  for (int i = 0; i < profiles.count(); ++i) {
+    writer.BeginObject();
+    writer.Value("position", i);
+    writer.Value("name", profiles.entries()[static_cast<std::size_t>(i)].name);
+    writer.Boolean("current", i == profiles.current);
+    writer.EndObject();
+  }
+  writer.EndArray();
+}
+
+// Applies an edit of the list to the model and gives the position that is current afterwards.
+Status EditList(const std::string& action, const Args& words, Profiles& profiles, int& current) {
+  ProfileManagerModel& model = *profiles.model;
+  const auto needs = [&](std::size_t count, std::string_view shape) {
+    return words.size() == count ? Status::Ok()
+                                 : Status::Failure("profiles " + action + " takes " + std::string(shape));
+  };
+  int position = 0;
+  if (action == "new") {
+    if (Status s = needs(1, "NAME"); !s) return s;
+    if (Status s = Refused(model.New()); !s) return s;
+    if (Status s = Renamed(model, profiles.count() - 1, words[0]); !s) return s;
+  } else if (action == "rename") {
+    if (Status s = needs(2, "N NAME"); !s) return s;
+    if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
+    if (Status s = Renamed(model, position, words[1]); !s) return s;
+  } else if (action == "copy") {
+    if (Status s = needs(2, "N NAME"); !s) return s;
+    if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
+    model.Select(position);
+    if (Status s = Refused(model.Copy()); !s) return s;
+    if (Status s = Renamed(model, profiles.count() - 1, words[1]); !s) return s;
+  } else if (action == "delete") {
+    if (Status s = needs(1, "N"); !s) return s;
+    if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
+    model.Select(position);
+    if (Status s = Refused(model.Delete()); !s) return s;
+  } else {
+    return Status::Failure("unknown profiles action '" + action + "' (see korvanectl profiles --help)");
+  }
+  // The current profile stays current wherever the edit moved it. When it was deleted, the first one
+  // becomes current, as when the manager closes with nothing selected.
+  current = std::max(model.PositionOf(profiles.current), 0);
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status ProfilesCommand(const Context& context, ArgReader& args) {
+  const bool json = args.TakeFlag("--json");
+  const bool trace = args.TakeFlag("--trace");
+  if (Status s = args.RejectUnknownOptions(); !s) return s;
+  Args words = args.rest();
+  const std::string action = words.empty() ? "list" : words.front();
+  if (!words.empty()) words.erase(words.begin());
+  if (json && action != "list") return Status::Failure("--json goes with profiles list only");
+  if (trace && action != "use") return Status::Failure("--trace goes with profiles use only");
+
+  // Under the lock the list and the current name are read from one version of str.ini, and an edit
+  // moves files that no other command is writing.
+  FolderLock lock;
+  if (Status s = FolderLock::Acquire(context.folder.dir(), lock); !s) return s;
+  Profiles profiles;
+  if (Status s = ReadProfiles(context, profiles); !s) return s;
+  if (action == "list") {
+    if (!words.empty()) return Status::Failure("profiles list takes no further arguments");
+    PrintList(context, profiles, json);
+    return Status::Ok();
+  }
+  if (action == "use") {
+    if (words.size() != 1) return Status::Failure("profiles use takes N or NAME");
+    int position = 0;
+    if (Status s = ChooseProfile(words[0], profiles, position); !s) return s;
+    if (Status s = RefuseSharedName(profiles, position); !s) return s;
+    // The list changes only once the mouse has taken the profile.
+    if (Status s = UploadProfile(context, position, trace); !s) return s;
+    const Status written = WriteProfileManager(context.folder, *profiles.model, position);
+    if (!written) {
+      return Status::Failure("the mouse has profile " + std::to_string(position) +
+                             ", but the profile list could not make it current: " + written.message());
+    }
+    return Status::Ok();
+  }
+  int current = 0;
+  if (Status s = EditList(action, words, profiles, current); !s) return s;
+  return WriteProfileManager(context.folder, *profiles.model, current);
+}
+
+}  // namespace korvane::cli
