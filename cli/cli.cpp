@@ -28,7 +28,7 @@ constexpr std::string_view kUsage =
     "  pages     the pages an upload would send\n"
     "  macros    the macros of record.ini\n"
     "  upload    send a profile to the mouse and save it\n"
-  "  profiles  list, add, rename, copy and delete profiles; choose the current one\n"
+    "  profiles  list, add, rename, copy and delete profiles; choose the current one\n"
     "  devices   the HID interfaces of this machine\n"
     "  events    print what the mouse reports (stage and macro switches)\n"
     "  export    write the current profile to a file\n"
