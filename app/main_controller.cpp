@@ -143,6 +143,7 @@ void MainController::OnFilesChanged(std::span<const std::string> names) {
   Adopt(*now);
   surface_.RedrawPanels();
   surface_.RepaintMainWindow();
+  ProfilesMayHaveChanged();
 }
 
 void MainController::StartReader() {
@@ -169,7 +170,9 @@ void MainController::ShowStageBalloon(int stage) {
 }
 
 void MainController::OnDeviceEvent(const DeviceEvent& event) {
-  if (event.type >= EVENT_STAGE_FIRST && event.type <= EVENT_STAGE_LAST) {
+  const bool stage = event.type >= EVENT_STAGE_FIRST && event.type <= EVENT_STAGE_LAST;
+  if (mouseEvent_ && (stage || event.type == EVENT_MACRO_SWITCH)) mouseEvent_(event);
+  if (stage) {
     if (event.value >= 1 && event.value <= kStageSentenceCount) ShowStageBalloon(event.value);
   } else if (event.type == EVENT_MACRO_SWITCH) {
     if (event.value != 0) {
@@ -201,11 +204,13 @@ void MainController::OnDeviceNotice(const DeviceNotice& notice) {
       if (!HasUnsavedEdits()) LoadCurrentProfile();
       surface_.RedrawPanels();
       StartReader();
+      ProfilesMayHaveChanged();
       break;
     case DeviceChange::MouseLost:
       // Each interface's removal is announced; only the notice that takes the mouse away warns.
       if (wasConnected) OnDeviceEvent({EVENT_MOUSE_LOST, 0});
       if (notice.type == DeviceNotice::kArrival) surface_.HideWindow();
+      ProfilesMayHaveChanged();
       break;
     case DeviceChange::StillConnected:
     case DeviceChange::Ignored:
@@ -230,12 +235,23 @@ void MainController::OnTimer(MainTimer timer) {
   } else if (timer == MainTimer::kFooterSign) {
     footerSign_.clear();
     surface_.RedrawFooter();
+  } else if (timer == MainTimer::kFocusSwitch) {
+    ApplyFocusRule();
   } else {
     surface_.SetWaitCursor(false);
   }
 }
 
 bool MainController::UploadAndKeep() {
+  // No other switch reaches the mouse meanwhile, not even from the questions and messages on the way,
+  // whose event loops run timers and bus calls.
+  uploading_ = true;
+  const bool kept = UploadAndKeepUnguarded();
+  uploading_ = false;
+  return kept;
+}
+
+bool MainController::UploadAndKeepUnguarded() {
   // A record with values outside their ranges reaches neither the mouse nor the files.
   if (const std::vector<FieldProblem> problems = ValidateConfig(config_); !problems.empty()) {
     notifier_.ShowMessage(FillIn(messages().valuesOutOfRange, {DescribeProblems(problems)}), strings_->warningTitle);
@@ -273,6 +289,7 @@ bool MainController::UploadAndKeep() {
   onDisk_ = StoredProfile{1, config_, labels_, false};
   if (afterUpload_) afterUpload_(config_);
   mouseProfile_ = CurrentProfileName();
+  ProfilesMayHaveChanged();
   return true;
 }
 
@@ -459,6 +476,7 @@ Status MainController::CloseProfileManager(const ProfileManagerModel& model) {
     LoadCurrentProfile();
   }
   Repaint();
+  ProfilesMayHaveChanged();
   return written;
 }
 

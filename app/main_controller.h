@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/macro_manager.h"
 #include "app/main_view.h"
@@ -106,6 +108,31 @@ class MainController {
   bool helpOpen() const { return helpOpen_; }
   // Runs after every upload that the mouse accepted, with the record it accepted.
   void setAfterUpload(std::function<void(const MouseConfig&)> hook) { afterUpload_ = std::move(hook); }
+  // Runs whenever the current profile, the one the mouse holds, or the connection may have changed, and
+  // for each stage and macro switch the mouse reports.
+  void setProfilesChanged(std::function<void()> hook) { profilesChanged_ = std::move(hook); }
+  void setMouseEvent(std::function<void(const DeviceEvent&)> hook) { mouseEvent_ = std::move(hook); }
+
+  // A profile chosen from outside the window (the session bus, korvanectl, a focus rule).
+  struct UseResult {
+    enum class Outcome { kDone, kNoSuchProfile, kUnsavedEdits, kBusy, kNoMouse, kFailed };
+    Outcome outcome = Outcome::kDone;
+    std::string message;  // why, when not done
+  };
+  // Makes the profile at a position of the list current and sends it to the mouse. Nothing changes while
+  // the profile manager is open or an upload runs, over unsaved edits, without the mouse, or when the
+  // mouse does not take it.
+  UseResult UseProfile(int position);
+  // The application that has the keyboard focus (empty: none). Once it has kept the focus for
+  // kFocusSwitchMs, the mouse gets the profile app-profiles.ini links to it, or the default profile.
+  void OnFocusChanged(std::string_view appId, std::string_view title);
+  // The applications that had the focus since start, in the order they first had it.
+  const std::vector<std::string>& seenApplications() const { return seenApplications_; }
+  // The profile list's names, in order; the current profile's name; the name of the profile whose
+  // settings the window last sent to the mouse (empty before that).
+  std::vector<std::string> ProfileNames() const;
+  std::string CurrentProfileName() const;
+  const std::string& mouseProfile() const { return mouseProfile_; }
   // Stops the reader and the device watch; called before the view goes away.
   void Shutdown();
 
@@ -157,11 +184,15 @@ class MainController {
   // Upload, then keep what the mouse accepted in savedConfig; a failed step is reported by name. True when
   // the mouse and the files have the settings.
   bool UploadAndKeep();
+  bool UploadAndKeepUnguarded();
   // The footer says `sign` for a few seconds.
   void ShowFooterSign(std::string_view sign);
-  // The name of the current profile in the profile list; empty when the list has none for it.
-  std::string CurrentProfileName() const;
   void OpenWebLink();
+  void ProfilesMayHaveChanged() const;
+  // UseProfile, with unsaved edits dropped when discardEdits.
+  UseResult SwitchProfile(int position, bool discardEdits);
+  // The focus rule, once the focused application has kept the focus.
+  void ApplyFocusRule();
 
   MainNotifier& notifier_;
   WindowThread& thread_;
@@ -189,6 +220,15 @@ class MainController {
   PanelDrag panelDrag_;
   MacroManagerSession macroSession_;
   std::function<void(const MouseConfig&)> afterUpload_;
+  std::function<void()> profilesChanged_;
+  std::function<void(const DeviceEvent&)> mouseEvent_;
+  bool uploading_ = false;
+  std::vector<std::string> seenApplications_;
+  // The application that has the focus, waiting for kFocusSwitch.
+  std::string focusedApp_;
+  // The question over unsaved edits was asked (and answered no) for these edits: it is not asked again
+  // until they are saved or dropped.
+  bool askedOverEdits_ = false;
   std::string footerSign_;
   // The profile whose settings this window last sent to the mouse; empty before the first Save or Reset.
   std::string mouseProfile_;

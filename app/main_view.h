@@ -19,7 +19,12 @@ enum class MainTimer {
   kResetCursor = 2,  // 6000 ms after Reset: the arrow cursor returns
   kSaveCursor = 3,   // 6000 ms after Save: as for kResetCursor
   kFooterSign = 4,   // after Save or Reset reached the mouse: the footer's sign goes
+  kFocusSwitch = 5,  // an application kept the focus this long: its profile goes to the mouse
 };
+
+// How long an application must keep the focus before the mouse gets its profile: a quick Alt+Tab
+// through windows does not upload at every one.
+inline constexpr int kFocusSwitchMs = 1000;
 
 // How long the footer says that Save or Reset reached the mouse.
 inline constexpr int kFooterSignMs = 4000;

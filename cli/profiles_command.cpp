@@ -4,6 +4,7 @@
 #include "app/profile_manager.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/window_handoff.h"
 #include "common/folder_lock.h"
 #include "common/numbers.h"
 #include "common/path_text.h"
@@ -139,6 +140,37 @@ Status EditList(const std::string& action, const Args& words, Profiles& profiles
   return Status::Ok();
 }
 
+// The profile use names, as the list is now: one that can become current.
+Status ChooseUsableProfile(const Context& context, const std::string& word, Profiles& profiles, int& position) {
+  if (Status s = ReadProfiles(context, profiles); !s) return s;
+  if (Status s = ChooseProfile(word, profiles, position); !s) return s;
+  return RefuseSharedName(profiles, position);
+}
+
+Status UseProfileCommand(const Context& context, const Args& words, bool trace) {
+  if (words.size() != 1) return Status::Failure("profiles use takes N or NAME");
+  Profiles profiles;
+  int position = 0;
+  // A window that edits this folder owns the mouse: it makes the switch, taking the lock itself.
+  if (Status s = ChooseUsableProfile(context, words[0], profiles, position); !s) return s;
+  if (const WindowAnswer answer = AskWindowToUseProfile(context.folder.dir(), position, SessionBusRunner());
+      answer.handled) {
+    if (trace && answer.status) context.err << "korvanectl: the running window sent the profile; there is no trace\n";
+    return answer.status;
+  }
+  FolderLock lock;
+  if (Status s = FolderLock::Acquire(context.folder.dir(), lock); !s) return s;
+  if (Status s = ChooseUsableProfile(context, words[0], profiles, position); !s) return s;
+  // The list changes only once the mouse has taken the profile.
+  if (Status s = UploadProfile(context, position, trace); !s) return s;
+  const Status written = WriteProfileManager(context.folder, *profiles.model, position);
+  if (!written) {
+    return Status::Failure("the mouse has profile " + std::to_string(position) +
+                           ", but the profile list could not make it current: " + written.message());
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
 Status ProfilesCommand(const Context& context, ArgReader& args) {
@@ -151,6 +183,8 @@ Status ProfilesCommand(const Context& context, ArgReader& args) {
   if (json && action != "list") return Status::Failure("--json goes with profiles list only");
   if (trace && action != "use") return Status::Failure("--trace goes with profiles use only");
 
+  if (action == "use") return UseProfileCommand(context, words, trace);
+
   // Under the lock the list and the current name are read from one version of str.ini, and an edit
   // moves files that no other command is writing.
   FolderLock lock;
@@ -160,20 +194,6 @@ Status ProfilesCommand(const Context& context, ArgReader& args) {
   if (action == "list") {
     if (!words.empty()) return Status::Failure("profiles list takes no further arguments");
     PrintList(context, profiles, json);
-    return Status::Ok();
-  }
-  if (action == "use") {
-    if (words.size() != 1) return Status::Failure("profiles use takes N or NAME");
-    int position = 0;
-    if (Status s = ChooseProfile(words[0], profiles, position); !s) return s;
-    if (Status s = RefuseSharedName(profiles, position); !s) return s;
-    // The list changes only once the mouse has taken the profile.
-    if (Status s = UploadProfile(context, position, trace); !s) return s;
-    const Status written = WriteProfileManager(context.folder, *profiles.model, position);
-    if (!written) {
-      return Status::Failure("the mouse has profile " + std::to_string(position) +
-                             ", but the profile list could not make it current: " + written.message());
-    }
     return Status::Ok();
   }
   int current = 0;

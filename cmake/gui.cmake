@@ -24,6 +24,9 @@ if(NOT WIN32)
   qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
     ${KORVANE_WAYLAND_PROTOCOLS}/unstable/keyboard-shortcuts-inhibit/keyboard-shortcuts-inhibit-unstable-v1.xml)
   target_include_directories(korvane_gui PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
+  # The bus interface answers introspection with the description that is installed.
+  qt6_add_resources(korvane_gui korvane_dbus PREFIX /dbus BASE ${CMAKE_SOURCE_DIR}/packaging/dbus
+                    FILES ${CMAKE_SOURCE_DIR}/packaging/dbus/org.tellurix.Korvane1.xml)
 endif()
 
 add_executable(korvane gui/korvane_main.cpp)
@@ -129,7 +132,7 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
     DesktopKeyCapture key_capture DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages
-    DesktopWaylandTray wayland_tray)
+    DesktopWaylandTray wayland_tray DesktopProfileBus profile_bus)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 namespace korvane {
 
@@ -13,15 +12,5 @@ namespace korvane {
 void SendDesktopNotification(const QString& title, const QString& text, int timeoutMs);
 // Whether a notification service is on the session bus.
 bool HaveNotificationService();
-
-// The running program's own name on the session bus (on Windows, an event object in the user's session of
-// that name), so that starting it again can bring its window back.
-inline constexpr char kShowServiceName[] = "org.tellurix.Korvane";
-
-// Registers the name and calls show for every "Show" request. False when there is no session bus or the
-// name is taken.
-bool OfferShowService(std::function<void()> show);
-// Asks the running program to show its window; false when nothing answered.
-bool AskRunningProgramToShow();
 
 }  // namespace korvane

@@ -6,7 +6,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusVirtualObject>
 #include <QStringList>
 #include <QVariantMap>
 #include <optional>
@@ -15,31 +14,6 @@
 namespace korvane {
 
 namespace {
-
-constexpr char kShowPath[] = "/org/tellurix/Korvane";
-constexpr char kShowInterface[] = "org.tellurix.Korvane";
-
-// The object behind kShowServiceName: one method, Show, without arguments.
-class ShowObject : public QDBusVirtualObject {
- public:
-  explicit ShowObject(std::function<void()> show) : show_(std::move(show)) {}
-
-  QString introspect(const QString&) const override {
-    return QStringLiteral("<interface name=\"%1\"><method name=\"Show\"/></interface>").arg(kShowInterface);
-  }
-
-  bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
-    if (message.interface() != QLatin1String(kShowInterface) || message.member() != QLatin1String("Show")) {
-      return false;
-    }
-    show_();
-    connection.send(message.createReply());
-    return true;
-  }
-
- private:
-  std::function<void()> show_;
-};
 
 constexpr char kNotificationService[] = "org.freedesktop.Notifications";
 // A service that does not answer must not hold the next message back for long.
@@ -95,24 +69,6 @@ void SendDesktopNotification(const QString& title, const QString& text, int time
 bool HaveNotificationService() {
   const QDBusConnection bus = QDBusConnection::sessionBus();
   return bus.isConnected() && bus.interface()->isServiceRegistered(QLatin1String(kNotificationService)).value();
-}
-
-bool OfferShowService(std::function<void()> show) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return false;
-  // The object lives as long as the program: the bus keeps a pointer to it.
-  static ShowObject* object = nullptr;
-  if (object == nullptr) object = new ShowObject(std::move(show));
-  return bus.registerVirtualObject(QLatin1String(kShowPath), object) &&
-         bus.registerService(QLatin1String(kShowServiceName));
-}
-
-bool AskRunningProgramToShow() {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return false;
-  const QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kShowServiceName), QLatin1String(kShowPath),
-                                                           QLatin1String(kShowInterface), QStringLiteral("Show"));
-  return bus.call(call, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
 }
 
 }  // namespace korvane

@@ -8,7 +8,7 @@
 
 #include "app/autostart.h"
 #include "app/start_up.h"
-#include "gui/desktop_notifications.h"
+#include "gui/program_service.h"
 #include "gui/screenshot.h"
 #include "gui/tavik_dlg.h"
 #include "device/emulated_mouse.h"
@@ -69,7 +69,7 @@ int CTavikApp::Run(int argc, char** argv) {
   } else {
     window.show();
   }
-  OfferShowService([&window] { window.controller().OnTrayRestore(); });
+  OfferProgramService(window.controller(), [&window] { window.controller().OnTrayRestore(); });
   return QApplication::exec();
 }
 

@@ -164,6 +164,9 @@ struct MessageStrings {
   std::string_view profileShown, mouseHoldsProfile, savedSign, resetSign, resetQuestion, noBrowser;
   // The emulated mouse's menu (--emulate).
   std::string_view pressCpi, switchToMacro3, unplugMouse, plugMouse;
+  // Profiles chosen from outside the window: the notice of a focus rule (%1 the profile, %2 the
+  // application) and its question over unsaved edits; why a choice changed nothing (%1 the profile).
+  std::string_view profileForApp, switchOverEdits, profileSwitchBusy, profileOverEdits, profileNotTaken;
 };
 
 // Caption of the background-image failure messages, every language.

@@ -77,6 +77,13 @@ constexpr PerLanguage<MessageStrings> kMessages = {{
         .switchToMacro3 = "Switch to macro 3",
         .unplugMouse = "Unplug the mouse",
         .plugMouse = "Plug the mouse in",
+        .profileForApp = "Profile %1 for %2",
+        .switchOverEdits = "The settings in the window have not been saved. Discard them and give the mouse the "
+                           "profile \"%1\" for %2?",
+        .profileSwitchBusy = "The profile cannot change while the profile manager is open or the mouse is being "
+                             "programmed.",
+        .profileOverEdits = "The settings in the window have not been saved: save or cancel them first.",
+        .profileNotTaken = "The mouse did not take the profile \"%1\"; it keeps the one it had.",
     },
     {
         .watchFailed = "程序将无法察觉鼠标的插拔：%1",
@@ -139,6 +146,11 @@ constexpr PerLanguage<MessageStrings> kMessages = {{
         .switchToMacro3 = "切换到宏 3",
         .unplugMouse = "拔出鼠标",
         .plugMouse = "插入鼠标",
+        .profileForApp = "配置 %1 用于 %2",
+        .switchOverEdits = "窗口中的设置尚未保存。要放弃这些设置，并为 %2 向鼠标发送配置“%1”吗？",
+        .profileSwitchBusy = "配置管理器打开时或正在写入鼠标时不能切换配置。",
+        .profileOverEdits = "窗口中的设置尚未保存：请先保存或取消这些设置。",
+        .profileNotTaken = "鼠标没有接受配置“%1”，仍保留原来的配置。",
     },
     {
         .watchFailed = "程式將無法察覺滑鼠的插拔：%1",
@@ -201,6 +213,11 @@ constexpr PerLanguage<MessageStrings> kMessages = {{
         .switchToMacro3 = "切換到巨集 3",
         .unplugMouse = "拔出滑鼠",
         .plugMouse = "插入滑鼠",
+        .profileForApp = "配置 %1 用於 %2",
+        .switchOverEdits = "視窗中的設定尚未儲存。要捨棄這些設定，並為 %2 向滑鼠傳送配置「%1」嗎？",
+        .profileSwitchBusy = "配置管理員開啟時或正在寫入滑鼠時不能切換配置。",
+        .profileOverEdits = "視窗中的設定尚未儲存：請先儲存或取消這些設定。",
+        .profileNotTaken = "滑鼠沒有接受配置「%1」，仍保留原來的配置。",
     },
 }};
 

@@ -695,6 +695,51 @@ TEST_F(ProfileRequestTest, TheWindowFollowsChangesMadeOnDiskUnlessItHoldsEdits) 
   EXPECT_EQ(StoredConfig(folder.File("config0.bin")).dpiStage[2], 50);
 }
 
+TEST_F(ProfileRequestTest, UseProfileSendsTheProfileThenMakesItCurrent) {
+  int changes = 0;
+  controller->setProfilesChanged([&] { ++changes; });
+  sent.clear();
+  const MainController::UseResult result = controller->UseProfile(1);
+  EXPECT_EQ(result.outcome, MainController::UseResult::Outcome::kDone) << result.message;
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(mouse.memory().settingsPage[0x54], 77);
+  EXPECT_EQ(controller->currentProfile(), 1);
+  EXPECT_EQ(controller->config().dpiStage[0], 77);
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "B");
+  EXPECT_EQ(controller->mouseProfile(), "B");
+  EXPECT_EQ(controller->Footer().profile, "Profile: B");
+  EXPECT_GE(changes, 1);
+}
+
+TEST_F(ProfileRequestTest, UseProfileRefusedChangesNothing) {
+  using Outcome = MainController::UseResult::Outcome;
+  const auto before = ProfileFiles();
+  sent.clear();
+  EXPECT_EQ(controller->UseProfile(2).outcome, Outcome::kNoSuchProfile);
+  EXPECT_EQ(controller->UseProfile(-1).outcome, Outcome::kNoSuchProfile);
+
+  controller->config().dpiStage[0] = 33;  // an edit not saved
+  const MainController::UseResult overEdits = controller->UseProfile(1);
+  EXPECT_EQ(overEdits.outcome, Outcome::kUnsavedEdits);
+  EXPECT_EQ(overEdits.message, "The settings in the window have not been saved: save or cancel them first.");
+  EXPECT_EQ(controller->config().dpiStage[0], 33);
+  controller->Cancel();
+
+  // The mouse refuses the profile: the window keeps the one it showed.
+  std::filesystem::remove(folder.File("config1.bin"));
+  EXPECT_EQ(controller->UseProfile(1).outcome, Outcome::kFailed);
+  EXPECT_EQ(controller->currentProfile(), 0);
+  ASSERT_TRUE(WriteConfigFile(folder.File("config1.bin"), FactoryConfig()));
+
+  mouse.Unplug();
+  ASSERT_TRUE(view.RunUntil([&] { return !controller->connected(); }));
+  EXPECT_EQ(controller->UseProfile(1).outcome, Outcome::kNoMouse);
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(controller->currentProfile(), 0);
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "A");
+  EXPECT_EQ(folder.ReadText("config0.bin"), before.at("config0.bin"));
+}
+
 TEST_F(MainControllerTest, UnsavedEditsSurviveAReplugAndExitAsksFirst) {
   Make().Start();
   controller->config().dpiStage[1] = 33;

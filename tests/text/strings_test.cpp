@@ -92,7 +92,7 @@ NamedTexts AllTexts(const HelpStrings& t) {
 }
 
 NamedTexts AllTexts(const MessageStrings& t) {
-  static_assert(sizeof(MessageStrings) == 58 * sizeof(std::string_view));
+  static_assert(sizeof(MessageStrings) == 63 * sizeof(std::string_view));
   return {KV_TEXT(t, watchFailed), KV_TEXT(t, nothingSent), KV_TEXT(t, valuesOutOfRange), KV_TEXT(t,
           noCurrentProfile), KV_TEXT(t, changedElsewhere), KV_TEXT(t, sendFailed), KV_TEXT(t, notStored),
           KV_TEXT(t, saveWithoutMouse), KV_TEXT(t, factoryUnreadable), KV_TEXT(t, importIntoNewProfile),
@@ -110,7 +110,8 @@ NamedTexts AllTexts(const MessageStrings& t) {
           KV_TEXT(t, startWithDesktop), KV_TEXT(t, profileShown),
           KV_TEXT(t, mouseHoldsProfile), KV_TEXT(t, savedSign), KV_TEXT(t, resetSign), KV_TEXT(t, resetQuestion),
           KV_TEXT(t, noBrowser), KV_TEXT(t, pressCpi), KV_TEXT(t, switchToMacro3),
-          KV_TEXT(t, unplugMouse), KV_TEXT(t, plugMouse)};
+          KV_TEXT(t, unplugMouse), KV_TEXT(t, plugMouse), KV_TEXT(t, profileForApp), KV_TEXT(t, switchOverEdits),
+          KV_TEXT(t, profileSwitchBusy), KV_TEXT(t, profileOverEdits), KV_TEXT(t, profileNotTaken)};
 }
 
 #undef KV_TEXT

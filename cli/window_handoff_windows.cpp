@@ -1,0 +1,7 @@
+#include "cli/window_handoff.h"
+
+namespace korvane::cli {
+
+ProgramOutputRunner SessionBusRunner() { return {}; }
+
+}  // namespace korvane::cli
