@@ -71,6 +71,7 @@ total=$(echo "$delays" | tr ' ' '\n' | awk '{ s += $1 } END { print s }')
 read -r lo mid hi <<<"$(time_runs "$bin/korvanectl" --home "$home" --emulate upload | stats)"
 read -r flo fmid fhi <<<"$(time_runs "$bin/korvane_sleeps_only" $delays | stats)"
 row "emulated upload, $total ms of waits (ms)" "$lo" "$mid" "$hi" "$fmid / $(calc "$mid / $fmid" 3)"
+fmid_upload=$fmid
 
 # Under an X server: start to the mapped window, resident memory and wake-ups while hidden.
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
@@ -116,6 +117,18 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
   sleep 1
   rss=$(awk '/^VmRSS/ { print $2 / 1024 }' "/proc/$pid/status")
   row "resident memory after start (MB)" "" "$rss" "" ""
+  # A switch asked over the session bus is a full upload: against the same waits alone.
+  "$bin/korvanectl" --home "$home" profiles new Second >/dev/null 2>&1 || true
+  use_ms() {
+    for ((i = 0; i < runs; i++)); do
+      local start; start=$(ms_now)
+      dbus-send --session --print-reply --dest=org.tellurix.Korvane /org/tellurix/Korvane \
+        org.tellurix.Korvane1.UseProfile "int32:$(((i + 1) % 2))" >/dev/null 2>&1
+      calc "($(ms_now) - $start) / 1000000" 3; echo
+    done
+  }
+  read -r lo mid hi <<<"$(use_ms | stats)"
+  row "profile switch over the bus, emulated (ms)" "$lo" "$mid" "$hi" "$fmid_upload / $(calc "$mid / $fmid_upload" 3)"
   window=$(xdotool search --onlyvisible --name "Tellurix Korvane" | head -1)
   xdotool mousemove --window "$window" 965 13 click 1  # Minimise: to the tray
   sleep 1
