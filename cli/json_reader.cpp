@@ -131,7 +131,7 @@ class Parser {
       SkipBlanks();
       JsonValue member;
       if (!Value(member, depth)) return false;
-      value.members.emplace_back(std::move(key), std::move(member));
+      value.members.push_back({std::move(key), std::move(member)});
       if (!Next('}', more)) return false;
     }
     return true;
@@ -248,8 +248,8 @@ class Parser {
 }  // namespace
 
 const JsonValue* JsonValue::Member(std::string_view key) const {
-  const auto it = std::ranges::find_if(members, [&](const auto& member) { return member.first == key; });
-  return it == members.end() ? nullptr : &it->second;
+  const auto it = std::ranges::find_if(members, [&](const JsonMember& member) { return member.key == key; });
+  return it == members.end() ? nullptr : &it->value;
 }
 
 std::optional<long long> JsonValue::Integer() const {

@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "common/status.h"
@@ -14,6 +13,8 @@ namespace korvane::cli {
 // Containers nested deeper than this are refused, so that hostile input cannot exhaust the stack.
 inline constexpr std::size_t kMaxJsonDepth = 32;
 
+struct JsonMember;
+
 // One value of a JSON document. Numbers keep their text as written; members keep the order of the file.
 struct JsonValue {
   enum class Type { Null, Boolean, Number, String, Array, Object };
@@ -22,12 +23,17 @@ struct JsonValue {
   bool boolean = false;
   std::string text;  // a string's UTF-8 characters, or a number as written
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<JsonMember> members;
 
   // The member of an object, or nothing.
   const JsonValue* Member(std::string_view key) const;
   // A number written as a whole decimal number (no fraction or exponent) that fits a long long.
   std::optional<long long> Integer() const;
+};
+
+struct JsonMember {
+  std::string key;
+  JsonValue value;
 };
 
 // "an object", "a string", ... for messages.

@@ -100,9 +100,9 @@ Status Wrong(std::string_view where, std::string_view what, const JsonValue& val
 // An object with exactly the given keys.
 Status ExpectObject(const JsonValue& value, std::string_view where, std::span<const std::string_view> keys) {
   if (value.type != JsonValue::Type::Object) return Wrong(where.empty() ? "the file" : where, "an object", value);
-  for (const auto& [key, member] : value.members) {
-    if (std::ranges::find(keys, key) == keys.end()) {
-      return Status::Failure(Key(where, key) + ": unknown key" + (where.empty() ? " in a profile" : ""));
+  for (const JsonMember& member : value.members) {
+    if (std::ranges::find(keys, member.key) == keys.end()) {
+      return Status::Failure(Key(where, member.key) + ": unknown key" + (where.empty() ? " in a profile" : ""));
     }
   }
   for (const std::string_view key : keys) {
@@ -282,9 +282,8 @@ Status ReadProfileJson(std::string_view text, MouseConfig& config, ButtonLabels&
     return Status::Failure("not a profile: \"" + std::string(kFormatKey) + "\" is missing");
   }
   if (Status s = ExpectObject(document, "", keys); !s) return s;
-  long version = 0;
-  if (Status s = ReadWhole(*document.Member(kFormatKey), kFormatKey, kFormatVersion, kFormatVersion, version); !s) {
-    return s;
+  if (const JsonValue& version = *document.Member(kFormatKey); version.Integer() != kFormatVersion) {
+    return Wrong(kFormatKey, "format " + std::to_string(kFormatVersion) + ", the one this korvanectl reads", version);
   }
   MouseConfig read;
   read.profileSlot = config.profileSlot;

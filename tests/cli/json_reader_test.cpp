@@ -15,7 +15,7 @@ TEST(JsonReaderTest, ReadsTheValuesWithTheirTypesAndOrder) {
   ASSERT_TRUE(ParseJson("\xEF\xBB\xBF { \"b\": [1, -20, 0.5e3, true, false, null],\n \"a\": \"x\\ty\" } ", value));
   ASSERT_EQ(value.type, JsonValue::Type::Object);
   ASSERT_EQ(value.members.size(), 2u);
-  EXPECT_EQ(value.members[0].first, "b");  // file order, not sorted
+  EXPECT_EQ(value.members[0].key, "b");  // file order, not sorted
   const JsonValue& items = *value.Member("b");
   ASSERT_EQ(items.items.size(), 6u);
   EXPECT_EQ(items.items[0].Integer(), 1);

@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadEdit{"NotJson", "\"angleSnap\": 5,", "\"angleSnap\": 5,,", "line "},
         BadEdit{"NotAProfile", "\"korvaneProfile\": 1,", "", "not a profile: \"korvaneProfile\" is missing"},
         BadEdit{"LaterFormat", "\"korvaneProfile\": 1,", "\"korvaneProfile\": 2,",
-                "korvaneProfile: expected a whole number from 1 to 1, not 2"},
+                "korvaneProfile: expected format 1, the one this korvanectl reads, not 2"},
         BadEdit{"UnknownKey", "\"angleSnap\": 5,", "\"angleSnap\": 5, \"angleSnaps\": 5,", "angleSnaps: unknown key"},
         BadEdit{"UnknownButtonKey", "\"button\": 1,", "\"button\": 1, \"function\": \"click\",",
                 "buttons[0].function: unknown key"},
