@@ -249,9 +249,7 @@ void WriteProfileJson(std::ostream& out, const MouseConfig& config, const Button
       }
       json.EndArray();
     } else if (field.bytes(c).size() > 1) {
-      json.BeginArray(field.name);
-      for (const Byte b : field.bytes(c)) json.Value(b);
-      json.EndArray();
+      json.Numbers(field.name, field.bytes(c));
     } else {
       json.Value(field.name, field.bytes(c)[0]);
     }
@@ -261,9 +259,9 @@ void WriteProfileJson(std::ostream& out, const MouseConfig& config, const Button
     json.BeginObject();
     json.Value("button", static_cast<long>(button) + 1);
     json.Value("buttonKind", c.buttonKind[button]);
-    json.BeginArray("buttonArg");
-    for (std::size_t k = 0; k < kButtonArgArrays; ++k) json.Value(c.buttonArg[k][button]);
-    json.EndArray();
+    std::array<Byte, kButtonArgArrays> args{};
+    for (std::size_t k = 0; k < kButtonArgArrays; ++k) args[k] = c.buttonArg[k][button];
+    json.Numbers("buttonArg", args);
     json.Value("buttonLabel", labels[button]);
     json.EndObject();
   }

@@ -48,6 +48,8 @@ struct Refusal {
   const char* error;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
+
 class JsonReaderRefusalTest : public ::testing::TestWithParam<Refusal> {};
 
 TEST_P(JsonReaderRefusalTest, SaysWhereAndLeavesTheValueAlone) {

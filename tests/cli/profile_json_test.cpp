@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "config/config_file.h"
 #include "config/label_file.h"
+#include "keys/button_catalogue.h"
 #include "support/test_folder.h"
 
 namespace korvane {
@@ -26,13 +27,15 @@ class ProfileJsonTest : public ::testing::Test {
   // Profile 0 with every kind of byte the record holds set to something other than the factory value.
   void SetUp() override {
     ASSERT_EQ(Run({"set", "button", "2", "combo-key", "Left Ctrl", "A", "B"}), 0) << err.str();
-    ASSERT_EQ(Run({"set", "button", "5", "macro", "3", "2"}), 0) << err.str();
     ASSERT_EQ(Run({"set", "color", "2", "#12ab3c"}), 0) << err.str();
     ASSERT_EQ(Run({"set", "angle-snap", "5"}), 0) << err.str();
     ConfigFileContent content;
     ASSERT_TRUE(ReadConfigFile(folder.File("config0.bin"), content));
     MouseConfig& c = content.config;
     c.profileSlot = 2;
+    c.buttonKind[4] = static_cast<Byte>(ButtonKind::MacroKey);
+    c.Arg(kMacroNumberArg, 4) = 3;
+    c.Arg(kMacroRepeatArg, 4) = 2;
     c.reserved001 = {1, 2, 3, 4};
     c.reserved039 = 0xFF;
     c.reserved023[11] = 0x80;
@@ -81,7 +84,7 @@ TEST_F(ProfileJsonTest, ImportGivesBackTheSameFilesByteForByte) {
 }
 
 TEST_F(ProfileJsonTest, TheFileReadsInRecordOrderWithColoursAndTrimmedPages) {
-  EXPECT_THAT(exported, StartsWith("{\n  \"korvaneProfile\": 1,\n  \"reserved001\": [\n    1,\n    2,\n"));
+  EXPECT_THAT(exported, StartsWith("{\n  \"korvaneProfile\": 1,\n  \"reserved001\": [1, 2, 3, 4],\n  \"reportRate\": 1,\n"));
   EXPECT_THAT(exported, HasSubstr("\"stageColor\": [\n    \"#ff0000\",\n    \"#12ab3c\","));
   EXPECT_THAT(exported, HasSubstr("\"angleSnap\": 5,\n  \"reserved039\": 255,\n  \"sensitivityX\""));
   EXPECT_THAT(exported, HasSubstr("      \"buttonLabel\": \"Jump \xF0\x9F\x98\x80 \\\\ \\\"high\\\"\"\n"));
@@ -135,6 +138,8 @@ struct BadEdit {
   const char* error;
 };
 
+void PrintTo(const BadEdit& edit, std::ostream* out) { *out << edit.name; }
+
 class ProfileJsonRefusalTest : public ProfileJsonTest, public ::testing::WithParamInterface<BadEdit> {};
 
 TEST_P(ProfileJsonRefusalTest, NamesTheFieldAndWritesNothing) {
@@ -170,8 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "angleSnap: expected a whole number from 0 to 255, not a string"},
         BadEdit{"Fraction", "\"angleSnap\": 5,", "\"angleSnap\": 5.0,", "angleSnap: expected a whole number"},
         BadEdit{"NotAByte", "\"angleSnap\": 5,", "\"angleSnap\": 256,", "angleSnap: expected a whole number from 0 to 255, not 256"},
-        BadEdit{"Negative", "\"buttonKind\": 1,", "\"buttonKind\": -1,", "buttons[0].buttonKind: expected a whole number"},
-        BadEdit{"ShortArray", "\"reserved001\": [\n    1,", "\"reserved001\": [", "reserved001: expected an array of 4, not 3"},
+        BadEdit{"Negative", "\"buttonKind\": 0,", "\"buttonKind\": -1,", "buttons[0].buttonKind: expected a whole number"},
+        BadEdit{"ShortArray", "[1, 2, 3, 4]", "[1, 2, 3]", "reserved001: expected an array of 4, not 3"},
         BadEdit{"OutOfItsRange", "\"angleSnap\": 5,", "\"angleSnap\": 200,", "has values outside their ranges: angleSnap = 200 (allowed: 1-11)"},
         BadEdit{"WrongButtonNumber", "\"button\": 2,", "\"button\": 3,", "buttons[1].button: expected a whole number from 2 to 2"},
         BadEdit{"BadColour", "\"#12ab3c\"", "\"12ab3c\"", "stageColor[1]: a colour is written #rrggbb"},
