@@ -31,8 +31,8 @@ constexpr std::string_view kUsage =
     "  profiles  list, add, rename, copy and delete profiles; choose the current one\n"
     "  devices   the HID interfaces of this machine\n"
     "  events    print what the mouse reports (stage and macro switches)\n"
-    "  export    write the current profile to a file\n"
-    "  import    replace the current profile with a file\n"
+    "  export    write a profile to a file (--json: as text)\n"
+    "  import    replace a profile with a file\n"
     "  reset     restore the factory settings (the macros stay)\n"
     "  keys      the key, modifier and list names that 'set button' takes\n"
     "\n"
@@ -72,8 +72,17 @@ const std::array<CommandEntry, 12> kCommands = {{
      false},
     {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
     {"events", EventsCommand, "events [--count N] [--timeout SECONDS] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --timeout S    give up after S seconds (1-86400) without them\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n  with --emulate the run ends when the pressed events have come\n", false},
-    {"export", ExportCommand, "export FILE\n  writes the current profile to FILE.bin and FILE.ini, and a copy beside the program\n", false},
-    {"import", ImportCommand, "import FILE\n  replaces the current profile's files with FILE.bin and FILE.ini\n", false},
+    {"export", ExportCommand,
+     "export [--profile N | --file FILE] [--json] FILE\n"
+     "  writes the profile to FILE.bin and FILE.ini, and a copy beside the program\n"
+     "  --json        write the profile as one JSON file instead: its settings, button labels and\n"
+     "                macro pages\n",
+     true},
+    {"import", ImportCommand,
+     "import [--profile N | --file FILE] FILE\n"
+     "  replaces the profile's files with FILE.bin and FILE.ini, or with a JSON profile (FILE.json,\n"
+     "  or a file that starts with '{'); nothing is written when a value is missing or wrong\n",
+     true},
     {"reset", ResetCommand, "reset\n  restores the factory settings of the current profile (macros stay) and uploads them when\n  the mouse is connected\n", false},
     {"keys", KeysCommand, "keys\n  lists the key and modifier names of single-key and combo-key, and the names of each list\n  (scroll, cpi, multimedia, hotkey, windows)\n", false},
 }};

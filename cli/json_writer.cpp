@@ -51,6 +51,13 @@ void JsonWriter::Value(long number) {
   out_ << number;
 }
 
+void JsonWriter::Numbers(std::string_view key, std::span<const Byte> values) {
+  Key(key);
+  out_ << '[';
+  for (std::size_t i = 0; i < values.size(); ++i) out_ << (i == 0 ? "" : ", ") << int{values[i]};
+  out_ << ']';
+}
+
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   out_ << (value ? "true" : "false");

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/small_types.h"
 
 namespace korvane::cli {
 
@@ -19,6 +22,8 @@ class JsonWriter {
   void Value(std::string_view key, std::string_view text);
   void Value(std::string_view key, long number);
   void Value(long number);  // an array element
+  // An array of numbers on one line: "key": [1, 2, 3].
+  void Numbers(std::string_view key, std::span<const Byte> values);
   // Not an overload of Value: a string literal or a byte would take it.
   void Boolean(std::string_view key, bool value);
 

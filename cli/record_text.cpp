@@ -86,6 +86,15 @@ std::string StageColorText(const MouseConfig& config, int stage) {
   return text;
 }
 
+std::optional<StageColour> ParseStageColorText(std::string_view text) {
+  const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
+  if (text.size() != 7 || text[0] != '#' || !std::all_of(text.begin() + 1, text.end(), hex)) return std::nullopt;
+  const auto channel = [&](std::size_t at) {
+    return static_cast<Byte>(std::stoi(std::string(text.substr(at, 2)), nullptr, 16));
+  };
+  return StageColour{channel(1), channel(3), channel(5)};
+}
+
 std::string ButtonFunctionText(const MouseConfig& config, int button) {
   const Byte kind = config.buttonKind[button];
   if (kind >= kButtonKindCount) return "unknown (" + std::to_string(kind) + ")";

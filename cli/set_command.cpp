@@ -1,7 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <cstdlib>
 
 #include "cli/commands.h"
 #include "cli/profile_target.h"
@@ -85,13 +83,9 @@ Status SetColor(const Args& w, LoadedProfile& p) {
   if (Status s = Expect(w, 3, "color STAGE(1-4) #rrggbb"); !s) return s;
   long stage = 0;
   if (Status s = ParseNumber(w[1], 1, 4, "stage", stage); !s) return s;
-  const std::string& text = w[2];
-  const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
-  if (text.size() != 7 || text[0] != '#' || !std::all_of(text.begin() + 1, text.end(), hex)) {
-    return Status::Failure("a colour is written #rrggbb, not " + text);
-  }
-  const auto channel = [&](int at) { return static_cast<Byte>(std::strtol(text.substr(at, 2).c_str(), nullptr, 16)); };
-  StoreStageColour(p.config, static_cast<int>(stage - 1), {channel(1), channel(3), channel(5)});
+  const std::optional<StageColour> colour = ParseStageColorText(w[2]);
+  if (!colour) return Status::Failure("a colour is written #rrggbb, not " + w[2]);
+  StoreStageColour(p.config, static_cast<int>(stage - 1), *colour);
   return Status::Ok();
 }
 

@@ -1,12 +1,14 @@
 // fuzz_seeds OUTDIR: writes a seed corpus per fuzz target into OUTDIR/<target>/ from what the
 // program itself generates: the factory profile files, a macro file written by the macro store's
 // writer, the emulated mouse's report descriptors, and the traffic of an upload and a settings read
-// with the emulated mouse.
+// with the emulated mouse, and a profile as korvanectl export --json writes it.
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/profile_json.h"
 #include "common/file_io.h"
 #include "config/factory_profile.h"
 #include "config/label_file.h"
@@ -15,6 +17,7 @@
 #include "device/emulated_mouse.h"
 #include "device/upload.h"
 #include "fuzz_input.h"
+#include "macro/macro_encoding.h"
 #include "macro/macro_section.h"
 #include "profile/config_files.h"
 #include "support/test_folder.h"
@@ -178,5 +181,15 @@ int main(int argc, char** argv) {
   const Bytes readBack{char(CMD_READ_SETTINGS), 0, 0};
   transport.Add("settings-read", LittleEndian16(kOutputReportSize) + settings.transportAnswers + readBack);
   transport.Add("short-reports", LittleEndian16(9) + settings.transportAnswers + readBack);
+
+  Corpus json(out, "profile_json_fuzz");
+  std::ostringstream factoryJson;
+  cli::WriteProfileJson(factoryJson, FactoryConfig(), DefaultLabels(""));
+  json.Add("factory.json", factoryJson.str());
+  MouseConfig withMacro = FactoryConfig();
+  withMacro.macroData[0] = EncodeMacroPages(IniDocument::Parse(record)).pages[0];
+  std::ostringstream macroJson;
+  cli::WriteProfileJson(macroJson, withMacro, DefaultLabels("CHS"));
+  json.Add("macro.json", macroJson.str());
   return 0;
 }

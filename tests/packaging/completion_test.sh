@@ -85,14 +85,17 @@ expect_some "set button 4 single-key Num" 'Num\ 1' 'Num\ Lock' 'Num\ \*'
 expect_some "set button 2 combo-key " none 'Left\ Ctrl' A
 expect "set button 2 combo-key Left\\ Ctrl A B "
 expect "set --file p.bin button 4 hotkey c" copy cut
+expect "export --" --profile --file --json --help
+expect "import --" --profile --file --help
 
 # Folders and files, in a folder of our own.
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 mkdir "$scratch/alpha" "$scratch/also here"
-touch "$scratch/apple.bin" "$scratch/apple.ini"
+touch "$scratch/apple.bin" "$scratch/apple.ini" "$scratch/apple.json"
 expect "--home $scratch/a" "$scratch/alpha" "$scratch/also here"
-expect "import $scratch/a" "$scratch/alpha" "$scratch/also here" "$scratch/apple.bin"
+expect "import $scratch/a" "$scratch/alpha" "$scratch/also here" "$scratch/apple.bin" "$scratch/apple.json"
+expect "import --profile 2 $scratch/a" "$scratch/alpha" "$scratch/also here" "$scratch/apple.bin" "$scratch/apple.json"
 expect "show --file $scratch/a" "$scratch/alpha" "$scratch/also here" "$scratch/apple.bin"
 
 # A korvanectl that cannot be run leaves the list empty, without a word on the terminal.
