@@ -99,6 +99,7 @@ class MainController {
   void ExportProfile(int pair, std::string_view name);
   Status CloseProfileManager(const ProfileManagerModel& model);
   bool profileManagerOpen() const { return profileManagerOpen_; }
+  const std::vector<std::string>& seenApplications() const { return seenApplications_; }
   // The macro manager's options and recorder, kept from one opening to the next.
   MacroManagerSession& macroSession() { return macroSession_; }
   // A press on the open help panel, in its own coordinates.
@@ -192,6 +193,7 @@ class MainController {
   std::string footerSign_;
   // The profile whose settings this window last sent to the mouse; empty before the first Save or Reset.
   std::string mouseProfile_;
+  std::vector<std::string> seenApplications_;
 };
 
 }  // namespace korvane
