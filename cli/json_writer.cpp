@@ -51,6 +51,11 @@ void JsonWriter::Value(long number) {
   out_ << number;
 }
 
+void JsonWriter::Value(std::string_view text) {
+  Key({});
+  Quoted(text);
+}
+
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   out_ << (value ? "true" : "false");

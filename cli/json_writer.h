@@ -19,6 +19,7 @@ class JsonWriter {
   void Value(std::string_view key, std::string_view text);
   void Value(std::string_view key, long number);
   void Value(long number);  // an array element
+  void Value(std::string_view text);  // an array element
   // Not an overload of Value: a string literal or a byte would take it.
   void Boolean(std::string_view key, bool value);
 
