@@ -201,7 +201,7 @@ ProfileManagerModel::LinkMenu ProfileManagerModel::LinkMenuFor(int position,
   for (std::size_t i = 0; i < seen.size(); ++i) {
     const std::string& app = seen[i];
     const auto sameApp = [&app](const std::string& other) { return EqualsIgnoringCase(other, app); };
-    const bool seenBefore = std::any_of(seen.begin(), seen.begin() + static_cast<long>(i), sameApp);
+    const bool seenBefore = std::any_of(seen.begin(), seen.begin() + static_cast<std::ptrdiff_t>(i), sameApp);
     if (seenBefore || !ApplicationIdRefusal(app).empty()) continue;
     if (const std::string* linked = now.LinkOf(app); linked == nullptr || *linked != name) menu.link.push_back(app);
   }
