@@ -86,13 +86,15 @@ std::string ApplicationIdRefusal(std::string_view appId, Language language) {
   return {};
 }
 
+AppProfiles ParseAppProfiles(std::string_view bytes) { return RulesOf(IniDocument::Parse(bytes)); }
+
 Status ReadAppProfiles(const std::filesystem::path& file, AppProfiles& rules) {
   rules = {};
   std::error_code error;
   if (!std::filesystem::exists(file, error) && !error) return Status::Ok();
   std::string bytes;
   if (Status read = ReadRegularFile(file, bytes, kMaxFileBytes); !read) return read;
-  rules = RulesOf(IniDocument::Parse(bytes));
+  rules = ParseAppProfiles(bytes);
   return Status::Ok();
 }
 
@@ -106,7 +108,8 @@ std::string SerializeAppProfiles(const AppProfiles& rules, std::string_view prev
   IniDocument document = IniDocument::Parse(previous);
   const AppProfiles held = RulesOf(document);
   if (rules.links != held.links) {
-    document.DeleteSection(kApplicationsSection);
+    // Only the first links section is read; a later one would take the links written in its place.
+    while (document.HasSection(kApplicationsSection)) document.DeleteSection(kApplicationsSection);
     for (const auto& [app, profile] : rules.links) document.Set(kApplicationsSection, app, profile);
   }
   if (rules.defaultProfile != held.defaultProfile) document.Set(kDefaultSection, kDefaultKey, rules.defaultProfile);

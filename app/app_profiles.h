@@ -47,9 +47,11 @@ struct AppProfiles {
 // Why an application id cannot be stored (it must survive as an INI key), or empty when it can.
 std::string ApplicationIdRefusal(std::string_view appId, Language language = Language::English);
 
-// Lines that are not a valid link are skipped, and of two links of one application (in any case) the first
-// counts. A missing file holds no rules; one that exists but cannot be read fails, so that a writer never
-// replaces rules it could not see.
+// The rules a file's bytes hold: lines that are not a valid link are skipped, and of two links of one
+// application (in any case) the first counts.
+AppProfiles ParseAppProfiles(std::string_view bytes);
+// A missing file holds no rules; one that exists but cannot be read fails, so that a writer never replaces
+// rules it could not see.
 Status ReadAppProfiles(const std::filesystem::path& file, AppProfiles& rules);
 // The same for readers only: a file that cannot be read holds no rules.
 AppProfiles ReadAppProfiles(const std::filesystem::path& file);

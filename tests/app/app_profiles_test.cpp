@@ -47,6 +47,10 @@ TEST(AppProfilesTest, AWriteKeepsWhatTheRulesDoNotSet) {
   rules.Link("mail", "Home");
   EXPECT_EQ(SerializeAppProfiles(rules, file),
             "; written by hand\n[Default]\nProfile=Home\n[Notes]\nkeep=me\n[Applications]\nsteam=Racing\nmail=Home\n");
+
+  // Only the first links section counts; a second one must not come back to life under the new links.
+  const std::string twice = "[Applications]\nsteam=Racing\n[applications]\nstale=Old\n";
+  EXPECT_EQ(ParseAppProfiles(SerializeAppProfiles(rules, twice)), rules);
 }
 
 TEST(AppProfilesTest, OddFilesReadWhatCanBeRead) {
