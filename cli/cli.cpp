@@ -28,7 +28,8 @@ constexpr std::string_view kUsage =
     "  pages     the pages an upload would send\n"
     "  macros    the macros of record.ini\n"
     "  upload    send a profile to the mouse and save it\n"
-    "  profiles  list, add, rename, copy and delete profiles; choose the current one\n"
+    "  profiles  list, add, rename, copy and delete profiles; choose the current one; link them to\n"
+    "            applications\n"
     "  devices   the HID interfaces of this machine\n"
     "  events    print what the mouse reports (stage and macro switches)\n"
     "  export    write a profile to a file (--json: as text)\n"
@@ -58,17 +59,26 @@ const std::array<CommandEntry, 12> kCommands = {{
     {"macros", MacrosCommand, "macros [--record FILE] [--encode | --store [--profile N | --file FILE]]\n  --record FILE  a macro file other than record.ini of the program folder\n  --encode       print the twelve macro pages instead\n  --store        put the twelve macro pages into a profile (the current one by default), so\n                 that the next upload gives them to the mouse\n", false},
     {"upload", UploadCommand, "upload [--profile N] [--trace]\n  --trace       print every report exchanged with the mouse\n", false},
     {"profiles", ProfilesCommand,
-     "profiles [list [--json] | new NAME | rename N NAME | copy N NAME | delete N | use N|NAME [--trace]]\n"
-     "  list          (the default) the profiles by position, the current one marked with *\n"
-     "  --json        print a JSON array of {position, name, current}\n"
+     "profiles [list [--json] | new NAME | rename N NAME | copy N NAME | delete N | use N|NAME [--trace] |\n"
+     "          link N|NAME APP_ID | unlink APP_ID | default N|NAME | default --clear]\n"
+     "  list          (the default) the profiles by position, the current one marked with *, the default\n"
+     "                one and the applications linked to each\n"
+     "  --json        print a JSON array of {position, name, current, default, applications}\n"
      "  new NAME      add a profile with the factory settings at the end\n"
-     "  rename N NAME give profile N another name\n"
-     "  copy N NAME   add a copy of profile N's settings at the end\n"
-     "  delete N      remove profile N; the profiles after it move up with their settings, and the\n"
-     "                first one becomes current when N was\n"
+     "  rename N NAME give profile N another name; its links follow it\n"
+     "  copy N NAME   add a copy of profile N's settings at the end (without its links)\n"
+     "  delete N      remove profile N and its links; the profiles after it move up with their\n"
+     "                settings, and the first one becomes current when N was\n"
      "  use N|NAME    send the profile to the mouse, as upload does, and make it current\n"
      "  --trace       print every report exchanged with the mouse\n"
-     "  N is a position (0-5); names are unique, at most 64 bytes, without control characters\n",
+     "  link N|NAME APP_ID\n"
+     "                use the profile while the application APP_ID has the focus (the window's\n"
+     "                class or app id, in any case); an application has one profile\n"
+     "  unlink APP_ID remove the application's link\n"
+     "  default N|NAME  use the profile for every application without a link\n"
+     "  default --clear the first profile is the default again\n"
+     "  N is a position (0-5); names are unique, at most 64 bytes, without control characters;\n"
+     "  the links are kept in app-profiles.ini of the program folder\n",
      false},
     {"devices", DevicesCommand, "devices\n  lists the HID interfaces and marks the mouse's two\n", false},
     {"events", EventsCommand, "events [--count N] [--timeout SECONDS] [--press-cpi K] [--macro N]\n  --count N      stop after N events\n  --timeout S    give up after S seconds (1-86400) without them\n  --press-cpi K  (with --emulate) press the CPI button K times\n  --macro N      (with --emulate) switch to macro N\n  with --emulate the run ends when the pressed events have come\n", false},

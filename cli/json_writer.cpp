@@ -58,6 +58,11 @@ void JsonWriter::Numbers(std::string_view key, std::span<const Byte> values) {
   out_ << ']';
 }
 
+void JsonWriter::Value(std::string_view text) {
+  Key({});
+  Quoted(text);
+}
+
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   out_ << (value ? "true" : "false");

@@ -24,6 +24,7 @@ class JsonWriter {
   void Value(long number);  // an array element
   // An array of numbers on one line: "key": [1, 2, 3].
   void Numbers(std::string_view key, std::span<const Byte> values);
+  void Value(std::string_view text);  // an array element
   // Not an overload of Value: a string literal or a byte would take it.
   void Boolean(std::string_view key, bool value);
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/app_profiles.h"
 #include "app/profile_manager.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -27,8 +28,11 @@ struct Profiles {
 Status ReadProfiles(const Context& context, Profiles& profiles) {
   const ConfigFiles files(context.folder);
   if (Status s = files.CurrentProfileIndex(profiles.current); !s) return s;
+  AppProfiles rules;
+  if (Status s = ReadAppProfiles(context.folder.File(kAppProfilesName), rules); !s) return s;
   const ProfileManagerStrings& strings = ProfileManagerStringsFor(Language::English);
-  profiles.model.emplace(ReadProfileList(files.profileListPath()), strings.copyItem, strings.newProfilePrefix);
+  profiles.model.emplace(ReadProfileList(files.profileListPath()), strings.copyItem, strings.newProfilePrefix,
+                         Language::English, std::move(rules));
   return Status::Ok();
 }
 
@@ -84,28 +88,49 @@ Status RefuseSharedName(const Profiles& profiles, int position) {
   return Status::Ok();
 }
 
+// Each profile with the applications linked to it; the one every other application gets is the default.
 void PrintList(const Context& context, const Profiles& profiles, bool json) {
+  const AppProfiles rules = profiles.model->rules();
+  std::vector<std::string> names;
+  for (const auto& entry : profiles.entries()) names.push_back(entry.name);
+  const std::string defaultName = rules.DefaultFor(names);
   if (!json) {
     for (int i = 0; i < profiles.count(); ++i) {
-      context.out << (i == profiles.current ? "* " : "  ") << i << "  "
-                  << profiles.entries()[static_cast<std::size_t>(i)].name << '\n';
+      const std::string& name = names[static_cast<std::size_t>(i)];
+      context.out << (i == profiles.current ? "* " : "  ") << i << "  " << name;
+      if (name == defaultName) context.out << "  (default)";
+      const std::vector<std::string> apps = rules.LinkedTo(name);
+      for (std::size_t a = 0; a < apps.size(); ++a) context.out << (a == 0 ? "  linked: " : ", ") << apps[a];
+      context.out << '\n';
     }
     return;
   }
   JsonWriter writer(context.out);
   writer.BeginArray();
   for (int i = 0; i < profiles.count(); ++i) {
+    const std::string& name = names[static_cast<std::size_t>(i)];
     writer.BeginObject();
     writer.Value("position", i);
-    writer.Value("name", profiles.entries()[static_cast<std::size_t>(i)].name);
+    writer.Value("name", name);
     writer.Boolean("current", i == profiles.current);
+    writer.Boolean("default", name == defaultName);
+    writer.BeginArray("applications");
+    for (const std::string& app : rules.LinkedTo(name)) writer.Value(app);
+    writer.EndArray();
     writer.EndObject();
   }
   writer.EndArray();
 }
 
-// Applies an edit of the list to the model and gives the position that is current afterwards.
-Status EditList(const std::string& action, const Args& words, Profiles& profiles, int& current) {
+// A profile that the rules for applications can name: its name is its own.
+Status ChooseNamedProfile(std::string_view word, const Profiles& profiles, int& position) {
+  if (Status s = ChooseProfile(word, profiles, position); !s) return s;
+  return RefuseSharedName(profiles, position);
+}
+
+// Applies an edit of the list or of its rules for applications to the model and gives the position that
+// is current afterwards.
+Status EditList(const std::string& action, const Args& words, bool clear, Profiles& profiles, int& current) {
   ProfileManagerModel& model = *profiles.model;
   const auto needs = [&](std::size_t count, std::string_view shape) {
     return words.size() == count ? Status::Ok()
@@ -131,6 +156,24 @@ Status EditList(const std::string& action, const Args& words, Profiles& profiles
     if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
     model.Select(position);
     if (Status s = Refused(model.Delete()); !s) return s;
+  } else if (action == "link") {
+    if (Status s = needs(2, "N|NAME APP_ID"); !s) return s;
+    if (Status s = ChooseNamedProfile(words[0], profiles, position); !s) return s;
+    if (const std::string refusal = model.Link(position, words[1]); !refusal.empty()) return Status::Failure(refusal);
+  } else if (action == "unlink") {
+    if (Status s = needs(1, "APP_ID"); !s) return s;
+    if (!model.Unlink(words[0])) {
+      return Status::Failure("'" + words[0] + "' is linked to no profile (see korvanectl profiles)");
+    }
+  } else if (action == "default") {
+    if (clear) {
+      if (Status s = needs(0, "--clear alone"); !s) return s;
+      model.SetDefault(-1);
+    } else {
+      if (Status s = needs(1, "N|NAME, or --clear"); !s) return s;
+      if (Status s = ChooseNamedProfile(words[0], profiles, position); !s) return s;
+      model.SetDefault(position);
+    }
   } else {
     return Status::Failure("unknown profiles action '" + action + "' (see korvanectl profiles --help)");
   }
@@ -143,8 +186,7 @@ Status EditList(const std::string& action, const Args& words, Profiles& profiles
 // The profile use names, as the list is now: one that can become current.
 Status ChooseUsableProfile(const Context& context, const std::string& word, Profiles& profiles, int& position) {
   if (Status s = ReadProfiles(context, profiles); !s) return s;
-  if (Status s = ChooseProfile(word, profiles, position); !s) return s;
-  return RefuseSharedName(profiles, position);
+  return ChooseNamedProfile(word, profiles, position);
 }
 
 Status UseProfileCommand(const Context& context, const Args& words, bool trace) {
@@ -176,12 +218,14 @@ Status UseProfileCommand(const Context& context, const Args& words, bool trace) 
 Status ProfilesCommand(const Context& context, ArgReader& args) {
   const bool json = args.TakeFlag("--json");
   const bool trace = args.TakeFlag("--trace");
+  const bool clear = args.TakeFlag("--clear");
   if (Status s = args.RejectUnknownOptions(); !s) return s;
   Args words = args.rest();
   const std::string action = words.empty() ? "list" : words.front();
   if (!words.empty()) words.erase(words.begin());
   if (json && action != "list") return Status::Failure("--json goes with profiles list only");
   if (trace && action != "use") return Status::Failure("--trace goes with profiles use only");
+  if (clear && action != "default") return Status::Failure("--clear goes with profiles default only");
 
   if (action == "use") return UseProfileCommand(context, words, trace);
 
@@ -197,7 +241,7 @@ Status ProfilesCommand(const Context& context, ArgReader& args) {
     return Status::Ok();
   }
   int current = 0;
-  if (Status s = EditList(action, words, profiles, current); !s) return s;
+  if (Status s = EditList(action, words, clear, profiles, current); !s) return s;
   return WriteProfileManager(context.folder, *profiles.model, current);
 }
 

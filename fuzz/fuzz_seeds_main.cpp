@@ -149,6 +149,11 @@ int main(int argc, char** argv) {
   ini.Add("record.ini", record);
   ini.Add("str-utf16.ini", Utf16Le(list));
 
+  Corpus appProfiles(out, "app_profiles_fuzz");
+  appProfiles.Add("rules", "; by hand\r\n[Default]\r\nProfile=Desktop\r\n[Applications]\r\nsteam_app_1234=Racing\r\n"
+                           "Steam_App_1234=Shooter\r\nbad]id=Work\r\n");
+  appProfiles.Add("rules-utf16", Utf16Le("[Applications]\r\nfirefox=Web\r\n"));
+
   Corpus profile(out, "profile_fuzz");
   profile.Add("factory", Escaped(list) + Escaped(labels) + factoryConfig);
   profile.Add("saved", Escaped(list) + Escaped(labels) + savedConfig);

@@ -1,6 +1,7 @@
 #include "gui/config_dialog.h"
 
 #include <QCloseEvent>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -30,7 +31,7 @@ CConfigDialog::CConfigDialog(QWidget* mainWindow, MainController& controller,
       strings_(ProfileManagerStringsFor(controller.language())),
       confirm_(std::move(confirm)),
       model_(ReadProfileList(controller.files().profileListPath()), strings_.copyItem, strings_.newProfilePrefix,
-             controller.language()) {
+             controller.language(), ReadAppProfiles(controller.files().folder().File(kAppProfilesName))) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(ToQString(strings_.title));
   setWindowOpacity(kOpacity);
@@ -119,7 +120,30 @@ void CConfigDialog::ShowMenu(const QPoint& at) {
       controller_.ExportProfile(entry.pair, entry.name);
     }
   });
+  AddLinkItems(menu);
   menu.exec(list_->viewport()->mapToGlobal(at));
+}
+
+void CConfigDialog::AddLinkItems(QMenu& menu) {
+  const int row = model_.selected();
+  if (row < 0) return;
+  const ProfileManagerModel::LinkMenu links = model_.LinkMenuFor(row, controller_.seenApplications());
+  const auto linkTo = [this, row](const std::string& app) {
+    if (const std::string refusal = model_.Link(row, app); !refusal.empty()) Warn(refusal);
+  };
+  QMenu* linkMenu = menu.addMenu(ToQString(strings_.linkItem));
+  for (const std::string& app : links.link) {
+    linkMenu->addAction(QString::fromStdString(app), this, [linkTo, app] { linkTo(app); });
+  }
+  linkMenu->addAction(ToQString(strings_.otherApplication), this, [this, linkTo] {
+    bool ok = false;
+    const QString app = QInputDialog::getText(this, ToQString(strings_.linkItem), ToQString(strings_.applicationPrompt),
+                                              QLineEdit::Normal, {}, &ok);
+    if (ok) linkTo(app.trimmed().toStdString());
+  });
+  for (const std::string& app : links.unlink) {
+    menu.addAction(ToQString(FillIn(strings_.unlinkItem, {app})), this, [this, app] { model_.Unlink(app); });
+  }
 }
 
 void CConfigDialog::CloseDialog() {

@@ -11,6 +11,7 @@
 #include "gui/window_move.h"
 
 class QListWidget;
+class QMenu;
 
 namespace korvane {
 
@@ -43,6 +44,9 @@ class CConfigDialog : public QWidget {
   // Whose files the selected entry's settings are in (ProfileManagerModel::Entry::pair); with a selection.
   int SelectedPair() const;
   void ShowMenu(const QPoint& at);
+  // The selected profile's links: a sub-menu of the applications seen since start and "Other…", which asks
+  // for an id, then an item per application linked to it that removes the link.
+  void AddLinkItems(QMenu& menu);
 
   MainController& controller_;
   const ProfileManagerStrings& strings_;

@@ -20,7 +20,7 @@ fi
 CC=clang CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 >/dev/null
 
-targets=(ini_fuzz profile_fuzz macro_pages_fuzz hid_descriptor_fuzz emulated_mouse_fuzz transport_fuzz profile_json_fuzz)
+targets=(ini_fuzz profile_fuzz macro_pages_fuzz hid_descriptor_fuzz emulated_mouse_fuzz transport_fuzz profile_json_fuzz app_profiles_fuzz)
 work="$build/run"
 rm -rf "$work"
 mkdir -p "$work"

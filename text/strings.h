@@ -108,6 +108,9 @@ struct ProfileManagerStrings {
   std::string_view title, name;
   std::string_view newButton, deleteItem, editItem, copyItem, loadItem, saveItem;
   std::string_view warning, profileLimit;
+  // The right-click menu's links: the sub-menu, its item that asks for a typed id, the question it asks,
+  // and the item that removes one link (%1 the application id).
+  std::string_view linkItem, otherApplication, applicationPrompt, unlinkItem;
   std::string_view newProfilePrefix;  // every language; new names are prefix + "_%d"
   std::string_view backgroundLoadFailed;  // every language
 };
@@ -151,6 +154,8 @@ struct MessageStrings {
   // The profile manager.
   std::string_view noSuchProfile, profileNameBlank, profileNameBreaks, profileNameTooLong, profileNameTaken,
       deleteProfile, lastProfile;
+  // Application ids of the per-application profiles; %1 is the longest id.
+  std::string_view applicationIdBlank, applicationIdCharacters, applicationIdTooLong;
   // The profile file choosers: titles and the file type.
   std::string_view importTitle, exportTitle, profileFilter;
   // Key captures: another program holds the keyboard, or the desktop keeps its shortcuts.

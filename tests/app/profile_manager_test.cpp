@@ -164,5 +164,131 @@ TEST_F(ProfileFilesTest, StoppingAtAnyStepOfADeleteLeavesEveryFileWhole) {
   }
 }
 
+using Links = std::vector<std::pair<std::string, std::string>>;
+
+// The list A, B, C with Racing linked to A, Office to B and Mail to C, and C the default.
+ProfileManagerModel LinkedModel() {
+  ProfileList list;
+  list.names = {"A", "B", "C"};
+  AppProfiles rules;
+  rules.Link("racing", "A");
+  rules.Link("office", "B");
+  rules.Link("mail", "C");
+  rules.Link("old", "Gone long ago");
+  rules.defaultProfile = "C";
+  return ProfileManagerModel(list, "Copy", "PROFILE", Language::English, rules);
+}
+
+TEST(ProfileManagerLinksTest, LinksFollowRenamesAndGoWithTheirProfile) {
+  ProfileManagerModel model = LinkedModel();
+  ASSERT_EQ(model.Rename(0, "Fast"), "");
+  model.Select(2);
+  model.Delete();
+  AppProfiles rules = model.rules();
+  // A link to a name the list never held is left for whoever wrote it.
+  EXPECT_EQ(rules.links, (Links{{"racing", "Fast"}, {"office", "B"}, {"old", "Gone long ago"}}));
+  EXPECT_EQ(rules.defaultProfile, "");
+
+  // Names that trade places take their links along.
+  ProfileManagerModel swapped = LinkedModel();
+  ASSERT_EQ(swapped.Rename(0, "X"), "");
+  ASSERT_EQ(swapped.Rename(1, "A"), "");
+  ASSERT_EQ(swapped.Rename(0, "B"), "");
+  EXPECT_EQ(swapped.rules().links,
+            (Links{{"racing", "B"}, {"office", "A"}, {"mail", "C"}, {"old", "Gone long ago"}}));
+}
+
+TEST(ProfileManagerLinksTest, ACopyTakesNoLinksEvenWhenItsSourceIsDeleted) {
+  ProfileManagerModel model = LinkedModel();
+  model.Select(0);
+  ASSERT_EQ(model.Copy(), ProfileManagerModel::Outcome::kDone);
+  EXPECT_EQ(model.rules().LinkedTo("Copy A"), std::vector<std::string>{});
+  model.Select(0);
+  ASSERT_EQ(model.Delete(), ProfileManagerModel::Outcome::kDone);
+  EXPECT_EQ(model.rules().LinkOf("racing"), nullptr);
+}
+
+TEST(ProfileManagerLinksTest, LinksMadeHereFollowLaterRenamesAndDeletes) {
+  ProfileManagerModel model = LinkedModel();
+  EXPECT_EQ(model.Link(2, "Steam_App_1"), "");
+  EXPECT_EQ(model.Link(1, "racing"), "");  // moves from A, keeping its place
+  EXPECT_EQ(model.Link(0, "a=b"), "An application id cannot begin or end with a space, begin with \";\", or hold "
+                                   "\"=\", \"[\", \"]\" or control characters.");
+  EXPECT_EQ(model.Link(3, "x"), "There is no such profile.");
+  model.SetDefault(1);
+  ASSERT_EQ(model.Rename(2, "Mail"), "");
+  EXPECT_EQ(model.rules().links,
+            (Links{{"racing", "B"},
+                   {"office", "B"},
+                   {"mail", "Mail"},
+                   {"old", "Gone long ago"},
+                   {"Steam_App_1", "Mail"}}));
+  // Deleting B drops what was linked to it here and there, and C's links move up with it.
+  model.Select(1);
+  ASSERT_EQ(model.Delete(), ProfileManagerModel::Outcome::kDone);
+  const AppProfiles rules = model.rules();
+  EXPECT_EQ(rules.links, (Links{{"mail", "Mail"}, {"old", "Gone long ago"}, {"Steam_App_1", "Mail"}}));
+  EXPECT_EQ(rules.defaultProfile, "");
+
+  EXPECT_TRUE(model.Unlink("MAIL"));
+  EXPECT_FALSE(model.Unlink("mail"));
+  EXPECT_FALSE(model.Unlink("never linked"));
+  EXPECT_EQ(model.rules().LinkedTo("Mail"), std::vector<std::string>{"Steam_App_1"});
+}
+
+TEST(ProfileManagerLinksTest, TheMenuOffersSeenApplicationsOnceAndUnlinksTheProfilesOwn) {
+  ProfileManagerModel model = LinkedModel();
+  const std::vector<std::string> seen = {"firefox", "office", "racing", "Firefox", "", "bad=id", "steam_app_9"};
+  ProfileManagerModel::LinkMenu menu = model.LinkMenuFor(0, seen);
+  // racing is A's already; office, B's, can move here.
+  EXPECT_EQ(menu.link, (std::vector<std::string>{"firefox", "office", "steam_app_9"}));
+  EXPECT_EQ(menu.unlink, std::vector<std::string>{"racing"});
+
+  ASSERT_EQ(model.Link(0, "office"), "");
+  menu = model.LinkMenuFor(0, seen);
+  EXPECT_EQ(menu.link, (std::vector<std::string>{"firefox", "steam_app_9"}));
+  EXPECT_EQ(menu.unlink, (std::vector<std::string>{"racing", "office"}));
+  EXPECT_EQ(model.LinkMenuFor(1, seen).unlink, std::vector<std::string>{});
+  EXPECT_EQ(model.LinkMenuFor(5, seen).link, std::vector<std::string>{});
+}
+
+TEST_F(ProfileFilesTest, ClosingWritesTheLinksWithTheListAndOnlyWhenTheyChange) {
+  const ProgramFolder program(folder.path());
+  ProfileManagerModel model = Read();
+  ASSERT_EQ(model.Rename(1, "Bee"), "");
+  ASSERT_TRUE(WriteProfileManager(program, model, 0));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("app-profiles.ini")));  // no rules, no file
+
+  // Rules written meanwhile (by korvanectl, say) are read afresh when the manager closes.
+  folder.WriteText("app-profiles.ini",
+                   "; mine\n[Applications]\nracing=C\noffice=Bee\n[Default]\nProfile=A\n");
+  ProfileManagerModel renamed = Read();
+  ASSERT_EQ(renamed.Rename(2, "Sea"), "");
+  ASSERT_EQ(renamed.Link(0, "mail"), "");
+  renamed.Select(0);
+  ASSERT_EQ(renamed.Delete(), ProfileManagerModel::Outcome::kDone);
+  ASSERT_TRUE(WriteProfileManager(program, renamed, 0));
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).names, (std::vector<std::string>{"Bee", "Sea"}));
+  const AppProfiles rules = ReadAppProfiles(folder.File("app-profiles.ini"));
+  EXPECT_EQ(rules.links, (Links{{"racing", "Sea"}, {"office", "Bee"}}));
+  EXPECT_EQ(rules.defaultProfile, "");
+
+  const std::string before = folder.ReadText("app-profiles.ini");
+  folder.WriteText("app-profiles.ini", "; kept as written\n" + before);
+  ProfileManagerModel unchanged = Read();
+  ASSERT_TRUE(WriteProfileManager(program, unchanged, 1));
+  EXPECT_EQ(folder.ReadText("app-profiles.ini"), "; kept as written\n" + before);
+}
+
+TEST_F(ProfileFilesTest, RulesThatCannotBeReadLeaveTheListAsItWas) {
+  std::filesystem::create_directory(folder.File("app-profiles.ini"));
+  ProfileManagerModel model = Read();
+  ASSERT_EQ(model.Rename(0, "Renamed"), "");
+  const Status status = WriteProfileManager(ProgramFolder(folder.path()), model, 0);
+  EXPECT_FALSE(status);
+  EXPECT_NE(status.message().find("the profile list is unchanged"), std::string::npos) << status.message();
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).names, (std::vector<std::string>{"A", "B", "C"}));
+}
+
 }  // namespace
 }  // namespace korvane

@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "app/app_profiles.h"
 #include "cli/cli.h"
 #include "config/config_file.h"
 #include "config/ini_file.h"
@@ -51,14 +52,48 @@ class ProfilesCommandTest : public ::testing::Test {
 
 TEST_F(ProfilesCommandTest, ListMarksTheCurrentProfileAsTextAndJson) {
   ASSERT_EQ(Run({"profiles"}), 0) << err.str();
-  EXPECT_EQ(out.str(), "* 0  PROFILE_0\n  1  Work\n  2  Game\n");
+  EXPECT_EQ(out.str(), "* 0  PROFILE_0  (default)\n  1  Work\n  2  Game\n");
   ASSERT_EQ(Run({"profiles", "list", "--json"}), 0) << err.str();
   EXPECT_EQ(out.str(),
             "[\n"
-            "  {\n    \"position\": 0,\n    \"name\": \"PROFILE_0\",\n    \"current\": true\n  },\n"
-            "  {\n    \"position\": 1,\n    \"name\": \"Work\",\n    \"current\": false\n  },\n"
-            "  {\n    \"position\": 2,\n    \"name\": \"Game\",\n    \"current\": false\n  }\n"
+            "  {\n    \"position\": 0,\n    \"name\": \"PROFILE_0\",\n    \"current\": true,\n"
+            "    \"default\": true,\n    \"applications\": []\n  },\n"
+            "  {\n    \"position\": 1,\n    \"name\": \"Work\",\n    \"current\": false,\n"
+            "    \"default\": false,\n    \"applications\": []\n  },\n"
+            "  {\n    \"position\": 2,\n    \"name\": \"Game\",\n    \"current\": false,\n"
+            "    \"default\": false,\n    \"applications\": []\n  }\n"
             "]\n");
+}
+
+TEST_F(ProfilesCommandTest, LinksAndTheDefaultAreListedAndFollowTheirProfiles) {
+  ASSERT_EQ(Run({"profiles", "link", "Game", "steam_app_1234"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "link", "2", "Steam_App_99"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "link", "1", "org.gnome.Terminal"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "default", "Work"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles"}), 0) << err.str();
+  EXPECT_EQ(out.str(),
+            "* 0  PROFILE_0\n"
+            "  1  Work  (default)  linked: org.gnome.Terminal\n"
+            "  2  Game  linked: steam_app_1234, Steam_App_99\n");
+  ASSERT_EQ(Run({"profiles", "--json"}), 0) << err.str();
+  EXPECT_THAT(out.str(), HasSubstr("\"name\": \"Game\",\n    \"current\": false,\n    \"default\": false,\n"
+                                   "    \"applications\": [\n      \"steam_app_1234\",\n"
+                                   "      \"Steam_App_99\"\n    ]"));
+
+  // A link moves when linked again, in any case; the others follow renames and go with their profile.
+  ASSERT_EQ(Run({"profiles", "link", "0", "ORG.GNOME.TERMINAL"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "rename", "2", "Racing"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "delete", "1"}), 0) << err.str();
+  EXPECT_EQ(folder.ReadText("app-profiles.ini"),
+            "[Default]\r\nProfile=\r\n"
+            "[Applications]\r\nsteam_app_1234=Racing\r\nSteam_App_99=Racing\r\nORG.GNOME.TERMINAL=PROFILE_0\r\n");
+
+  ASSERT_EQ(Run({"profiles", "unlink", "steam_app_99"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles", "default", "1"}), 0) << err.str();
+  ASSERT_EQ(Run({"profiles"}), 0) << err.str();
+  EXPECT_EQ(out.str(), "* 0  PROFILE_0  linked: ORG.GNOME.TERMINAL\n  1  Racing  (default)  linked: steam_app_1234\n");
+  ASSERT_EQ(Run({"profiles", "default", "--clear"}), 0) << err.str();
+  EXPECT_EQ(ReadAppProfiles(folder.File("app-profiles.ini")).defaultProfile, "");
 }
 
 TEST_F(ProfilesCommandTest, NewStartsFromTheFactoryAndCopyFromItsSource) {
@@ -127,6 +162,15 @@ TEST_F(ProfilesCommandTest, RefusalsSayWhyInOneLineAndChangeNoFile) {
       {{"profiles", "use", "Nobody"}, "no profile is named 'Nobody' (see korvanectl profiles)"},
       {{"profiles", "move", "1"}, "unknown profiles action 'move' (see korvanectl profiles --help)"},
       {{"profiles", "new", "--json", "X"}, "--json goes with profiles list only"},
+      {{"profiles", "link", "Nobody", "steam"}, "no profile is named 'Nobody' (see korvanectl profiles)"},
+      {{"profiles", "link", "1", "a=b"},
+       "An application id cannot begin or end with a space, begin with \";\", or hold \"=\", \"[\", \"]\" or "
+       "control characters."},
+      {{"profiles", "link", "1"}, "profiles link takes N|NAME APP_ID"},
+      {{"profiles", "unlink", "steam"}, "'steam' is linked to no profile (see korvanectl profiles)"},
+      {{"profiles", "default"}, "profiles default takes N|NAME, or --clear"},
+      {{"profiles", "default", "--clear", "1"}, "profiles default takes --clear alone"},
+      {{"profiles", "list", "--clear"}, "--clear goes with profiles default only"},
   };
   for (const Row& row : rows) {
     const auto before = folder.Snapshot();
@@ -154,6 +198,10 @@ TEST_F(ProfilesCommandTest, TheLastProfileStaysAndASharedNameCannotBecomeCurrent
   EXPECT_EQ(Run({"--emulate", "profiles", "use", "0"}), 1);
   EXPECT_THAT(err.str(), StartsWith("korvanectl: profiles 0 and 2 are both named 'Twin'"));
   EXPECT_EQ(List().currentName, "Work");
+  // Links name their profile: a shared name cannot tell which one.
+  EXPECT_EQ(Run({"profiles", "link", "2", "steam"}), 1);
+  EXPECT_THAT(err.str(), StartsWith("korvanectl: profiles 0 and 2 are both named 'Twin'"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("app-profiles.ini")));
 }
 
 }  // namespace

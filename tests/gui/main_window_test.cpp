@@ -27,6 +27,7 @@
 #include <sstream>
 #include <vector>
 
+#include "app/app_profiles.h"
 #include "app/button_assignment.h"
 #include "app/help_panel.h"
 #include "common/machine_name.h"
@@ -602,6 +603,39 @@ void PickFromMenu(QListWidget* list, const QString& text) {
     QCoreApplication::sendEvent(menu, &enter);
   });
   emit list->customContextMenuRequested(list->visualItemRect(list->currentItem()).center());
+}
+
+TEST_F(MainWindowTest, TheProfileManagersMenuLinksApplicationsAndUnlinksOnClosing) {
+  const std::string first = ReadProfileList(folder.File("str.ini")).names.at(0);
+  const std::string rules = "[Applications]\r\nsteam_app_1=" + first + "\r\n";
+  folder.WriteText("app-profiles.ini", rules);
+  CTavikDlg& dlg = Start();
+  PressOn(&dlg, {50, 619});
+  CConfigDialog* manager = dlg.profileManager();
+  ASSERT_NE(manager, nullptr);
+  QListWidget* list = manager->list();
+  ASSERT_NE(list, nullptr);
+  list->setCurrentRow(0);
+
+  // No application has had the focus yet: the sub-menu offers only a typed id.
+  QStringList offered;
+  QTimer::singleShot(20, [&offered] {
+    auto* menu = dynamic_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+      if (action->text() != "Link to application" || action->menu() == nullptr) continue;
+      for (QAction* item : action->menu()->actions()) offered << item->text();
+    }
+    menu->close();
+  });
+  emit list->customContextMenuRequested(list->visualItemRect(list->currentItem()).center());
+  EXPECT_EQ(offered, QStringList{QString::fromUtf8("Other…")});
+
+  PickFromMenu(list, "Unlink steam_app_1");
+  EXPECT_EQ(folder.ReadText("app-profiles.ini"), rules);  // stored with the list, when the manager closes
+  PressOn(manager, {245, 12});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(ReadAppProfiles(folder.File("app-profiles.ini")).links.size(), 0u);
 }
 
 TEST_F(MainWindowTest, ARefusedProfileNameIsToldOnceAndTheEntryKeepsItsName) {

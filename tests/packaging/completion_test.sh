@@ -65,9 +65,12 @@ expect "--help "
 expect "upload --" --profile --trace --help
 expect "macros --" --record --encode --store --profile --file --help
 expect "events --macro 1" 1 10 11
-expect "profiles " list new rename copy delete use
+expect "profiles " list new rename copy delete use link unlink default
 expect "profiles delete " 0 1 2 3 4 5
-expect "profiles use --" --json --trace --help
+expect "profiles link " 0 1 2 3 4 5
+expect "profiles link 2 "
+expect "profiles unlink "
+expect "profiles use --" --json --trace --clear --help
 
 # set: the settings, their values, and each button kind's words.
 expect "set --profile 2 " cpi color report-rate lighting angle-snap sensitivity-x sensitivity-y \

@@ -67,10 +67,11 @@ NamedTexts AllTexts(const MacroKeyStrings& t) {
 }
 
 NamedTexts AllTexts(const ProfileManagerStrings& t) {
-  static_assert(sizeof(ProfileManagerStrings) == 12 * sizeof(std::string_view));
+  static_assert(sizeof(ProfileManagerStrings) == 16 * sizeof(std::string_view));
   return {KV_TEXT(t, title),    KV_TEXT(t, name),     KV_TEXT(t, newButton),    KV_TEXT(t, deleteItem),
           KV_TEXT(t, editItem), KV_TEXT(t, copyItem), KV_TEXT(t, loadItem),     KV_TEXT(t, saveItem),
-          KV_TEXT(t, warning),  KV_TEXT(t, profileLimit), KV_TEXT(t, newProfilePrefix),
+          KV_TEXT(t, warning),  KV_TEXT(t, profileLimit), KV_TEXT(t, linkItem), KV_TEXT(t, otherApplication),
+          KV_TEXT(t, applicationPrompt), KV_TEXT(t, unlinkItem), KV_TEXT(t, newProfilePrefix),
           KV_TEXT(t, backgroundLoadFailed)};
 }
 
@@ -92,7 +93,7 @@ NamedTexts AllTexts(const HelpStrings& t) {
 }
 
 NamedTexts AllTexts(const MessageStrings& t) {
-  static_assert(sizeof(MessageStrings) == 63 * sizeof(std::string_view));
+  static_assert(sizeof(MessageStrings) == 66 * sizeof(std::string_view));
   return {KV_TEXT(t, watchFailed), KV_TEXT(t, nothingSent), KV_TEXT(t, valuesOutOfRange), KV_TEXT(t,
           noCurrentProfile), KV_TEXT(t, changedElsewhere), KV_TEXT(t, sendFailed), KV_TEXT(t, notStored),
           KV_TEXT(t, saveWithoutMouse), KV_TEXT(t, factoryUnreadable), KV_TEXT(t, importIntoNewProfile),
@@ -105,7 +106,8 @@ NamedTexts AllTexts(const MessageStrings& t) {
           noMacroSelected), KV_TEXT(t, macroFileUnreadable), KV_TEXT(t, macroTooLong), KV_TEXT(t,
           macrosLeftOut), KV_TEXT(t, noSuchProfile), KV_TEXT(t, profileNameBlank), KV_TEXT(t,
           profileNameBreaks), KV_TEXT(t, profileNameTooLong), KV_TEXT(t, profileNameTaken), KV_TEXT(t, deleteProfile), KV_TEXT(t,
-          lastProfile), KV_TEXT(t, importTitle), KV_TEXT(t, exportTitle), KV_TEXT(t, profileFilter),
+          lastProfile), KV_TEXT(t, applicationIdBlank), KV_TEXT(t, applicationIdCharacters),
+          KV_TEXT(t, applicationIdTooLong), KV_TEXT(t, importTitle), KV_TEXT(t, exportTitle), KV_TEXT(t, profileFilter),
           KV_TEXT(t, keyboardHeld), KV_TEXT(t, ok), KV_TEXT(t, yes), KV_TEXT(t, no),
           KV_TEXT(t, startWithDesktop), KV_TEXT(t, profileShown),
           KV_TEXT(t, mouseHoldsProfile), KV_TEXT(t, savedSign), KV_TEXT(t, resetSign), KV_TEXT(t, resetQuestion),
