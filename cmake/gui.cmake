@@ -18,7 +18,9 @@ list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "/minimal_window\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
 target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets)
 if(NOT WIN32)
-  target_link_libraries(korvane_gui PUBLIC Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate)
+  # The X11 focus watcher reads the active window on a connection of its own.
+  pkg_check_modules(KORVANE_XCB REQUIRED IMPORTED_TARGET xcb)
+  target_link_libraries(korvane_gui PUBLIC Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate PkgConfig::KORVANE_XCB)
   # The protocol's interface tables are generated as C.
   enable_language(C)
   qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
@@ -29,6 +31,15 @@ endif()
 add_executable(korvane gui/korvane_main.cpp)
 target_link_libraries(korvane PRIVATE korvane_gui)
 add_dependencies(korvane korvane_factory_data)
+# The KWin script that tells the program which application has the focus, in the data folder.
+if(NOT WIN32)
+  set(KORVANE_KWIN_FOCUS_SCRIPT ${CMAKE_SOURCE_DIR}/packaging/kwin/korvane-focus.js)
+  add_custom_command(OUTPUT ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js
+    COMMAND ${CMAKE_COMMAND} -E copy ${KORVANE_KWIN_FOCUS_SCRIPT} ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js
+    DEPENDS ${KORVANE_KWIN_FOCUS_SCRIPT})
+  add_custom_target(korvane_kwin_focus_script DEPENDS ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js)
+  add_dependencies(korvane korvane_kwin_focus_script)
+endif()
 if(TARGET korvane_skin)
   add_dependencies(korvane korvane_skin)
 endif()
