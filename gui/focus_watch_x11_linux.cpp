@@ -5,6 +5,7 @@
 
 #include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -31,6 +32,7 @@ class X11FocusWatcher : public FocusWatcher {
     if (xcb_connection_has_error(connection_) != 0) return;
     root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
     activeWindow_ = Atom("_NET_ACTIVE_WINDOW");
+    supported_ = Atom("_NET_SUPPORTED");
     netWmName_ = Atom("_NET_WM_NAME");
     utf8String_ = Atom("UTF8_STRING");
     const std::uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -38,7 +40,9 @@ class X11FocusWatcher : public FocusWatcher {
     xcb_flush(connection_);
     notifier_.emplace(xcb_get_file_descriptor(connection_), QSocketNotifier::Read);
     QObject::connect(&*notifier_, &QSocketNotifier::activated, [this] { OnReadable(); });
-    ReportActiveWindow();
+    ReadSupported();
+    // The first window comes from the event loop, as the changes do, once the caller holds the watcher.
+    QTimer::singleShot(0, &*notifier_, [this] { ReportActiveWindow(); });
   }
   ~X11FocusWatcher() override {
     notifier_.reset();
@@ -50,7 +54,7 @@ class X11FocusWatcher : public FocusWatcher {
         xwayland_ ? "focus: X11 on XWayland (X programs only; for the others " + FocusChangedHint() + ")" : "focus: X11";
     if (xcb_connection_has_error(connection_) != 0) return name + ", not active: no connection to the X server";
     if (!announced_) {
-      return name + ", not active: the window manager does not set _NET_ACTIVE_WINDOW on the root window";
+      return name + ", not active: the window manager does not announce _NET_ACTIVE_WINDOW";
     }
     return name + " (_NET_ACTIVE_WINDOW), active";
   }
@@ -90,21 +94,41 @@ class X11FocusWatcher : public FocusWatcher {
     return name->bytes;
   }
 
+  // Whether the window manager announces _NET_ACTIVE_WINDOW among the hints it keeps.
+  void ReadSupported() {
+    const auto supported = Read(root_, supported_, XCB_ATOM_ATOM);
+    announced_ = false;
+    for (std::size_t at = 0; supported && at + sizeof(xcb_atom_t) <= supported->bytes.size(); at += sizeof(xcb_atom_t)) {
+      xcb_atom_t atom = XCB_ATOM_NONE;
+      std::memcpy(&atom, supported->bytes.data() + at, sizeof atom);
+      announced_ = announced_ || atom == activeWindow_;
+    }
+  }
+
   void ReportActiveWindow() {
+    // Some window managers take the property away when no window has the focus.
     const auto active = Read(root_, activeWindow_, XCB_ATOM_WINDOW);
-    announced_ = active.has_value();
-    if (!active || active->bytes.size() < sizeof(xcb_window_t)) return;
     xcb_window_t window = XCB_WINDOW_NONE;
-    std::memcpy(&window, active->bytes.data(), sizeof window);
-    if (reported_ && window == lastWindow_) return;
+    if (active && active->bytes.size() >= sizeof window) std::memcpy(&window, active->bytes.data(), sizeof window);
     std::string appId, title;
     if (window != XCB_WINDOW_NONE) {
-      // A window that closed before we read it is no focus change: the next one comes right after it.
+      // The property may name a window that is gone: one that closed before we read it (the next one
+      // follows), or the last one, which some window managers leave named after it closed.
       const auto wmClass = Read(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
-      if (!wmClass && !WindowExists(window)) return;
-      appId = wmClass ? AppIdFromWmClass(wmClass->bytes) : std::string();
-      title = Title(window);
+      if (wmClass || WindowExists(window)) {
+        appId = wmClass ? AppIdFromWmClass(wmClass->bytes) : std::string();
+        title = Title(window);
+      } else {
+        window = XCB_WINDOW_NONE;
+      }
     }
+    if (reported_ && window == lastWindow_) return;
+    // The active window's end is a change too: the window manager may say nothing of it.
+    const std::uint32_t noEvents = XCB_EVENT_MASK_NO_EVENT;
+    const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    if (lastWindow_ != XCB_WINDOW_NONE) xcb_change_window_attributes(connection_, lastWindow_, XCB_CW_EVENT_MASK, &noEvents);
+    if (window != XCB_WINDOW_NONE) xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &structure);
+    xcb_flush(connection_);
     reported_ = true;
     lastWindow_ = window;
     changed_(appId, title);
@@ -119,10 +143,20 @@ class X11FocusWatcher : public FocusWatcher {
     return reply != nullptr;
   }
 
-  bool IsActiveWindowChange(const xcb_generic_event_t* event) const {
-    if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return false;
-    const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-    return notify->window == root_ && notify->atom == activeWindow_;
+  // Whether the event changed the active window; a window manager that starts later announces itself.
+  // Errors (of windows gone before a request reached them) come as events too, and change nothing.
+  bool IsActiveWindowChange(const xcb_generic_event_t* event) {
+    switch (event->response_type & 0x7f) {
+      case XCB_DESTROY_NOTIFY:
+        return reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window == lastWindow_;
+      case XCB_PROPERTY_NOTIFY: {
+        const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+        if (notify->window != root_) return false;
+        if (notify->atom == supported_) ReadSupported();
+        return notify->atom == activeWindow_;
+      }
+      default: return false;
+    }
   }
 
   // Events that came while we waited for a reply wait in xcb's queue, where the socket does not tell of
@@ -130,14 +164,14 @@ class X11FocusWatcher : public FocusWatcher {
   void OnReadable() {
     bool changed = false;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
-      changed = changed || IsActiveWindowChange(event);
+      changed = IsActiveWindowChange(event) || changed;
       std::free(event);
     }
     while (changed) {
       ReportActiveWindow();
       changed = false;
       while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection_)) {
-        changed = changed || IsActiveWindowChange(event);
+        changed = IsActiveWindowChange(event) || changed;
         std::free(event);
       }
     }
@@ -149,9 +183,10 @@ class X11FocusWatcher : public FocusWatcher {
   xcb_connection_t* connection_ = nullptr;
   xcb_window_t root_ = XCB_WINDOW_NONE;
   xcb_atom_t activeWindow_ = XCB_ATOM_NONE;
+  xcb_atom_t supported_ = XCB_ATOM_NONE;
   xcb_atom_t netWmName_ = XCB_ATOM_NONE;
   xcb_atom_t utf8String_ = XCB_ATOM_NONE;
-  bool announced_ = false;  // the root window has _NET_ACTIVE_WINDOW
+  bool announced_ = false;  // _NET_SUPPORTED names _NET_ACTIVE_WINDOW
   bool reported_ = false;
   xcb_window_t lastWindow_ = XCB_WINDOW_NONE;
   std::optional<QSocketNotifier> notifier_;

@@ -2,7 +2,7 @@
 //   korvane_focus_probe DATA_DIR
 // prints what the watcher says of itself as "# LINE", then a line for every focus change it reports,
 //   APP_ID<tab>TITLE
-// and ends, stopping the watcher, when its standard input closes.
+// and ends, stopping the watcher, when a line comes on its standard input or it closes.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -27,9 +27,6 @@ int main(int argc, char** argv) {
   std::printf("# %s\n", watcher->Describe().c_str());
   std::fflush(stdout);
   QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-  QObject::connect(&input, &QSocketNotifier::activated, [&] {
-    char buffer[256];
-    if (::read(STDIN_FILENO, buffer, sizeof buffer) <= 0) app.quit();
-  });
+  QObject::connect(&input, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
   return app.exec();
 }

@@ -25,7 +25,7 @@ script_loaded() {
     string:korvane-focus | grep -q true
 }
 
-# The watcher's input is a pipe: closing it ends the watcher, as the program's end does.
+# The watcher's input is a pipe: a line there ends the watcher, as the program's end does.
 mkfifo "$scratch/probe.input"
 exec {probe_input}<>"$scratch/probe.input"
 as_user "$tools/korvane_focus_probe" "$bin_dir" <"$scratch/probe.input" >"$artefacts/probe.log" 2>&1 &
@@ -42,7 +42,7 @@ check "its activation reports it" called 'org.tellurix.FocusMenu\tMenu'
 kwin_script "for (const c of workspace.clientList()) if (c.caption == 'Racing – Lap 1') workspace.activeClient = c;"
 check "activating the first again reports it" called 'org.tellurix.FocusRacing\tRacing – Lap 1'
 
-exec {probe_input}>&-
+echo quit >&"$probe_input"
 check "the watcher ends when told" wait_until 10 eval '! kill -0 "$probe_pid"'
 check "and takes its script out of KWin" eval '! script_loaded'
 

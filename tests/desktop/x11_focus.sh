@@ -60,7 +60,7 @@ pids+=($!)
 wait_until 30 test -s "$scratch/bare-display"
 DISPLAY=":$(head -1 "$scratch/bare-display")" probe bare
 check "without a window manager it says why it is not active" \
-  grep -qx "# focus: X11, not active: the window manager does not set _NET_ACTIVE_WINDOW on the root window" \
+  grep -qx "# focus: X11, not active: the window manager does not announce _NET_ACTIVE_WINDOW" \
   "$artefacts/bare.log"
 
 finish
