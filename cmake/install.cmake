@@ -39,5 +39,6 @@ if(TARGET korvane)
   # What tells the program which application has the focus: KWin loads the script from the data folder
   # while the program runs; GNOME Shell finds the extension among the system's.
   install(FILES packaging/kwin/korvane-focus.js DESTINATION ${KORVANE_INSTALL_DATADIR}/kwin)
-  install(DIRECTORY packaging/gnome-shell/korvane-focus@tellurix.org DESTINATION ${CMAKE_INSTALL_DATADIR}/gnome-shell/extensions)
+  install(DIRECTORY packaging/gnome-shell/korvane-focus@tellurix.org
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/gnome-shell/extensions)
 endif()

@@ -29,7 +29,8 @@ std::string CheckExtension() {
   switch (info.value().value(QStringLiteral("state")).toInt()) {
     case kEnabled: return {};
     case kError:
-      return "the extension " + uuid + " failed: " + info.value().value(QStringLiteral("error")).toString().toStdString();
+      return "the extension " + uuid + " failed: " +
+             info.value().value(QStringLiteral("error")).toString().toStdString();
     case kOutOfDate: return "the extension " + uuid + " does not support this version of GNOME Shell";
     default: return "the extension is not enabled: run `gnome-extensions enable " + uuid + "`";
   }

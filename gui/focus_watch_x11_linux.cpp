@@ -50,8 +50,9 @@ class X11FocusWatcher : public FocusWatcher {
   }
 
   std::string Describe() const override {
-    const std::string name =
-        xwayland_ ? "focus: X11 on XWayland (X programs only; for the others " + FocusChangedHint() + ")" : "focus: X11";
+    const std::string name = xwayland_ ? "focus: X11 on XWayland (X programs only; for the others " +
+                                             FocusChangedHint() + ")"
+                                       : "focus: X11";
     if (xcb_connection_has_error(connection_) != 0) return name + ", not active: no connection to the X server";
     if (!announced_) {
       return name + ", not active: the window manager does not announce _NET_ACTIVE_WINDOW";
@@ -98,8 +99,8 @@ class X11FocusWatcher : public FocusWatcher {
   void ReadSupported() {
     const auto supported = Read(root_, supported_, XCB_ATOM_ATOM);
     announced_ = false;
-    for (std::size_t at = 0; supported && at + sizeof(xcb_atom_t) <= supported->bytes.size(); at += sizeof(xcb_atom_t)) {
-      xcb_atom_t atom = XCB_ATOM_NONE;
+    xcb_atom_t atom = XCB_ATOM_NONE;
+    for (std::size_t at = 0; supported && at + sizeof atom <= supported->bytes.size(); at += sizeof atom) {
       std::memcpy(&atom, supported->bytes.data() + at, sizeof atom);
       announced_ = announced_ || atom == activeWindow_;
     }
@@ -126,7 +127,9 @@ class X11FocusWatcher : public FocusWatcher {
     // The active window's end is a change too: the window manager may say nothing of it.
     const std::uint32_t noEvents = XCB_EVENT_MASK_NO_EVENT;
     const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    if (lastWindow_ != XCB_WINDOW_NONE) xcb_change_window_attributes(connection_, lastWindow_, XCB_CW_EVENT_MASK, &noEvents);
+    if (lastWindow_ != XCB_WINDOW_NONE) {
+      xcb_change_window_attributes(connection_, lastWindow_, XCB_CW_EVENT_MASK, &noEvents);
+    }
     if (window != XCB_WINDOW_NONE) xcb_change_window_attributes(connection_, window, XCB_CW_EVENT_MASK, &structure);
     xcb_flush(connection_);
     reported_ = true;

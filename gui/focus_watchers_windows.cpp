@@ -11,7 +11,8 @@ class NoFocusWatcher : public FocusWatcher {
 
 }  // namespace
 
-std::unique_ptr<FocusWatcher> StartFocusWatcher(const SessionEnvironment&, FocusCallback, const std::filesystem::path&) {
+std::unique_ptr<FocusWatcher> StartFocusWatcher(const SessionEnvironment&, FocusCallback,
+                                                const std::filesystem::path&) {
   return std::make_unique<NoFocusWatcher>();
 }
 
