@@ -30,8 +30,8 @@ QDBusMessage Scripting(const QString& method, const QVariantList& arguments) {
 class KWinFocusWatcher : public FocusWatcher {
  public:
   explicit KWinFocusWatcher(const std::filesystem::path& script) {
-    const QString file = QString::fromStdString(script.string());
-    if (!std::filesystem::is_regular_file(script)) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(script, error)) {
       problem_ = "the script " + script.string() + " is missing";
       return;
     }
@@ -42,7 +42,8 @@ class KWinFocusWatcher : public FocusWatcher {
       return;
     }
     if (loaded.value()) Scripting(QStringLiteral("unloadScript"), {kPluginName});
-    const QDBusReply<int> id = Scripting(QStringLiteral("loadScript"), {file, kPluginName});
+    const QDBusReply<int> id =
+        Scripting(QStringLiteral("loadScript"), {QString::fromStdString(script.string()), kPluginName});
     if (!id.isValid() || id.value() < 0) {
       problem_ = "KWin did not load " + script.string();
       return;

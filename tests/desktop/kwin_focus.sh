@@ -25,13 +25,17 @@ script_loaded() {
     string:korvane-focus | grep -q true
 }
 
-# The watcher's input is a pipe: a line there ends the watcher, as the program's end does.
-mkfifo "$scratch/probe.input"
-exec {probe_input}<>"$scratch/probe.input"
-as_user "$tools/korvane_focus_probe" "$bin_dir" <"$scratch/probe.input" >"$artefacts/probe.log" 2>&1 &
-probe_pid=$!
-pids+=("$probe_pid")
-check "the watcher says it is active" wait_until 10 grep -qx "# focus: KWin script, active" "$artefacts/probe.log"
+# start_probe NAME: the watcher, with a pipe as its input: a line there ends it, as the program's end does.
+start_probe() {
+  mkfifo "$scratch/$1.input"
+  exec {probe_input}<>"$scratch/$1.input"
+  as_user "$tools/korvane_focus_probe" "$bin_dir" <"$scratch/$1.input" >"$artefacts/$1.log" 2>&1 &
+  probe_pid=$!
+  pids+=("$probe_pid")
+  wait_until 10 grep -qx "# focus: KWin script, active" "$artefacts/$1.log"
+}
+
+check "the watcher says it is active" start_probe probe
 check "the script is loaded" script_loaded
 check "the script reports at its start that no window is active" called '\t'
 
@@ -41,6 +45,15 @@ check "another window opens" window org.tellurix.FocusMenu "Menu"
 check "its activation reports it" called 'org.tellurix.FocusMenu\tMenu'
 kwin_script "for (const c of workspace.clientList()) if (c.caption == 'Racing – Lap 1') workspace.activeClient = c;"
 check "activating the first again reports it" called 'org.tellurix.FocusRacing\tRacing – Lap 1'
+
+# A watcher that was killed leaves its script in KWin: the next one replaces it.
+kill_tree "$probe_pid"
+before=$(wc -l <"$calls")
+check "a watcher after a killed one is active" start_probe second-probe
+check "its script reports the window active at its start" called 'org.tellurix.FocusRacing\tRacing – Lap 1'
+kwin_script "for (const c of workspace.clientList()) if (c.caption == 'Menu') workspace.activeClient = c;"
+check "and reports each change once" \
+  eval 'called "org.tellurix.FocusMenu\tMenu" && [ "$(tail -n +$((before + 1)) "$calls" | grep -c Menu)" = 1 ]'
 
 echo quit >&"$probe_input"
 check "the watcher ends when told" wait_until 10 eval '! kill -0 "$probe_pid"'
