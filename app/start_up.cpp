@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/focus_watch.h"
 #include "app/program_check.h"
 #include "common/console.h"
 #include "common/path_text.h"
@@ -25,6 +26,7 @@ StartUpInputs StartUpInputs::OfThisProcess(int argc, char** argv) {
   inputs.hasDisplay = SessionHasDisplay();
   inputs.platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
   inputs.lockFolder = SingleInstanceLock::DefaultFolder();
+  inputs.focusWatcher = FocusWatcherLineOfThisSession();
   return inputs;
 }
 
@@ -40,6 +42,7 @@ StartUp DecideStartUp(const StartUpInputs& inputs, SingleInstanceLock& instance)
   ProgramFolder folder = line.home.empty() ? ProgramFolder::OfExecutable() : ProgramFolder(PathFromUtf8(line.home));
   if (line.version) {
     start.out = std::string("korvane ") + KORVANE_VERSION + "\n" + folder.Describe();
+    if (!inputs.focusWatcher.empty()) start.out += inputs.focusWatcher + "\n";
     return start;
   }
   const bool screenshot = !line.screenshot.empty();

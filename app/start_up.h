@@ -17,6 +17,7 @@ struct StartUpInputs {
   bool hasDisplay = false;             // SessionHasDisplay()
   bool platformChosen = false;         // QT_QPA_PLATFORM is set: the window has somewhere to go
   std::filesystem::path lockFolder;    // where the single-instance lock is taken
+  std::string focusWatcher;            // FocusWatcherLineOfThisSession(), for --version
 
   // The inputs of this process.
   static StartUpInputs OfThisProcess(int argc, char** argv);

@@ -18,7 +18,9 @@ list(FILTER KORVANE_GUI_SOURCES EXCLUDE REGEX "/minimal_window\\.cpp$")
 add_library(korvane_gui STATIC ${KORVANE_GUI_SOURCES})
 target_link_libraries(korvane_gui PUBLIC korvane_core Qt6::Widgets)
 if(NOT WIN32)
-  target_link_libraries(korvane_gui PUBLIC Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate)
+  # The X11 focus watcher reads the active window on a connection of its own.
+  pkg_check_modules(KORVANE_XCB REQUIRED IMPORTED_TARGET xcb)
+  target_link_libraries(korvane_gui PUBLIC Qt6::DBus PRIVATE Qt6::WaylandClient Qt6::GuiPrivate PkgConfig::KORVANE_XCB)
   # The protocol's interface tables are generated as C.
   enable_language(C)
   qt6_generate_wayland_protocol_client_sources(korvane_gui FILES
@@ -32,6 +34,15 @@ endif()
 add_executable(korvane gui/korvane_main.cpp)
 target_link_libraries(korvane PRIVATE korvane_gui)
 add_dependencies(korvane korvane_factory_data)
+# The KWin script that tells the program which application has the focus, in the data folder.
+if(NOT WIN32)
+  set(KORVANE_KWIN_FOCUS_SCRIPT ${CMAKE_SOURCE_DIR}/packaging/kwin/korvane-focus.js)
+  add_custom_command(OUTPUT ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js
+    COMMAND ${CMAKE_COMMAND} -E copy ${KORVANE_KWIN_FOCUS_SCRIPT} ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js
+    DEPENDS ${KORVANE_KWIN_FOCUS_SCRIPT})
+  add_custom_target(korvane_kwin_focus_script DEPENDS ${KORVANE_PROGRAM_DIR}/kwin/korvane-focus.js)
+  add_dependencies(korvane korvane_kwin_focus_script)
+endif()
 if(TARGET korvane_skin)
   add_dependencies(korvane korvane_skin)
 endif()
@@ -116,13 +127,25 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
   target_link_libraries(korvane_kwin_screenshot PRIVATE Qt6::DBus Qt6::Gui)
   add_executable(korvane_status_notifier_watcher tests/desktop/status_notifier_watcher.cpp)
   target_link_libraries(korvane_status_notifier_watcher PRIVATE Qt6::DBus)
+  # The focus watchers from outside: the watcher of the session, the program's bus object that the desktop
+  # scripts call, and windows of given classes on X and on Wayland.
+  add_executable(korvane_focus_probe tests/desktop/focus_probe.cpp)
+  target_link_libraries(korvane_focus_probe PRIVATE korvane_gui)
+  add_executable(korvane_focus_service tests/desktop/focus_service.cpp)
+  target_link_libraries(korvane_focus_service PRIVATE Qt6::DBus)
+  add_executable(korvane_x11_window tests/desktop/x11_window.cpp)
+  target_link_libraries(korvane_x11_window PRIVATE PkgConfig::KORVANE_XCB)
+  add_executable(korvane_wayland_window tests/desktop/wayland_window.cpp)
+  target_link_libraries(korvane_wayland_window PRIVATE Qt6::Gui)
   set_target_properties(korvane_notification_service korvane_kwin_input_devices korvane_keyboard_grab
                         korvane_wayland_input korvane_kwin_screenshot korvane_status_notifier_watcher
+                        korvane_focus_probe korvane_focus_service korvane_x11_window korvane_wayland_window
     PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(TARGET korvane_gui_tests)
     add_dependencies(korvane_gui_tests korvane_notification_service korvane_kwin_input_devices
                      korvane_keyboard_grab korvane_wayland_input korvane_kwin_screenshot
-                     korvane_status_notifier_watcher)
+                     korvane_status_notifier_watcher korvane_focus_probe korvane_focus_service korvane_x11_window
+                     korvane_wayland_window)
   endif()
   # Test name, then its script in tests/desktop/ (and artefact folder) without ".sh".
   set(KORVANE_DESKTOP_TESTS
@@ -132,7 +155,8 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
     DesktopButtonAssignment button_assignment DesktopSettingPanels setting_panels DesktopTray tray
     DesktopSharedFiles shared_files DesktopLanguages languages DesktopWindowPlacement window_placement
     DesktopKeyCapture key_capture DesktopSliderDrag slider_drag DesktopWheelPages wheel_pages
-    DesktopWaylandTray wayland_tray DesktopProfileBus profile_bus)
+    DesktopWaylandTray wayland_tray DesktopX11Focus x11_focus DesktopProfileBus profile_bus
+    DesktopFocusProfiles focus_profiles)
   while(KORVANE_DESKTOP_TESTS)
     list(POP_FRONT KORVANE_DESKTOP_TESTS name script)
     string(REPLACE "_" "-" artefacts ${script})
@@ -143,6 +167,15 @@ if(KORVANE_BUILD_TESTS AND NOT WIN32)
       ENVIRONMENT KORVANE_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests)
   endwhile()
   # The same program under the headless Wayland compositors.
+  add_test(NAME DesktopKWinFocus
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/kwin_focus.sh ${KORVANE_PROGRAM_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/kwin-focus)
+  # GNOME Shell does not run headless: its extension runs under gjs against a stand-in for the Shell.
+  add_test(NAME DesktopGnomeExtension
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/gnome_extension.sh ${CMAKE_SOURCE_DIR}
+            ${CMAKE_BINARY_DIR}/desktop-artefacts/gnome-extension)
+  set_tests_properties(DesktopKWinFocus DesktopGnomeExtension PROPERTIES TIMEOUT 120 LABELS desktop
+    ENVIRONMENT KORVANE_TEST_TOOLS=${CMAKE_BINARY_DIR}/tests)
   foreach(compositor sway kwin)
     add_test(NAME DesktopWayland-${compositor}
       COMMAND ${CMAKE_SOURCE_DIR}/tests/desktop/wayland.sh ${compositor} ${KORVANE_PROGRAM_DIR}

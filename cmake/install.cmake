@@ -36,7 +36,13 @@ if(TARGET korvane)
   install(FILES packaging/desktop/org.tellurix.Korvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES packaging/desktop/org.tellurix.Korvane.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${KORVANE_ICON_THEME_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+  # Linux: what tells the program which application has the focus (KWin loads the script from the data
+  # folder while the program runs; GNOME Shell finds the extension among the system's), and the bus
+  # interface they call, described for introspection tools.
   if(NOT WIN32)
+    install(FILES packaging/kwin/korvane-focus.js DESTINATION ${KORVANE_INSTALL_DATADIR}/kwin)
+    install(DIRECTORY packaging/gnome-shell/korvane-focus@tellurix.org
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/gnome-shell/extensions)
     install(FILES packaging/dbus/org.tellurix.Korvane1.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/interfaces)
   endif()
 endif()

@@ -5,7 +5,8 @@
 set -euo pipefail
 
 # Qt's Wayland client and its private headers are for the key captures under Wayland, which ask the
-# compositor for its shortcuts through a protocol of wayland-protocols. From xvfb on, the desktop tests: an
+# compositor for its shortcuts through a protocol of wayland-protocols; xcb for the X11 focus watcher. gjs
+# loads the GNOME Shell extension in its test, as far as it goes without a Shell. From xvfb on, the desktop tests: an
 # X server, a window manager, real input events, a private session bus and its monitor, screenshots as
 # PNG, and a system tray (trayer) for the tray icon's test. The same under two Wayland compositors, sway
 # (screenshots from grim, its state read with jq) and KWin (input through its fake-input protocol, from
@@ -14,6 +15,7 @@ set -euo pipefail
 # the installed tree: its desktop files, man pages and shell completion.
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev
           qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-wayland qt6-wayland-dev wayland-protocols libgl-dev
+          libxcb1-dev gjs
           fonts-noto-cjk fonts-dejavu-core fonts-liberation2 fonts-open-sans libbenchmark-dev
           xvfb openbox xdotool x11-utils x11-xserver-utils dbus-daemon dbus-bin imagemagick trayer
           libglib2.0-bin gsettings-desktop-schemas

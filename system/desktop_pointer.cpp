@@ -50,12 +50,15 @@ void ApplyPointerSettings(const MouseConfig& config, DesktopPointer& desktop, Me
   }
 }
 
+bool IsWaylandSession(const SessionEnvironment& session) {
+  // A session started without a login manager may lack its type; its Wayland socket tells then.
+  return session.sessionType == "wayland" || (session.sessionType != "x11" && !session.waylandDisplay.empty());
+}
+
 DesktopKind DesktopKindFrom(const SessionEnvironment& session) {
   // sway exports its socket to everything it starts, whatever else the session says.
   if (!session.swaySocket.empty()) return DesktopKind::kSway;
-  // A session started without a login manager may lack its type; its Wayland socket tells then.
-  const bool wayland = session.sessionType == "wayland" ||
-                       (session.sessionType != "x11" && !session.waylandDisplay.empty());
+  const bool wayland = IsWaylandSession(session);
   // Desktops that keep their pointer settings in GNOME's schema, on X and on Wayland alike.
   constexpr std::string_view kGnomeFamily[] = {"GNOME", "Unity", "Budgie", "Pantheon", "X-Cinnamon-GNOME"};
   const std::string_view desktops = session.currentDesktop;

@@ -54,6 +54,10 @@ struct SessionEnvironment {
   std::string_view waylandDisplay = {};  // WAYLAND_DISPLAY
   std::string_view swaySocket = {};      // SWAYSOCK
 };
+// The environment of this process; on Windows all empty.
+SessionEnvironment SessionEnvironmentOfThisProcess();
+// Whether the session is a Wayland one: it says so, or it says nothing and has a Wayland socket.
+bool IsWaylandSession(const SessionEnvironment& session);
 // GNOME and the desktops built on its settings, KDE Plasma on X or on Wayland, sway, any other X session,
 // or nothing to set: another Wayland compositor, where DISPLAY only leads to XWayland's own pointer.
 DesktopKind DesktopKindFrom(const SessionEnvironment& session);

@@ -146,13 +146,15 @@ Status RunProgramForOutput(const std::vector<std::string>& argv, std::string& ou
   return Run(argv, &output);
 }
 
-DesktopKind DesktopKindOfThisSession() {
-  return DesktopKindFrom({.currentDesktop = Environment("XDG_CURRENT_DESKTOP"),
-                          .sessionType = Environment("XDG_SESSION_TYPE"),
-                          .display = Environment("DISPLAY"),
-                          .waylandDisplay = Environment("WAYLAND_DISPLAY"),
-                          .swaySocket = Environment("SWAYSOCK")});
+SessionEnvironment SessionEnvironmentOfThisProcess() {
+  return {.currentDesktop = Environment("XDG_CURRENT_DESKTOP"),
+          .sessionType = Environment("XDG_SESSION_TYPE"),
+          .display = Environment("DISPLAY"),
+          .waylandDisplay = Environment("WAYLAND_DISPLAY"),
+          .swaySocket = Environment("SWAYSOCK")};
 }
+
+DesktopKind DesktopKindOfThisSession() { return DesktopKindFrom(SessionEnvironmentOfThisProcess()); }
 
 std::unique_ptr<DesktopPointer> MakeDesktopPointer(DesktopKind kind) {
   switch (kind) {

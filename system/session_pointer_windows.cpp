@@ -40,6 +40,8 @@ class WindowsPointer : public DesktopPointer {
 
 }  // namespace
 
+SessionEnvironment SessionEnvironmentOfThisProcess() { return {}; }
+
 DesktopKind DesktopKindOfThisSession() { return DesktopKind::kWindows; }
 
 std::unique_ptr<DesktopPointer> MakeWindowsPointer() { return std::make_unique<WindowsPointer>(); }

@@ -66,10 +66,12 @@ TEST_F(StartUpTest, EarlyExitsPrintWhatTheyOweAndTakeNoLock) {
   EXPECT_NE(Decide().err.find(kUsage), std::string::npos);
 
   inputs.arguments = {"--version", "--home", folder.path().string()};
+  inputs.focusWatcher = "focus: KWin script";
   const StartUp version = Decide();
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out.rfind(std::string("korvane ") + KORVANE_VERSION + "\n", 0), 0u) << version.out;
   EXPECT_NE(version.out.find(folder.path().string()), std::string::npos) << version.out;
+  EXPECT_TRUE(version.out.ends_with("\nfocus: KWin script\n")) << version.out;
 }
 
 TEST_F(StartUpTest, ASecondStartShowsTheRunningWindowUnlessItWasAHiddenStart) {

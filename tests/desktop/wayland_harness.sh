@@ -55,9 +55,11 @@ trap cleanup EXIT
 mkdir -p "$home" "$scratch/config" "$scratch/programs"
 cp -r "$bin_dir"/config*.bin "$bin_dir"/str*.ini "$bin_dir"/Skins "$home"/
 cp "$bin_dir/korvane" "$bin_dir/korvanectl" "$scratch/programs"/
-for tool in wayland_input kwin_screenshot notification_service status_notifier_watcher; do
+for tool in wayland_input kwin_screenshot notification_service status_notifier_watcher focus_probe focus_service \
+            wayland_window; do
   cp "$tools/korvane_$tool" "$scratch/programs"/
 done
+cp -r "$bin_dir/kwin" "$scratch/programs"/
 bin_dir="$scratch/programs"
 tools="$scratch/programs"
 [ "$(id -u)" -eq 0 ] && chown -R "$test_user" "$scratch"

@@ -20,7 +20,9 @@ for file in usr/bin/korvane usr/bin/korvanectl usr/share/korvane/config.bin usr/
             usr/share/applications/org.tellurix.Korvane.desktop usr/share/metainfo/org.tellurix.Korvane.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/korvane.svg usr/share/icons/hicolor/48x48/apps/korvane.png \
             usr/lib/udev/rules.d/70-korvane.rules usr/share/man/man1/korvane.1.gz usr/share/man/man1/korvanectl.1.gz \
-            usr/share/bash-completion/completions/korvanectl usr/share/dbus-1/interfaces/org.tellurix.Korvane1.xml; do
+            usr/share/bash-completion/completions/korvanectl usr/share/korvane/kwin/korvane-focus.js \
+            usr/share/gnome-shell/extensions/korvane-focus@tellurix.org/metadata.json \
+            usr/share/gnome-shell/extensions/korvane-focus@tellurix.org/extension.js usr/share/dbus-1/interfaces/org.tellurix.Korvane1.xml; do
   check "installed $file" test -s "$root/$file"
 done
 # Every factory file, by the list that factorygen wrote beside them.
