@@ -111,6 +111,7 @@ void MainController::Adopt(const StoredProfile& profile) {
   savedLabels_ = labels_.buttonLabel;
   firstRunFlag_ = profile.firstRunFlag;
   onDisk_ = profile;
+  askedOverEdits_ = false;
 }
 
 bool MainController::LoadCurrentProfile() {
@@ -285,6 +286,7 @@ bool MainController::UploadAndKeepUnguarded() {
   }
   savedConfig_ = config_;
   savedLabels_ = labels_.buttonLabel;
+  askedOverEdits_ = false;
   firstRunFlag_ = 1;
   onDisk_ = StoredProfile{1, config_, labels_, false};
   if (afterUpload_) afterUpload_(config_);
@@ -354,6 +356,7 @@ void MainController::Reset() {
 void MainController::Cancel() {
   config_ = savedConfig_;
   labels_.buttonLabel = savedLabels_;
+  askedOverEdits_ = false;
   reloadOnRestore_ = true;
   surface_.HideWindow();
 }

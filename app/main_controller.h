@@ -227,7 +227,7 @@ class MainController {
   // The application that has the focus, waiting for kFocusSwitch.
   std::string focusedApp_;
   // The question over unsaved edits was asked (and answered no) for these edits: it is not asked again
-  // until they are saved or dropped.
+  // until they are saved, dropped or replaced by a profile read from disk.
   bool askedOverEdits_ = false;
   std::string footerSign_;
   // The profile whose settings this window last sent to the mouse; empty before the first Save or Reset.

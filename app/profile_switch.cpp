@@ -69,7 +69,6 @@ MainController::UseResult MainController::SwitchProfile(int position, bool disca
     savedLabels_ = beforeSavedLabels;
     firstRunFlag_ = beforeFirstRun;
   }
-  askedOverEdits_ = false;
   Repaint();
   ProfilesMayHaveChanged();
   if (!listed) return {Outcome::kFailed, listed.message()};
@@ -78,7 +77,6 @@ MainController::UseResult MainController::SwitchProfile(int position, bool disca
 
 void MainController::OnFocusChanged(std::string_view appId, std::string_view title) {
   (void)title;  // the rules name applications, not windows
-  if (!HasUnsavedEdits()) askedOverEdits_ = false;
   if (!appId.empty() && std::ranges::find(seenApplications_, appId) == seenApplications_.end()) {
     if (seenApplications_.size() == kMaxSeenApplications) seenApplications_.erase(seenApplications_.begin());
     seenApplications_.emplace_back(appId);

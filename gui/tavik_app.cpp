@@ -8,6 +8,7 @@
 
 #include "app/autostart.h"
 #include "app/start_up.h"
+#include "gui/focus_watchers.h"
 #include "gui/program_service.h"
 #include "gui/screenshot.h"
 #include "gui/tavik_dlg.h"
@@ -44,6 +45,7 @@ int CTavikApp::Run(int argc, char** argv) {
   }
   HidBackend& backend = line.emulate ? emulated->backend() : *system;
 
+  const std::filesystem::path dataDir = start.folder->dataDir();
   CTavikDlg window(std::move(*start.folder), backend);
   if (screenshot) window.SetNoDialogs();
   window.SetEmulatedMouse(emulated.get());
@@ -70,6 +72,13 @@ int CTavikApp::Run(int argc, char** argv) {
     window.show();
   }
   OfferProgramService(window.controller(), [&window] { window.controller().OnTrayRestore(); });
+  // The profile of the focused application. The X11 watcher hands changes on itself; the KWin script and
+  // the GNOME Shell extension call FocusChanged on the bus object offered above, so they start after it.
+  const std::unique_ptr<FocusWatcher> focus = StartFocusWatcher(
+      SessionEnvironmentOfThisProcess(),
+      [&window](const std::string& appId, const std::string& title) { window.controller().OnFocusChanged(appId, title); },
+      dataDir);
+  std::fprintf(stderr, "korvane: %s\n", focus->Describe().c_str());
   return QApplication::exec();
 }
 

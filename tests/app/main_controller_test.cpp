@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_profiles.h"
 #include "app/help_panel.h"
 #include "common/file_io.h"
 #include "common/machine_name.h"
@@ -738,6 +739,89 @@ TEST_F(ProfileRequestTest, UseProfileRefusedChangesNothing) {
   EXPECT_EQ(controller->currentProfile(), 0);
   EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "A");
   EXPECT_EQ(folder.ReadText("config0.bin"), before.at("config0.bin"));
+}
+
+// "game" is linked to profile B; everything else gets the default, the first profile A.
+class FocusRuleTest : public ProfileRequestTest {
+ protected:
+  void SetUp() override {
+    ProfileRequestTest::SetUp();
+    AppProfiles rules;
+    rules.links.emplace_back("game", "B");
+    ASSERT_TRUE(WriteAppProfiles(folder.File(kAppProfilesName), rules));
+    view.calls.clear();
+    sent.clear();
+  }
+  // The focus moves to app, which keeps it until the timer fires.
+  void Focus(std::string_view app) {
+    controller->OnFocusChanged(app, "a window");
+    controller->OnTimer(MainTimer::kFocusSwitch);
+  }
+};
+
+TEST_F(FocusRuleTest, TheFocusedApplicationGetsItsProfileOnceItKeptTheFocus) {
+  controller->OnFocusChanged("game", "Racing 3");
+  EXPECT_EQ(view.calls.back(), "start-timer " + std::to_string(int(MainTimer::kFocusSwitch)));
+  EXPECT_EQ(UploadsSent(sent), 0) << "nothing before the focus has stayed";
+  controller->OnTimer(MainTimer::kFocusSwitch);
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(mouse.memory().settingsPage[0x54], 77);
+  EXPECT_EQ(ReadProfileList(folder.File("str.ini")).currentName, "B");
+  ASSERT_EQ(view.balloons.size(), 1u);
+  EXPECT_EQ(view.balloons[0].text, "Profile B for game");
+
+  // The same profile again sends nothing; another application gets the default back.
+  Focus("GAME");
+  EXPECT_EQ(UploadsSent(sent), 1) << "application ids compare without case";
+  Focus("editor");
+  EXPECT_EQ(UploadsSent(sent), 2);
+  EXPECT_EQ(controller->mouseProfile(), "A");
+  EXPECT_EQ(view.balloons.back().text, "Profile A for editor");
+  Focus("");
+  EXPECT_EQ(UploadsSent(sent), 2);
+  EXPECT_EQ(controller->seenApplications(), (std::vector<std::string>{"game", "GAME", "editor"}));
+}
+
+TEST_F(FocusRuleTest, UnsavedEditsAreDroppedOnlyWhenTheUserSaysSoAndAskedOnce) {
+  controller->config().dpiStage[0] = 33;
+  view.confirmAnswer = false;
+  Focus("game");
+  EXPECT_TRUE(HasCall(view, "confirm The settings in the window have not been saved. Discard them and give the mouse "
+                            "the profile \"B\" for game?"));
+  Focus("editor");
+  Focus("game");
+  EXPECT_EQ(std::ranges::count_if(view.calls, [](const std::string& call) { return call.starts_with("confirm"); }), 1);
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(controller->config().dpiStage[0], 33);
+
+  // Saved, the edits are no longer in the way; a new edit asks again, and yes switches.
+  controller->Save();
+  controller->OnTimer(MainTimer::kSaveGuard);
+  sent.clear();
+  controller->config().dpiStage[0] = 34;
+  view.confirmAnswer = true;
+  Focus("game");
+  EXPECT_EQ(UploadsSent(sent), 1);
+  EXPECT_EQ(controller->config().dpiStage[0], 77);
+  EXPECT_FALSE(controller->HasUnsavedEdits());
+}
+
+TEST_F(FocusRuleTest, WithoutLinksOrWhileTheProfileManagerIsOpenNothingIsSent) {
+  ASSERT_TRUE(WriteAppProfiles(folder.File(kAppProfilesName), AppProfiles{}));
+  Focus("game");
+  EXPECT_EQ(UploadsSent(sent), 0) << "a default alone never switches";
+
+  AppProfiles rules;
+  rules.links.emplace_back("game", "B");
+  ASSERT_TRUE(WriteAppProfiles(folder.File(kAppProfilesName), rules));
+  MainPageState pages(MainPageState::ContentHeights{});
+  controller->MainClickDispatcher(pages, 20, 610);  // Config: the profile manager opens
+  ASSERT_TRUE(controller->profileManagerOpen());
+  view.calls.clear();
+  Focus("game");
+  EXPECT_EQ(UploadsSent(sent), 0);
+  EXPECT_EQ(view.calls.back(), "start-timer " + std::to_string(int(MainTimer::kFocusSwitch))) << "tried again later";
+  EXPECT_EQ(controller->UseProfile(1).outcome, MainController::UseResult::Outcome::kBusy);
 }
 
 TEST_F(MainControllerTest, UnsavedEditsSurviveAReplugAndExitAsksFirst) {
