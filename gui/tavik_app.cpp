@@ -45,7 +45,6 @@ int CTavikApp::Run(int argc, char** argv) {
   }
   HidBackend& backend = line.emulate ? emulated->backend() : *system;
 
-  const std::filesystem::path dataDir = start.folder->dataDir();
   CTavikDlg window(std::move(*start.folder), backend);
   if (screenshot) window.SetNoDialogs();
   window.SetEmulatedMouse(emulated.get());
@@ -77,7 +76,8 @@ int CTavikApp::Run(int argc, char** argv) {
   const std::unique_ptr<FocusWatcher> focus = StartFocusWatcher(
       SessionEnvironmentOfThisProcess(),
       [&window](const std::string& appId, const std::string& title) { window.controller().OnFocusChanged(appId, title); },
-      dataDir);
+      // The script comes with the program, wherever --home puts the user's files.
+      ProgramFolder::OfExecutable().dataDir());
   std::fprintf(stderr, "korvane: %s\n", focus->Describe().c_str());
   return QApplication::exec();
 }

@@ -9,6 +9,11 @@ source "$(dirname "$0")/wayland_harness.sh"
 korvanectl set pointer-speed 4 >/dev/null
 korvanectl set pointer-precision off >/dev/null
 korvanectl set double-click 6 >/dev/null
+# Under KWin the program loads its focus script, which calls FocusChanged on the program's bus object.
+if [ "$compositor" = kwin ]; then
+  as_user dbus-monitor --session "interface='org.tellurix.Korvane1',member='FocusChanged'" >"$artefacts/focus.log" 2>&1 &
+  pids+=($!)
+fi
 check "the window opens on $compositor" start_korvane --emulate
 shot 01-started
 inside_screen() {
@@ -47,6 +52,9 @@ case $compositor in
   kwin)
     check "Save sets the double-click time where Plasma reads it" \
       wait_until 5 eval '[ "$(as_user kreadconfig5 --file kdeglobals --group KDE --key DoubleClickInterval)" = 550 ]'
+    check "the program loaded its KWin focus script" grep -q "focus: KWin script, active" "$artefacts/korvane.log"
+    check "KWin's script tells the program which window has the focus" \
+      wait_until 5 grep -qx "   string \"korvane\"" "$artefacts/focus.log"
     ;;
 esac
 check "nothing failed" eval '! window_shown Warning'
