@@ -22,7 +22,7 @@ app:         common text config keys macro profile device system ui
 cli:         $core
 gui:         $core
 benchmarks:  $core gui
-fuzz:        $core
+fuzz:        $core cli
 tools:       *
 tests:       *
 "
