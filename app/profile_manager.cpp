@@ -130,6 +130,16 @@ std::string ProfileManagerModel::Rename(int position, std::string_view name) {
   return {};
 }
 
+std::string_view ProfileManagerModel::RefusalOf(Outcome outcome) const {
+  switch (outcome) {
+    case Outcome::kDone: break;
+    case Outcome::kLimit: return ProfileManagerStringsFor(language_).profileLimit;
+    case Outcome::kLastProfile: return MessageStringsFor(language_).lastProfile;
+    case Outcome::kNoSelection: return MessageStringsFor(language_).noSuchProfile;
+  }
+  return {};
+}
+
 int ProfileManagerModel::PositionOf(int pair) const {
   const auto found = std::ranges::find_if(entries_, [pair](const Entry& entry) { return entry.pair == pair; });
   return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());

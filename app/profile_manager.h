@@ -57,6 +57,9 @@ class ProfileManagerModel {
   // name is refused.
   std::string Rename(int position, std::string_view name);
 
+  // Why New, Copy or Delete changed nothing, in the model's language; empty for kDone.
+  std::string_view RefusalOf(Outcome outcome) const;
+
   // The position of the entry whose settings were at pair when the list was read; -1 when it was deleted.
   int PositionOf(int pair) const;
 

@@ -44,18 +44,11 @@ Status ParsePosition(std::string_view word, const Profiles& profiles, int& posit
   return Status::Ok();
 }
 
+
 // The manager's refusals, in its words.
-Status Refused(ProfileManagerModel::Outcome outcome) {
-  switch (outcome) {
-    case ProfileManagerModel::Outcome::kDone: return Status::Ok();
-    case ProfileManagerModel::Outcome::kLimit:
-      return Status::Failure(std::string(ProfileManagerStringsFor(Language::English).profileLimit));
-    case ProfileManagerModel::Outcome::kLastProfile:
-      return Status::Failure(std::string(MessageStringsFor(Language::English).lastProfile));
-    case ProfileManagerModel::Outcome::kNoSelection:
-      return Status::Failure(std::string(MessageStringsFor(Language::English).noSuchProfile));
-  }
-  return Status::Ok();
+Status Refused(const ProfileManagerModel& model, ProfileManagerModel::Outcome outcome) {
+  const std::string_view refusal = model.RefusalOf(outcome);
+  return refusal.empty() ? Status::Ok() : Status::Failure(std::string(refusal));
 }
 
 Status Renamed(ProfileManagerModel& model, int position, std::string_view name) {
@@ -139,7 +132,7 @@ Status EditList(const std::string& action, const Args& words, bool clear, Profil
   int position = 0;
   if (action == "new") {
     if (Status s = needs(1, "NAME"); !s) return s;
-    if (Status s = Refused(model.New()); !s) return s;
+    if (Status s = Refused(model, model.New()); !s) return s;
     if (Status s = Renamed(model, profiles.count() - 1, words[0]); !s) return s;
   } else if (action == "rename") {
     if (Status s = needs(2, "N NAME"); !s) return s;
@@ -149,13 +142,13 @@ Status EditList(const std::string& action, const Args& words, bool clear, Profil
     if (Status s = needs(2, "N NAME"); !s) return s;
     if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
     model.Select(position);
-    if (Status s = Refused(model.Copy()); !s) return s;
+    if (Status s = Refused(model, model.Copy()); !s) return s;
     if (Status s = Renamed(model, profiles.count() - 1, words[1]); !s) return s;
   } else if (action == "delete") {
     if (Status s = needs(1, "N"); !s) return s;
     if (Status s = ParsePosition(words[0], profiles, position); !s) return s;
     model.Select(position);
-    if (Status s = Refused(model.Delete()); !s) return s;
+    if (Status s = Refused(model, model.Delete()); !s) return s;
   } else if (action == "link") {
     if (Status s = needs(2, "N|NAME APP_ID"); !s) return s;
     if (Status s = ChooseNamedProfile(words[0], profiles, position); !s) return s;

@@ -75,11 +75,9 @@ void CConfigDialog::Warn(std::string_view message) {
 }
 
 void CConfigDialog::Refuse(ProfileManagerModel::Outcome outcome) {
-  if (outcome == ProfileManagerModel::Outcome::kLimit) {
-    Warn(strings_.profileLimit);
-  } else if (outcome == ProfileManagerModel::Outcome::kLastProfile) {
-    Warn(controller_.messages().lastProfile);
-  }
+  // A press without a selection needs no word.
+  if (outcome == ProfileManagerModel::Outcome::kNoSelection) return;
+  if (const std::string_view refusal = model_.RefusalOf(outcome); !refusal.empty()) Warn(refusal);
 }
 
 int CConfigDialog::SelectedPair() const { return model_.entries()[static_cast<std::size_t>(model_.selected())].pair; }
