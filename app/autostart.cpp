@@ -6,6 +6,7 @@
 #include "common/executable_path.h"
 #include "common/file_io.h"
 #include "common/path_text.h"
+#include "common/text.h"
 #include "common/user_folders.h"
 
 namespace korvane {
@@ -39,18 +40,12 @@ std::string ExecArgument(std::string_view argument) {
   return value;
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 // Hidden=true in the [Desktop Entry] group.
 bool IsHiddenEntry(std::string_view text) {
   bool inEntryGroup = false;
   while (!text.empty()) {
     const auto end = text.find('\n');
-    const std::string_view line = Trimmed(text.substr(0, end));
+    const std::string_view line = TrimmedBlanks(text.substr(0, end));
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (line.empty() || line.front() == '#') continue;
     if (line.front() == '[') {
@@ -58,8 +53,8 @@ bool IsHiddenEntry(std::string_view text) {
       continue;
     }
     const auto equals = line.find('=');
-    if (inEntryGroup && equals != std::string_view::npos && Trimmed(line.substr(0, equals)) == "Hidden") {
-      return Trimmed(line.substr(equals + 1)) == "true";
+    if (inEntryGroup && equals != std::string_view::npos && TrimmedBlanks(line.substr(0, equals)) == "Hidden") {
+      return TrimmedBlanks(line.substr(equals + 1)) == "true";
     }
   }
   return false;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/program_bus.h"
 #include "system/desktop_pointer.h"
 
 namespace korvane {
@@ -22,10 +23,8 @@ class FocusWatcher {
   virtual std::string Describe() const = 0;
 };
 
-// The object and interface of the running program on the session bus (its bus name is kShowServiceName),
-// and the method the desktops' own scripts call on every focus change: FocusChanged(s app_id, s title).
-inline constexpr char kProgramObjectPath[] = "/org/tellurix/Korvane";
-inline constexpr char kProgramInterface[] = "org.tellurix.Korvane1";
+// The method of the program's bus interface that the desktops' own scripts call on every focus change:
+// FocusChanged(s app_id, s title).
 inline constexpr char kFocusChangedMethod[] = "FocusChanged";
 
 enum class FocusWatcherKind {

@@ -44,7 +44,6 @@ Status ParsePosition(std::string_view word, const Profiles& profiles, int& posit
   return Status::Ok();
 }
 
-
 // The manager's refusals, in its words.
 Status Refused(const ProfileManagerModel& model, ProfileManagerModel::Outcome outcome) {
   const std::string_view refusal = model.RefusalOf(outcome);

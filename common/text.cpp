@@ -20,4 +20,11 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), SameIgnoringCase);
 }
 
+std::string_view TrimmedBlanks(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t\r\n";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
 }  // namespace korvane

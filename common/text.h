@@ -9,4 +9,7 @@ namespace korvane {
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
 
+// The text without the spaces, tabs and line ends around it.
+std::string_view TrimmedBlanks(std::string_view text);
+
 }  // namespace korvane

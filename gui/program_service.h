@@ -3,13 +3,13 @@
 #include <functional>
 
 #include "app/main_controller.h"
+#include "app/program_bus.h"
 
 namespace korvane {
 
-// The running program's own name on the session bus (on Windows, an event object in the user's session of
-// that name), so that starting it again can bring its window back, and scripts and the desktop can
-// choose profiles and tell it which application has the focus.
-inline constexpr char kProgramServiceName[] = "org.tellurix.Korvane";
+// The running program's own name on the session bus (kProgramServiceName; on Windows, an event object),
+// so that starting it again can bring its window back, and scripts and the desktop can choose profiles
+// and tell it which application has the focus.
 
 // Registers the name and the interface org.tellurix.Korvane1 at /org/tellurix/Korvane (Linux; see
 // packaging/dbus/org.tellurix.Korvane1.xml), which calls show for every "Show" request and asks the

@@ -16,8 +16,6 @@ namespace korvane {
 
 namespace {
 
-constexpr char kPath[] = "/org/tellurix/Korvane";
-constexpr char kInterface[] = "org.tellurix.Korvane1";
 constexpr char kPropertiesInterface[] = "org.freedesktop.DBus.Properties";
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
@@ -33,21 +31,27 @@ QString InterfaceXml() {
   return begin < 0 || last < 0 ? QString() : xml.mid(begin, last + end.size() - begin);
 }
 
+// A signal of the program's interface.
+QDBusMessage Signal(const QString& member) {
+  return QDBusMessage::createSignal(QLatin1String(kProgramObjectPath), QLatin1String(kProgramInterface), member);
+}
+
 QString ErrorName(MainController::UseResult::Outcome outcome) {
   using Outcome = MainController::UseResult::Outcome;
+  const char* name = "Failed";
   switch (outcome) {
-    case Outcome::kNoSuchProfile: return QStringLiteral("org.tellurix.Korvane1.Error.NoSuchProfile");
-    case Outcome::kUnsavedEdits: return QStringLiteral("org.tellurix.Korvane1.Error.UnsavedEdits");
-    case Outcome::kBusy: return QStringLiteral("org.tellurix.Korvane1.Error.Busy");
-    case Outcome::kNoMouse: return QStringLiteral("org.tellurix.Korvane1.Error.NoMouse");
+    case Outcome::kNoSuchProfile: name = "NoSuchProfile"; break;
+    case Outcome::kUnsavedEdits: name = "UnsavedEdits"; break;
+    case Outcome::kBusy: name = "Busy"; break;
+    case Outcome::kNoMouse: name = "NoMouse"; break;
     case Outcome::kFailed:
     case Outcome::kDone: break;
   }
-  return QStringLiteral("org.tellurix.Korvane1.Error.Failed");
+  return QStringLiteral("%1.Error.%2").arg(QLatin1String(kProgramInterface), QLatin1String(name));
 }
 
-// The object at kPath. It answers from the controller as it is at each call, and sends ProfileChanged and
-// PropertiesChanged when what it would answer has changed.
+// The object at kProgramObjectPath. It answers from the controller as it is at each call, and sends
+// ProfileChanged and PropertiesChanged when what it would answer has changed.
 class ProgramObject : public QDBusVirtualObject {
  public:
   ProgramObject(MainController& controller, std::function<void()> show)
@@ -57,7 +61,7 @@ class ProgramObject : public QDBusVirtualObject {
 
   bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
     if (message.interface() == QLatin1String(kPropertiesInterface)) return HandleProperties(message, connection);
-    if (message.interface() != QLatin1String(kInterface)) return false;
+    if (message.interface() != QLatin1String(kProgramInterface)) return false;
     const QString member = message.member();
     const QString signature = message.signature();
     if (member == QLatin1String("Show") && signature.isEmpty()) {
@@ -80,7 +84,7 @@ class ProgramObject : public QDBusVirtualObject {
       connection.send(message.createErrorReply(
           QDBusError::UnknownMethod,
           QStringLiteral("%1.%2 with arguments \"%3\" is not a method of %4")
-              .arg(message.interface(), member, signature, QLatin1String(kPath))));
+              .arg(message.interface(), member, signature, QLatin1String(kProgramObjectPath))));
     }
     return true;
   }
@@ -93,23 +97,22 @@ class ProgramObject : public QDBusVirtualObject {
       if (last_.value(it.key()) != it.value()) changed.insert(it.key(), it.value());
     }
     if (changed.isEmpty()) return;
-    const bool profiles = changed.contains(QStringLiteral("CurrentProfile")) || changed.contains(QStringLiteral("MouseProfile"));
+    const bool profiles =
+        changed.contains(QStringLiteral("CurrentProfile")) || changed.contains(QStringLiteral("MouseProfile"));
     last_ = now;
-    QDBusMessage properties = QDBusMessage::createSignal(QLatin1String(kPath), QLatin1String(kPropertiesInterface),
-                                                         QStringLiteral("PropertiesChanged"));
-    properties << QLatin1String(kInterface) << changed << QStringList();
+    QDBusMessage properties = QDBusMessage::createSignal(
+        QLatin1String(kProgramObjectPath), QLatin1String(kPropertiesInterface), QStringLiteral("PropertiesChanged"));
+    properties << QLatin1String(kProgramInterface) << changed << QStringList();
     connection.send(properties);
     if (!profiles) return;
-    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(kPath), QLatin1String(kInterface),
-                                                     QStringLiteral("ProfileChanged"));
+    QDBusMessage signal = Signal(QStringLiteral("ProfileChanged"));
     signal << now.value(QStringLiteral("CurrentProfile")) << now.value(QStringLiteral("MouseProfile"));
     connection.send(signal);
   }
 
   static void MouseEvent(QDBusConnection connection, const DeviceEvent& event) {
     const bool stage = event.type != EVENT_MACRO_SWITCH;
-    QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(kPath), QLatin1String(kInterface),
-                                                     stage ? QStringLiteral("StageSwitched") : QStringLiteral("MacroSwitched"));
+    QDBusMessage signal = Signal(stage ? QStringLiteral("StageSwitched") : QStringLiteral("MacroSwitched"));
     signal << static_cast<int>(event.value);
     connection.send(signal);
   }
@@ -125,7 +128,7 @@ class ProgramObject : public QDBusVirtualObject {
   bool HandleProperties(const QDBusMessage& message, const QDBusConnection& connection) {
     const QList<QVariant> arguments = message.arguments();
     const QString member = message.member();
-    const bool ours = !arguments.isEmpty() && arguments.at(0).toString() == QLatin1String(kInterface);
+    const bool ours = !arguments.isEmpty() && arguments.at(0).toString() == QLatin1String(kProgramInterface);
     if (member == QLatin1String("GetAll") && message.signature() == QLatin1String("s")) {
       connection.send(message.createReply(ours ? Properties() : QVariantMap()));
       return true;
@@ -135,13 +138,15 @@ class ProgramObject : public QDBusVirtualObject {
       const QString name = arguments.at(1).toString();
       connection.send(properties.contains(name)
                           ? message.createReply(QVariant::fromValue(QDBusVariant(properties.value(name))))
-                          : message.createErrorReply(QDBusError::UnknownProperty,
-                                                     QStringLiteral("%1 has no property %2").arg(kInterface, name)));
+                          : message.createErrorReply(
+                                QDBusError::UnknownProperty,
+                                QStringLiteral("%1 has no property %2").arg(QLatin1String(kProgramInterface), name)));
       return true;
     }
     if (member == QLatin1String("Set") && ours) {
-      connection.send(message.createErrorReply(QDBusError::PropertyReadOnly,
-                                               QStringLiteral("The properties of %1 are read-only").arg(kInterface)));
+      connection.send(message.createErrorReply(
+          QDBusError::PropertyReadOnly,
+          QStringLiteral("The properties of %1 are read-only").arg(QLatin1String(kProgramInterface))));
       return true;
     }
     return false;
@@ -163,16 +168,18 @@ bool OfferProgramService(MainController& controller, std::function<void()> show)
   if (object != nullptr) return false;
   object = new ProgramObject(controller, std::move(show));
   controller.setProfilesChanged([] { object->Changed(QDBusConnection::sessionBus()); });
-  controller.setMouseEvent([](const DeviceEvent& event) { ProgramObject::MouseEvent(QDBusConnection::sessionBus(), event); });
-  return bus.registerVirtualObject(QLatin1String(kPath), object) &&
+  controller.setMouseEvent(
+      [](const DeviceEvent& event) { ProgramObject::MouseEvent(QDBusConnection::sessionBus(), event); });
+  return bus.registerVirtualObject(QLatin1String(kProgramObjectPath), object) &&
          bus.registerService(QLatin1String(kProgramServiceName));
 }
 
 bool AskRunningProgramToShow() {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return false;
-  const QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kProgramServiceName), QLatin1String(kPath),
-                                                           QLatin1String(kInterface), QStringLiteral("Show"));
+  const QDBusMessage call = QDBusMessage::createMethodCall(
+      QLatin1String(kProgramServiceName), QLatin1String(kProgramObjectPath), QLatin1String(kProgramInterface),
+      QStringLiteral("Show"));
   return bus.call(call, QDBus::Block, 2000).type() == QDBusMessage::ReplyMessage;
 }
 

@@ -75,7 +75,9 @@ int CTavikApp::Run(int argc, char** argv) {
   // the GNOME Shell extension call FocusChanged on the bus object offered above, so they start after it.
   const std::unique_ptr<FocusWatcher> focus = StartFocusWatcher(
       SessionEnvironmentOfThisProcess(),
-      [&window](const std::string& appId, const std::string& title) { window.controller().OnFocusChanged(appId, title); },
+      [&window](const std::string& appId, const std::string& title) {
+        window.controller().OnFocusChanged(appId, title);
+      },
       // The script comes with the program, wherever --home puts the user's files.
       ProgramFolder::OfExecutable().dataDir());
   std::fprintf(stderr, "korvane: %s\n", focus->Describe().c_str());
